@@ -1,0 +1,36 @@
+#pragma once
+// What an operation reports to the window (or tool) that started it.
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "net/device_record.h"
+
+enum SessionEvent : int32_t {
+    EVT_FOUND = 200,
+    EVT_BROADCAST = 201,
+    EVT_COMPLETE = 202,
+    EVT_CANCELLED = 203,
+    EVT_CONFIG_BROADCAST = 204,
+    EVT_CONFIGURED = 205,
+    EVT_BATCH_COMPLETE = 206,
+    EVT_BATCH_CANCELLED = 207,
+    EVT_TOO_MANY = 208,
+};
+
+// Called on the worker thread; only the answer to EVT_TOO_MANY is read (true: go on searching).
+using EventSink = std::function<bool(int32_t code, int32_t value)>;
+
+// The user's answer to "Could not find this device". Unavailable: the question could not be
+// shown (its owner is gone); it counts as Cancel for one board and Ignore in a batch.
+enum class QuestionAnswer { Retry, Cancel, Abort, Ignore, Unavailable };
+
+// Asked on the worker thread. batch false: Retry or Cancel; batch true: Abort, Retry or Ignore.
+using NotFoundQuestion = std::function<QuestionAnswer(const std::string& message, bool batch)>;
+
+// Called repeatedly on the starting thread while a previous worker is still finishing; a window
+// handles the messages that worker sends it, a tool may simply yield.
+using WorkerWait = std::function<void()>;
+
+// "Could not find this device: ..." for the board as it was found.
+std::string notFoundMessage(const DeviceRecord& board);
