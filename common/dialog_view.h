@@ -1,51 +1,10207 @@
-#pragma once
-// What a window's logic may do to its window, addressed by control identifier. The Win32 view
-// maps it onto a dialog built from its template; tests use a recording fake.
-#include <atomic>
-#include <cstdint>
-#include <functional>
-#include <string>
-#include <vector>
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+#    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+p    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+m    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
 
-enum class MessageButtons { Ok, YesNo, RetryCancel, AbortRetryIgnore };
-enum class MessageAnswer { None, Ok, Yes, No, Retry, Cancel, Abort, Ignore };
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+W    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+'    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+m    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+y    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+b    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+y    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+f    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+.    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+T    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+W    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+3    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+2    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
 
-class DialogView {
-public:
-    virtual ~DialogView() = default;
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+m    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+p    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+b    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+f    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+m    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+m    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+p    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+f    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+k    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+.    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
 
-    virtual void setTitle(const std::string& text) = 0;
-    virtual void setText(int id, const std::string& text) = 0;
-    virtual std::string getText(int id, size_t maxChars) = 0;
-    virtual void enable(int id, bool on) = 0;
-    virtual bool isEnabled(int id) = 0;
-    virtual void check(int id, bool on) = 0;
-    virtual bool isChecked(int id) = 0;
-    virtual void checkRadio(int firstId, int lastId, int checkedId) = 0;
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+#    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+<    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+m    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+>    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
 
-    // List boxes.
-    virtual void listReset(int id) = 0;
-    virtual int listAdd(int id, const std::string& line) = 0;
-    virtual void listInsert(int id, int index, const std::string& line) = 0;
-    virtual void listDelete(int id, int index) = 0;
-    virtual int listCount(int id) = 0;
-    virtual int listCurSel(int id) = 0;                 // -1 when none
-    virtual void listSetCurSel(int id, int index) = 0;  // single-selection lists; -1 selects none
-    virtual int listSelCount(int id) = 0;               // multiple-selection lists
-    virtual std::vector<int> listSelItems(int id, int max) = 0;
-    virtual void listClearSelection(int id) = 0;
-    virtual void listSetTabStops(int id, const std::vector<int>& stops) = 0;
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+#    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+<    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+>    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
 
-    // A modal message box owned by this window. Callable from any thread; None when it cannot
-    // be shown (the window is gone).
-    virtual MessageAnswer messageBox(const std::string& text, const std::string& caption,
-                                     MessageButtons buttons) = 0;
-    // Ends the window with a result (a modal dialog's result; a main window quits).
-    virtual void close(int result) = 0;
-    // Runs on the window thread until flag is clear, still handling what other threads send
-    // to this window, so a finishing worker is never held up.
-    virtual void waitWhile(const std::atomic<bool>& flag) = 0;
-    // From a worker thread: runs handler on the window thread and returns when it has run.
-    // When the window is gone the handler does not run and deliver returns false.
-    virtual bool deliver(const std::function<void()>& handler) = 0;
-};
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+#    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+<    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+f    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+>    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+#    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+<    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+>    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+#    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+<    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+>    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+m    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+M    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+B    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+{    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+O    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+k    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+Y    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+N    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+R    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+y    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+C    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+A    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+b    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+R    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+y    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+I    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+}    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+m    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+M    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+A    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+{    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+N    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+O    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+k    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+Y    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+N    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+R    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+y    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+C    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+A    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+b    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+I    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+}    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+D    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+V    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+{    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+p    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+b    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+:    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+~    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+D    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+V    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+=    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+f    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+T    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+:    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+:    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+&    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+x    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+=    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+0    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+T    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+x    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+:    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+:    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+&    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+x    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+=    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+0    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+:    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+:    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+T    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+x    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+z    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+_    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+m    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+x    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+C    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+=    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+0    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+b    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+b    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+=    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+0    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+b    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+E    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+b    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+=    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+0    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+k    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+b    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+=    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+0    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+b    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+C    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+k    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+=    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+0    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+k    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+R    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+f    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+I    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+I    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+k    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+I    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+=    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+0    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+L    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+b    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+x    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+.    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+R    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+=    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+0    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+A    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+:    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+:    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+&    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+=    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+0    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+I    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+x    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+:    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+:    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+&    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+=    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+0    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+D    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+x    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+=    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+0    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+C    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+=    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+0    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+C    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+S    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+=    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+0    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+-    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+1    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+S    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+C    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+S    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+x    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+=    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+0    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+-    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+-    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+1    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+S    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+C    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+=    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+0    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+m    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+p    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+-    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+:    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+:    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+<    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+>    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+S    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+I    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+m    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+m    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+x    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+=    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+0    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+C    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+S    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+=    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+0    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+S    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+T    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+b    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+S    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+p    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+:    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+:    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+<    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+>    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+&    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+p    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+=    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+0    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+A    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+m    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+m    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+b    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+x    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+b    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+y    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+.    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+C    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+b    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+f    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+m    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+y    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+N    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+b    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+.    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+M    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+A    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+m    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+B    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+x    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+:    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+:    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+&    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+x    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+:    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+:    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+&    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+p    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+M    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+B    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+b    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+=    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+0    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+E    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+m    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+'    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+m    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+q    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+.    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+=    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+0    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+R    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+f    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+,    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+f    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+k    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+p    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+.    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+W    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+:    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+:    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+m    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+<    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+b    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+>    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+&    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+f    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+=    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+0    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+F    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+m    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+k    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+:    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+.    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+/    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+W    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+w    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+g    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+f    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+.    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+b    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+s    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+:    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+:    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+f    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+u    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+c    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+t    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+<    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+v    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+o    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+i    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+(    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+>    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+&    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+h    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+a    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+n    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+d    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+l    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+e    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+r    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+)    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+=    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+     // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+0    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+}    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+;    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
+
+    // From a worker thread: hands the command (an event code used as command identifier, and
+    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
+    // once it has been handled. False when the window is gone (nothing is handled then).
+    virtual bool sendCommand(int id, intptr_t value) = 0;
