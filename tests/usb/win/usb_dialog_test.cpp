@@ -1,0 +1,328 @@
+// plugset's real window, built from its template, over the simulated bus: layout, lines,
+// details and their enabled states, renaming with its messages, the refresh, and closing.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "tests/usb/support/sim_usb_bus.h"
+#include "usb/resource.h"
+#include "usb/win32/usb_dialog.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+struct ShownMessage {
+    HWND owner;
+    std::string caption;
+    std::string text;
+    int buttons;
+};
+
+std::vector<ShownMessage> shownMessages;
+
+BOOL CALLBACK readBoxChild(HWND child, LPARAM param) {
+    auto* message = reinterpret_cast<ShownMessage*>(param);
+    char cls[32] = {};
+    GetClassNameA(child, cls, sizeof cls);
+    char text[512] = {};
+    GetWindowTextA(child, text, sizeof text);
+    if (_stricmp(cls, "Button") == 0) ++message->buttons;
+    else if (_stricmp(cls, "Static") == 0 && text[0] != '\0') message->text = text;
+    return TRUE;
+}
+
+// Every message box that a window of this thread opens is read and answered with OK.
+LRESULT CALLBACK answerMessageBoxes(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE) {
+        HWND box = reinterpret_cast<HWND>(wParam);
+        HWND owner = GetWindow(box, GW_OWNER);
+        char cls[32] = {};
+        GetClassNameA(box, cls, sizeof cls);
+        if (std::strcmp(cls, "#32770") == 0 && owner != nullptr) {
+            ShownMessage message{owner, {}, {}, 0};
+            char caption[256] = {};
+            GetWindowTextA(box, caption, sizeof caption);
+            message.caption = caption;
+            EnumChildWindows(box, readBoxChild, reinterpret_cast<LPARAM>(&message));
+            shownMessages.push_back(message);
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+class PlugsetDialog : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_INTERNET_CLASSES};
+        InitCommonControlsEx(&controls);
+        hook = SetWindowsHookExA(WH_CBT, answerMessageBoxes, nullptr, GetCurrentThreadId());
+    }
+    static void TearDownTestSuite() { UnhookWindowsHookEx(hook); }
+
+    void SetUp() override { shownMessages.clear(); }
+    void TearDown() override {
+        if (dialog != nullptr && IsWindow(dialog)) DestroyWindow(dialog);
+        pump();
+    }
+
+    // Not shown: the controls work the same, and Wine is much slower with shown windows.
+    void open() {
+        dialog = createUsbDialog(GetModuleHandleA(nullptr), bus);
+        ASSERT_NE(dialog, nullptr);
+    }
+    // Handles what is queued; true when the quit message came (its exit code in quitCode).
+    bool pump() {
+        bool quit = false;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                quit = true;
+                quitCode = msg.wParam;
+                continue;
+            }
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        return quit;
+    }
+
+    HWND item(int id) const { return GetDlgItem(dialog, id); }
+    bool enabled(int id) const { return IsWindowEnabled(item(id)) != FALSE; }
+    std::string text(HWND window) const {
+        char buffer[512] = {};
+        GetWindowTextA(window, buffer, sizeof buffer);
+        return buffer;
+    }
+    std::string text(int id) const { return text(item(id)); }
+    Lines lines() const {
+        Lines result;
+        const auto count = SendMessageA(item(IDC_USB_LIST), LB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            const auto length = SendMessageA(item(IDC_USB_LIST), LB_GETTEXTLEN, i, 0);
+            std::vector<char> buffer(static_cast<size_t>(length) + 1);
+            SendMessageA(item(IDC_USB_LIST), LB_GETTEXT, i, reinterpret_cast<LPARAM>(buffer.data()));
+            result.emplace_back(buffer.data());
+        }
+        return result;
+    }
+    int selected() const { return static_cast<int>(SendMessageA(item(IDC_USB_LIST), LB_GETCURSEL, 0, 0)); }
+    void tick() { SendMessageA(dialog, WM_TIMER, REFRESH_TIMER, 0); }
+    // A mouse click on a line: the list box selects it and notifies the window itself.
+    void userClicksLine(int line) {
+        RECT rc{};
+        ASSERT_NE(SendMessageA(item(IDC_USB_LIST), LB_GETITEMRECT, line, reinterpret_cast<LPARAM>(&rc)), LB_ERR);
+        const LPARAM at = MAKELPARAM(rc.left + 2, (rc.top + rc.bottom) / 2);
+        SendMessageA(item(IDC_USB_LIST), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageA(item(IDC_USB_LIST), WM_LBUTTONUP, 0, at);
+    }
+    void selectionRemoved() {
+        SendMessageA(item(IDC_USB_LIST), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_USB_LIST, LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(item(IDC_USB_LIST)));
+    }
+    void userTypesName(const char* name) { SetWindowTextA(item(IDC_USB_NAME), name); }
+    void userClicksRename() { SendMessageA(item(IDC_USB_RENAME), BM_CLICK, 0, 0); }
+    void expectDetailsEnabled(bool on) {
+        for (int id : {IDC_USB_DETAILS, IDC_USB_SERIAL_LABEL, IDC_USB_NAME_LABEL, IDC_USB_NAME, IDC_USB_RENAME})
+            EXPECT_EQ(enabled(id), on) << "control " << id;
+        EXPECT_TRUE(enabled(IDC_USB_SERIAL));
+    }
+    std::string path(int board) { return bus.boards()[static_cast<size_t>(board)].path; }
+
+    static HHOOK hook;
+    SimUsbBus bus;
+    HWND dialog = nullptr;
+    WPARAM quitCode = 12345;
+};
+
+HHOOK PlugsetDialog::hook = nullptr;
+
+struct ControlSpec {
+    int id;
+    const char* cls;
+    const char* text;
+    RECT units;  // x, y, width, height in dialog units
+};
+
+TEST_F(PlugsetDialog, TheTemplateLaysOutTheWindow) {
+    for (int i = 0; i < 20; ++i) bus.plug("board", std::to_string(i));  // more than the list shows
+    open();
+    EXPECT_FALSE(IsWindowVisible(dialog));  // shown by the program, not by the template
+    EXPECT_EQ(text(dialog), "Tarnwick Plugset  1.3");
+
+    RECT size{0, 0, 287, 63};
+    MapDialogRect(dialog, &size);
+    RECT client{};
+    GetClientRect(dialog, &client);
+    EXPECT_EQ(client.right, size.right);
+    EXPECT_EQ(client.bottom, size.bottom);
+
+    const ControlSpec specs[] = {
+        {IDC_USB_LIST, "ListBox", "", {7, 7, 143, 50}},
+        {IDC_USB_DETAILS, "Button", "Details", {158, 7, 122, 50}},
+        {IDC_USB_SERIAL_LABEL, "Static", "Serial Number:", {159, 20, 48, 8}},
+        {IDC_USB_SERIAL, "Static", "", {209, 20, 64, 10}},
+        {IDC_USB_NAME_LABEL, "Static", "ID:", {160, 37, 15, 9}},
+        {IDC_USB_NAME, "Edit", "", {177, 35, 60, 12}},
+        {IDC_USB_RENAME, "Button", "Rename", {240, 34, 36, 14}},
+    };
+    RECT frame{};
+    GetWindowRect(item(IDC_USB_DETAILS), &frame);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&frame), 2);
+    for (const ControlSpec& spec : specs) {
+        SCOPED_TRACE(spec.id);
+        HWND control = item(spec.id);
+        ASSERT_NE(control, nullptr);
+        char cls[32] = {};
+        GetClassNameA(control, cls, sizeof cls);
+        EXPECT_EQ(_stricmp(cls, spec.cls), 0) << cls;
+        EXPECT_EQ(text(control), spec.text);
+        // The dialog manager converts position and size separately.
+        RECT expected = spec.units;
+        MapDialogRect(dialog, &expected);
+        RECT actual{};
+        GetWindowRect(control, &actual);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
+        EXPECT_EQ(actual.left, expected.left);
+        EXPECT_EQ(actual.top, expected.top);
+        EXPECT_EQ(actual.right - actual.left, expected.right);
+        EXPECT_EQ(actual.bottom - actual.top, expected.bottom);
+        if (spec.id == IDC_USB_NAME || spec.id == IDC_USB_RENAME) {
+            // The rename controls sit inside the "Details" frame.
+            EXPECT_GT(actual.left, frame.left);
+            EXPECT_LT(actual.right, frame.right);
+            EXPECT_GT(actual.top, frame.top);
+            EXPECT_LT(actual.bottom, frame.bottom);
+        }
+    }
+
+    HWND list = item(IDC_USB_LIST);
+    const auto style = GetWindowLongPtrA(list, GWL_STYLE);
+    const LONG_PTR wanted = LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT;
+    EXPECT_EQ(style & wanted, wanted);
+    EXPECT_EQ(style & (LBS_SORT | LBS_MULTIPLESEL | LBS_EXTENDEDSEL), 0);
+    EXPECT_NE(style & WS_VSCROLL, 0);  // twenty lines do not fit
+    // The dialog manager draws a template's border as a sunken edge.
+    EXPECT_TRUE((style & WS_BORDER) != 0 || (GetWindowLongPtrA(list, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0);
+    EXPECT_EQ(GetWindowLongPtrA(item(IDC_USB_NAME), GWL_STYLE) & ES_READONLY, 0);
+}
+
+TEST_F(PlugsetDialog, OpensWithItsLinesFilledAndTheDetailsDisabled) {
+    bus.plug("zeta", "900");
+    bus.plug("Lab3", "A1B2C3");
+    bus.plug("quiet", "77").nameFails = true;
+    bus.plug("x", "1").pathFails = true;
+    open();
+    // Filled before the window is first shown, in the bus's order (not sorted).
+    EXPECT_EQ(lines(), (Lines{"zeta\t900", "Lab3\tA1B2C3", "77", ""}));
+    EXPECT_EQ(selected(), LB_ERR);
+    expectDetailsEnabled(false);
+    EXPECT_EQ(text(IDC_USB_SERIAL), "");
+    EXPECT_EQ(text(IDC_USB_NAME), "");
+}
+
+TEST_F(PlugsetDialog, ABoardAppearsAndDisappearsWithinOneTick) {
+    open();
+    EXPECT_TRUE(lines().empty());
+    bus.plug("new", "5");
+    tick();
+    EXPECT_EQ(lines(), Lines{"new\t5"});
+    bus.unplug(path(0));
+    tick();
+    EXPECT_TRUE(lines().empty());
+    // Another timer's tick changes nothing.
+    bus.plug("later", "6");
+    SendMessageA(dialog, WM_TIMER, REFRESH_TIMER + 1, 0);
+    EXPECT_TRUE(lines().empty());
+}
+
+TEST_F(PlugsetDialog, TheRefreshTimerRunsOnItsOwn) {
+    open();
+    bus.plug("new", "5");
+    // A guard against waiting for ever, not a measure of speed.
+    const DWORD guardMs = 20000;
+    const DWORD start = GetTickCount();
+    while (lines().empty() && GetTickCount() - start < guardMs) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
+        pump();
+    }
+    EXPECT_EQ(lines(), Lines{"new\t5"});
+}
+
+TEST_F(PlugsetDialog, ClickingALineShowsItsDetailsAndEnablesThem) {
+    bus.plug("alpha", "111");
+    bus.plug("beta", "222");
+    open();
+    userClicksLine(1);
+    EXPECT_EQ(selected(), 1);
+    EXPECT_EQ(text(IDC_USB_SERIAL), "222");
+    EXPECT_EQ(text(IDC_USB_NAME), "beta");
+    expectDetailsEnabled(true);
+
+    // The refresh keeps the line by its index and leaves the details alone.
+    bus.unplug(path(0));
+    tick();
+    EXPECT_EQ(lines(), Lines{"beta\t222"});
+    EXPECT_EQ(selected(), LB_ERR);
+    EXPECT_EQ(text(IDC_USB_NAME), "beta");
+    expectDetailsEnabled(true);
+
+    selectionRemoved();
+    expectDetailsEnabled(false);
+}
+
+TEST_F(PlugsetDialog, TheRenameButtonWritesTheTypedNameOrSaysWhatIsWrong) {
+    bus.plug("old", "111");
+    open();
+    userClicksLine(0);
+    userTypesName("Bench-7");
+    userClicksRename();
+    EXPECT_TRUE(shownMessages.empty());
+    ASSERT_EQ(bus.writes().size(), 1u);
+    EXPECT_EQ(bus.writes()[0].path, path(0));
+    EXPECT_EQ(bus.writes()[0].bytes, "Bench-7");
+    tick();
+    EXPECT_EQ(lines(), Lines{"Bench-7\t111"});
+
+    struct Case {
+        const char* typed;
+        bool refuses;
+        const char* message;
+    } cases[] = {
+        {"a name much too long for the board", false, "Name must be less than 16 characters."},
+        {"fine", true, "An error occured while trying to change the USB device name."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        shownMessages.clear();
+        bus.boards()[0].writeFails = c.refuses;
+        userTypesName(c.typed);
+        userClicksRename();
+        ASSERT_EQ(shownMessages.size(), 1u);
+        EXPECT_EQ(shownMessages[0].owner, dialog);
+        EXPECT_EQ(shownMessages[0].caption, "Error");
+        EXPECT_EQ(shownMessages[0].text, c.message);
+        EXPECT_EQ(shownMessages[0].buttons, 1);
+    }
+    EXPECT_EQ(bus.writes().size(), 2u);  // the refused one was sent, the long one not
+    tick();
+    EXPECT_EQ(lines(), Lines{"Bench-7\t111"});
+}
+
+TEST_F(PlugsetDialog, TheCloseBoxEndsTheProgramWithExitCode0) {
+    open();
+    SendMessageA(dialog, WM_CLOSE, 0, 0);
+    bool quit = pump();
+    EXPECT_TRUE(quit);
+    EXPECT_EQ(quitCode, 0u);
+    EXPECT_FALSE(IsWindow(dialog));
+}
+
+}  // namespace
