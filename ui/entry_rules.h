@@ -1,0 +1,22 @@
+#pragma once
+// The rules that check what the user typed before anything is sent to a board. The check*
+// functions only decide; CheckIdEntry and CheckAddressRange also tell the user why an entry
+// fails, in a message box owned by the dialog that asked.
+#include <cstdint>
+
+#include "common/dialog_view.h"
+
+struct RuleVerdict {
+    bool ok;
+    const char* message;   // empty when ok
+    const char* caption;   // empty when ok
+};
+
+// A board ID or ID pattern: no blank, '.', ':', '?' or '/'; 1 to 16 characters.
+RuleVerdict checkIdText(const char* text);
+// count consecutive addresses from start: a contiguous mask, none of them the network or
+// broadcast address, all inside the start's network.
+RuleVerdict checkAddressRangeText(const char* start, const char* mask, int32_t count);
+
+bool CheckIdEntry(const char* text, DialogView& owner);
+bool CheckAddressRange(const char* start, const char* mask, int32_t count, DialogView& owner);
