@@ -39,7 +39,9 @@ public:
     // be shown (the window is gone).
     virtual MessageAnswer messageBox(const std::string& text, const std::string& caption,
                                      MessageButtons buttons) = 0;
-    // Ends the window with a result (a modal dialog's result; a main window quits).
+    // Ends the window with a result (a modal dialog's result; a main window quits). From then
+    // on the view acts for nobody: sendCommand returns false and messageBox None, even while
+    // the window itself is still being taken down.
     virtual void close(int result) = 0;
     // Runs on the window thread until flag is clear, still handling what other threads send
     // to this window, so a finishing worker is never held up.

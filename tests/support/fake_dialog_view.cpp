@@ -1,0 +1,416 @@
+#include "tests/support/fake_dialog_view.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// One queue for every fake view: the messages sent to the windows of the one window thread.
+struct Pending {
+    FakeDialogView* view;
+    int id;
+    intptr_t value;
+    bool done = false;
+    bool handled = false;
+};
+
+std::mutex queueLock;
+std::condition_variable queueChanged;
+std::deque<std::shared_ptr<Pending>> queue;
+
+void finish(const std::shared_ptr<Pending>& pending, bool handled) {
+    std::lock_guard<std::mutex> hold(queueLock);
+    pending->handled = handled;
+    pending->done = true;
+    queueChanged.notify_all();
+}
+
+// Sleeps briefly unless something is queued.
+void idle() {
+    std::unique_lock<std::mutex> hold(queueLock);
+    queueChanged.wait_for(hold, std::chrono::milliseconds(1), [] { return !queue.empty(); });
+}
+
+MessageAnswer escapeAnswer(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::Ok: return MessageAnswer::Ok;
+    case MessageButtons::YesNo: return MessageAnswer::No;
+    case MessageButtons::RetryCancel: return MessageAnswer::Cancel;
+    case MessageButtons::AbortRetryIgnore: return MessageAnswer::Abort;
+    }
+    return MessageAnswer::None;
+}
+
+}  // namespace
+
+FakeDialogView::FakeDialogView() : windowThread_(std::this_thread::get_id()) {}
+
+FakeDialogView::~FakeDialogView() {
+    closed_ = true;
+    std::lock_guard<std::mutex> hold(queueLock);
+    for (auto it = queue.begin(); it != queue.end();) {
+        if ((*it)->view == this) {
+            (*it)->done = true;
+            it = queue.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    queueChanged.notify_all();
+}
+
+void FakeDialogView::attach(Handler handler) {
+    std::lock_guard<std::mutex> hold(lock_);
+    handler_ = std::move(handler);
+}
+
+// --- Message boxes ---------------------------------------------------------------------------
+
+void FakeDialogView::queueAnswer(MessageAnswer answer) {
+    std::lock_guard<std::mutex> hold(lock_);
+    answers_.push_back(answer);
+}
+
+void FakeDialogView::setResponder(Responder responder) {
+    std::lock_guard<std::mutex> hold(lock_);
+    responder_ = std::move(responder);
+}
+
+std::vector<FakeDialogView::Message> FakeDialogView::messages() const {
+    std::lock_guard<std::mutex> hold(lock_);
+    return messages_;
+}
+
+size_t FakeDialogView::messageCount() const {
+    std::lock_guard<std::mutex> hold(lock_);
+    return messages_.size();
+}
+
+std::optional<FakeDialogView::Message> FakeDialogView::lastMessage() const {
+    std::lock_guard<std::mutex> hold(lock_);
+    if (messages_.empty()) return std::nullopt;
+    return messages_.back();
+}
+
+void FakeDialogView::clearMessages() {
+    std::lock_guard<std::mutex> hold(lock_);
+    messages_.clear();
+}
+
+MessageAnswer FakeDialogView::messageBox(const std::string& text, const std::string& caption,
+                                         MessageButtons buttons) {
+    if (closed_) return MessageAnswer::None;
+    Message message{text, caption, buttons};
+    Responder responder;
+    {
+        std::lock_guard<std::mutex> hold(lock_);
+        messages_.push_back(message);
+        if (!answers_.empty()) {
+            MessageAnswer answer = answers_.front();
+            answers_.pop_front();
+            return answer;
+        }
+        responder = responder_;
+    }
+    return responder ? responder(message) : escapeAnswer(buttons);
+}
+
+// --- State read by tests ---------------------------------------------------------------------
+
+FakeDialogView::Control& FakeDialogView::control(int id) { return controls_[id]; }
+
+const FakeDialogView::Control* FakeDialogView::find(int id) const {
+    auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : &it->second;
+}
+
+bool FakeDialogView::closed() const { return closed_; }
+
+std::optional<int> FakeDialogView::result() const {
+    std::lock_guard<std::mutex> hold(lock_);
+    return result_;
+}
+
+std::string FakeDialogView::title() const {
+    std::lock_guard<std::mutex> hold(lock_);
+    return title_;
+}
+
+std::string FakeDialogView::text(int id) const {
+    std::lock_guard<std::mutex> hold(lock_);
+    const Control* c = find(id);
+    return c ? c->text : std::string();
+}
+
+std::vector<std::string> FakeDialogView::textHistory(int id) const {
+    std::lock_guard<std::mutex> hold(lock_);
+    const Control* c = find(id);
+    return c ? c->history : std::vector<std::string>();
+}
+
+std::vector<std::string> FakeDialogView::listLines(int id) const {
+    std::lock_guard<std::mutex> hold(lock_);
+    const Control* c = find(id);
+    return c ? c->lines : std::vector<std::string>();
+}
+
+std::vector<int> FakeDialogView::listSelection(int id) const {
+    std::lock_guard<std::mutex> hold(lock_);
+    std::vector<int> lines;
+    if (const Control* c = find(id)) {
+        for (size_t i = 0; i < c->selected.size(); ++i)
+            if (c->selected[i]) lines.push_back(static_cast<int>(i));
+    }
+    return lines;
+}
+
+std::vector<int> FakeDialogView::tabStops(int id) const {
+    std::lock_guard<std::mutex> hold(lock_);
+    const Control* c = find(id);
+    return c ? c->tabStops : std::vector<int>();
+}
+
+bool FakeDialogView::controlKnown(int id) const {
+    std::lock_guard<std::mutex> hold(lock_);
+    return find(id) != nullptr;
+}
+
+bool FakeDialogView::enabled(int id) const {
+    std::lock_guard<std::mutex> hold(lock_);
+    const Control* c = find(id);
+    return c ? c->enabled : true;
+}
+
+bool FakeDialogView::checked(int id) const {
+    std::lock_guard<std::mutex> hold(lock_);
+    const Control* c = find(id);
+    return c ? c->checked : false;
+}
+
+std::vector<std::pair<int, intptr_t>> FakeDialogView::handledCommands() const {
+    std::lock_guard<std::mutex> hold(lock_);
+    return handled_;
+}
+
+void FakeDialogView::selectLines(int id, const std::vector<int>& lines, int caret) {
+    std::lock_guard<std::mutex> hold(lock_);
+    Control& c = control(id);
+    std::fill(c.selected.begin(), c.selected.end(), false);
+    for (int line : lines) {
+        if (line >= 0 && line < static_cast<int>(c.selected.size())) c.selected[line] = true;
+    }
+    c.caret = caret < static_cast<int>(c.lines.size()) ? caret : -1;
+}
+
+// --- Window thread ---------------------------------------------------------------------------
+
+size_t FakeDialogView::pumpAll() {
+    size_t taken = 0;
+    for (;;) {
+        std::shared_ptr<Pending> pending;
+        {
+            std::lock_guard<std::mutex> hold(queueLock);
+            if (queue.empty()) return taken;
+            pending = queue.front();
+            queue.pop_front();
+        }
+        ++taken;
+        FakeDialogView* view = pending->view;
+        Handler handler;
+        if (!view->closed_) {
+            std::lock_guard<std::mutex> hold(view->lock_);
+            handler = view->handler_;
+            view->handled_.emplace_back(pending->id, pending->value);
+        }
+        if (handler) handler(pending->id, pending->value);
+        finish(pending, static_cast<bool>(handler));
+    }
+}
+
+size_t FakeDialogView::pendingCommands() {
+    std::lock_guard<std::mutex> hold(queueLock);
+    return queue.size();
+}
+
+bool FakeDialogView::pumpUntil(const std::function<bool()>& done,
+                               std::chrono::milliseconds guard) {
+    auto deadline = std::chrono::steady_clock::now() + guard;
+    for (;;) {
+        pumpAll();
+        if (done()) return true;
+        if (std::chrono::steady_clock::now() > deadline) {
+            ADD_FAILURE() << "pumpUntil: condition not met within " << guard.count() << " ms";
+            return false;
+        }
+        idle();
+    }
+}
+
+void FakeDialogView::waitWhile(const std::atomic<bool>& flag) {
+    auto deadline = std::chrono::steady_clock::now() + kGuard;
+    while (flag.load()) {
+        if (pumpAll() != 0) continue;
+        if (std::chrono::steady_clock::now() > deadline) {
+            ADD_FAILURE() << "waitWhile: flag still set after " << kGuard.count() << " ms";
+            return;
+        }
+        idle();
+    }
+}
+
+bool FakeDialogView::sendCommand(int id, intptr_t value) {
+    if (closed_) return false;
+    if (std::this_thread::get_id() == windowThread_) {
+        Handler handler;
+        {
+            std::lock_guard<std::mutex> hold(lock_);
+            handler = handler_;
+            handled_.emplace_back(id, value);
+        }
+        if (handler) handler(id, value);
+        return static_cast<bool>(handler);
+    }
+    auto pending = std::make_shared<Pending>(Pending{this, id, value});
+    std::unique_lock<std::mutex> hold(queueLock);
+    queue.push_back(pending);
+    queueChanged.notify_all();
+    queueChanged.wait(hold, [&] { return pending->done; });
+    return pending->handled;
+}
+
+void FakeDialogView::close(int result) {
+    {
+        std::lock_guard<std::mutex> hold(lock_);
+        if (!result_) result_ = result;
+    }
+    closed_ = true;
+}
+
+// --- Controls -------------------------------------------------------------------------------
+
+void FakeDialogView::setTitle(const std::string& text) {
+    std::lock_guard<std::mutex> hold(lock_);
+    title_ = text;
+}
+
+void FakeDialogView::setText(int id, const std::string& text) {
+    std::lock_guard<std::mutex> hold(lock_);
+    Control& c = control(id);
+    c.text = text;
+    c.history.push_back(text);
+}
+
+std::string FakeDialogView::getText(int id, size_t maxChars) {
+    std::lock_guard<std::mutex> hold(lock_);
+    return control(id).text.substr(0, maxChars);
+}
+
+void FakeDialogView::enable(int id, bool on) {
+    std::lock_guard<std::mutex> hold(lock_);
+    control(id).enabled = on;
+}
+
+bool FakeDialogView::isEnabled(int id) {
+    std::lock_guard<std::mutex> hold(lock_);
+    return control(id).enabled;
+}
+
+void FakeDialogView::check(int id, bool on) {
+    std::lock_guard<std::mutex> hold(lock_);
+    control(id).checked = on;
+}
+
+bool FakeDialogView::isChecked(int id) {
+    std::lock_guard<std::mutex> hold(lock_);
+    return control(id).checked;
+}
+
+void FakeDialogView::checkRadio(int firstId, int lastId, int checkedId) {
+    std::lock_guard<std::mutex> hold(lock_);
+    for (int id = firstId; id <= lastId; ++id) control(id).checked = id == checkedId;
+}
+
+void FakeDialogView::listReset(int id) {
+    std::lock_guard<std::mutex> hold(lock_);
+    Control& c = control(id);
+    c.lines.clear();
+    c.selected.clear();
+    c.caret = -1;
+}
+
+int FakeDialogView::listAdd(int id, const std::string& line) {
+    std::lock_guard<std::mutex> hold(lock_);
+    Control& c = control(id);
+    c.lines.push_back(line);
+    c.selected.push_back(false);
+    return static_cast<int>(c.lines.size()) - 1;
+}
+
+void FakeDialogView::listInsert(int id, int index, const std::string& line) {
+    std::lock_guard<std::mutex> hold(lock_);
+    Control& c = control(id);
+    if (index < 0 || index > static_cast<int>(c.lines.size())) index = static_cast<int>(c.lines.size());
+    c.lines.insert(c.lines.begin() + index, line);
+    c.selected.insert(c.selected.begin() + index, false);
+    if (c.caret >= index) ++c.caret;
+}
+
+void FakeDialogView::listDelete(int id, int index) {
+    std::lock_guard<std::mutex> hold(lock_);
+    Control& c = control(id);
+    if (index < 0 || index >= static_cast<int>(c.lines.size())) return;
+    c.lines.erase(c.lines.begin() + index);
+    c.selected.erase(c.selected.begin() + index);
+    if (c.caret > index || c.caret >= static_cast<int>(c.lines.size())) --c.caret;
+}
+
+int FakeDialogView::listCount(int id) {
+    std::lock_guard<std::mutex> hold(lock_);
+    return static_cast<int>(control(id).lines.size());
+}
+
+int FakeDialogView::listCurSel(int id) {
+    std::lock_guard<std::mutex> hold(lock_);
+    return control(id).caret;
+}
+
+void FakeDialogView::listSetCurSel(int id, int index) {
+    std::lock_guard<std::mutex> hold(lock_);
+    Control& c = control(id);
+    std::fill(c.selected.begin(), c.selected.end(), false);
+    if (index >= 0 && index < static_cast<int>(c.lines.size())) {
+        c.selected[index] = true;
+        c.caret = index;
+    } else {
+        c.caret = -1;
+    }
+}
+
+int FakeDialogView::listSelCount(int id) {
+    std::lock_guard<std::mutex> hold(lock_);
+    const Control& c = control(id);
+    return static_cast<int>(std::count(c.selected.begin(), c.selected.end(), true));
+}
+
+std::vector<int> FakeDialogView::listSelItems(int id, int max) {
+    std::lock_guard<std::mutex> hold(lock_);
+    const Control& c = control(id);
+    std::vector<int> items;
+    for (size_t i = 0; i < c.selected.size() && static_cast<int>(items.size()) < max; ++i)
+        if (c.selected[i]) items.push_back(static_cast<int>(i));
+    return items;
+}
+
+void FakeDialogView::listClearSelection(int id) {
+    std::lock_guard<std::mutex> hold(lock_);
+    Control& c = control(id);
+    std::fill(c.selected.begin(), c.selected.end(), false);
+}
+
+void FakeDialogView::listSetTabStops(int id, const std::vector<int>& stops) {
+    std::lock_guard<std::mutex> hold(lock_);
+    control(id).tabStops = stops;
+}

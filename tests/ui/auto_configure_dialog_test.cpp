@@ -1,0 +1,357 @@
+// The auto-configure dialog over the engine and a simulated LAN: modes at opening, the address
+// proposal, the sequence-number checks, the find phase, the pass, and Cancel.
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "net/session_events.h"
+#include "tests/ui/window_harness.h"
+#include "ui/auto_configure_dialog.h"
+#include "ui/resource.h"
+#include "ui/window_texts.h"
+
+namespace {
+
+class AutoConfigureTest : public LanFixture {
+protected:
+    // Opens the dialog as the main window does: with its selection handed over.
+    void open(std::optional<AdapterAddresses> adapter = std::nullopt) {
+        for (size_t i = 0; i < selected.size(); ++i) session.selection[i] = selected[i];
+        session.selectionCount = static_cast<int32_t>(selected.size());
+        session.workerIdle = true;
+        dialog.reset();
+        view = std::make_unique<FakeDialogView>();
+        dialog = std::make_unique<AutoConfigureDialog>(
+            *view, session, autoTemplate, [adapter] { return adapter; }, [this] { ++listEmptied; });
+        view->attach([this](int id, intptr_t value) { dialog->onCommand(id, 0, value); });
+        dialog->onOpen();
+    }
+
+    void click(int id) { dialog->onCommand(id, 0, 0); }
+    void toggleBox(int id) { toggle(*view, *dialog, id); }
+
+    // Presses "Configure All" and waits until the dialog closes or takes entries again.
+    void configureAll() {
+        click(IDC_AUTO_CONFIGURE_ALL);
+        view->pumpUntil([&] { return view->closed() || view->enabled(IDC_AUTO_CONFIGURE_ALL); });
+    }
+
+    void select(std::vector<int32_t> lines) { selected = std::move(lines); }
+
+    std::string progress() const { return view->text(IDC_STATUS); }
+    std::vector<std::string> progressHistory() const { return view->textHistory(IDC_STATUS); }
+    bool saw(const std::string& text) const {
+        auto h = progressHistory();
+        return std::find(h.begin(), h.end(), text) != h.end();
+    }
+
+    DeviceRecord autoTemplate;
+    std::vector<int32_t> selected;   // the main list's selected lines
+    int listEmptied = 0;
+    std::unique_ptr<FakeDialogView> view;
+    std::unique_ptr<AutoConfigureDialog> dialog;   // destroyed before its view
+};
+
+TEST_F(AutoConfigureTest, ModesAtOpeningFollowTheTableAndTheSelection) {
+    open();
+    EXPECT_FALSE(view->enabled(IDC_AUTO_MODE_SELECTED));
+    EXPECT_FALSE(view->enabled(IDC_AUTO_MODE_ALL));
+    EXPECT_TRUE(view->checked(IDC_AUTO_MODE_FIND));
+    for (int box : {IDC_AUTO_ID_CHECK, IDC_AUTO_IP_CHECK, IDC_AUTO_GATEWAY_CHECK, IDC_AUTO_DHCP_CHECK})
+        EXPECT_TRUE(view->checked(box)) << box;
+    EXPECT_TRUE(view->checked(IDC_AUTO_DHCP_NO));
+    EXPECT_FALSE(view->checked(IDC_AUTO_DHCP_YES));
+    EXPECT_EQ(view->text(IDC_AUTO_PATTERN), "Vorn");
+    EXPECT_EQ(view->text(IDC_AUTO_SEQUENCE), "1");
+    EXPECT_EQ(view->text(IDC_AUTO_PHASE), "Ready");
+
+    lan.addBoards(3);
+    findBoards();
+    open();
+    EXPECT_FALSE(view->enabled(IDC_AUTO_MODE_SELECTED));
+    EXPECT_TRUE(view->enabled(IDC_AUTO_MODE_ALL));
+    EXPECT_TRUE(view->checked(IDC_AUTO_MODE_ALL));
+    EXPECT_FALSE(view->checked(IDC_AUTO_MODE_FIND));
+
+    select({0, 2});
+    open();
+    EXPECT_TRUE(view->enabled(IDC_AUTO_MODE_SELECTED));
+    EXPECT_TRUE(view->checked(IDC_AUTO_MODE_SELECTED));
+    EXPECT_FALSE(view->checked(IDC_AUTO_MODE_ALL));
+
+    click(IDC_AUTO_MODE_FIND);
+    EXPECT_TRUE(view->checked(IDC_AUTO_MODE_FIND));
+    EXPECT_FALSE(view->checked(IDC_AUTO_MODE_SELECTED));
+}
+
+TEST_F(AutoConfigureTest, ProposesTheAdaptersNetworkAddress) {
+    EXPECT_EQ(proposedStartAddress("192.168.1.37", "255.255.255.0"), "192.168.1.0");
+    EXPECT_EQ(proposedStartAddress("10.1.2.3", "255.255.0.0"), "10.1.0.0");
+    EXPECT_EQ(proposedStartAddress("0.0.0.0", "255.0.0.0"), "0.0.0.0");
+
+    open(std::nullopt);
+    EXPECT_EQ(view->text(IDV_IP_ADDRESS), "");
+    EXPECT_EQ(view->text(IDV_SUBNET_MASK), "");
+    EXPECT_EQ(view->text(IDV_GATEWAY), "");
+
+    lan.addBoards(2);
+    findBoards();
+    open(AdapterAddresses{"10.1.2.3", "255.255.0.0", "10.1.0.1"});
+    EXPECT_EQ(view->text(IDV_IP_ADDRESS), "10.1.0.0");
+    EXPECT_EQ(view->text(IDV_SUBNET_MASK), "255.255.0.0");
+    EXPECT_EQ(view->text(IDV_GATEWAY), "10.1.0.1");
+    // Unchanged, the proposal is the network address itself: the range rule refuses it.
+    configureAll();
+    ASSERT_EQ(view->messageCount(), 1u);
+    EXPECT_EQ(view->lastMessage()->text,
+              "An invalid IP address will be created.  Change the IP address and try again.");
+    EXPECT_EQ(view->lastMessage()->caption, "Error");
+    EXPECT_FALSE(view->closed());
+    EXPECT_TRUE(lan.configureRequests().empty());
+}
+
+struct SequenceCase {
+    bool idChecked;
+    const char* pattern;
+    const char* sequence;
+    const char* message;   // empty: accepted
+};
+
+TEST_F(AutoConfigureTest, SequenceNumberChecks) {
+    const char* invalid = "Invalid Sequence Number";
+    const char* tooLong = "Sequence Number too long.  Must be 16 bit, non-negative number.";
+    const SequenceCase cases[] = {
+        {true, "Vorn", "", ""},          {true, "Vorn#", "", invalid},
+        {true, "Vorn#", " 1", invalid},  {true, "Vorn#", "-1", invalid},
+        {true, "Vorn#", "1a", invalid},  {true, "V#####", "65535", ""},
+        {true, "Vorn#", "65536", tooLong}, {true, "Vorn#", "4294967297", tooLong},
+        {false, "Vorn#", "abc", ""},
+    };
+    lan.addBoards(2);
+    findBoards();
+    for (const SequenceCase& c : cases) {
+        SCOPED_TRACE(std::string(c.pattern) + " / '" + c.sequence + "'");
+        const size_t sentBefore = lan.configureRequests().size();
+        open();
+        toggleBox(IDC_AUTO_IP_CHECK);
+        if (!c.idChecked) toggleBox(IDC_AUTO_ID_CHECK);
+        view->setText(IDC_AUTO_PATTERN, c.pattern);
+        view->setText(IDC_AUTO_SEQUENCE, c.sequence);
+        configureAll();
+        if (*c.message == '\0') {
+            EXPECT_EQ(view->messageCount(), 0u);
+            EXPECT_EQ(view->result(), EVT_BATCH_COMPLETE);
+        } else {
+            ASSERT_EQ(view->messageCount(), 1u);
+            EXPECT_EQ(view->lastMessage()->text, c.message);
+            EXPECT_EQ(view->lastMessage()->caption, "Error");
+            EXPECT_FALSE(view->closed());
+            EXPECT_TRUE(view->enabled(IDC_AUTO_CONFIGURE_ALL));
+            EXPECT_EQ(lan.configureRequests().size(), sentBefore);
+        }
+        if (std::string(c.sequence) == "65535") {
+            EXPECT_EQ(lan.board(0).id, "V65535");
+        }
+    }
+}
+
+TEST_F(AutoConfigureTest, DhcpYesNeverSendsAnAddress) {
+    lan.addBoards(1);
+    findBoards();
+    open(AdapterAddresses{"10.0.0.5", "255.255.255.0", "10.0.0.254"});
+    view->setText(IDV_IP_ADDRESS, "10.0.0.10");
+    click(IDC_AUTO_DHCP_YES);
+    EXPECT_TRUE(view->checked(IDC_AUTO_DHCP_YES));
+    EXPECT_FALSE(view->checked(IDC_AUTO_DHCP_NO));
+    EXPECT_FALSE(view->enabled(IDC_AUTO_IP_CHECK));
+    EXPECT_FALSE(view->enabled(IDV_IP_ADDRESS));
+    configureAll();
+    auto sent = requests();
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].count(kIp), 0u);
+    EXPECT_EQ(sent[0].count(kSubnet), 0u);
+    EXPECT_EQ(sent[0].at(kDhcp), std::vector<uint8_t>{1});
+    EXPECT_EQ(sent[0].at(kGateway), (std::vector<uint8_t>{10, 0, 0, 254}));
+
+    // "DHCP:" unchecked after "Yes": no DHCP setting and still no address.
+    open(AdapterAddresses{"10.0.0.5", "255.255.255.0", "10.0.0.254"});
+    view->setText(IDV_IP_ADDRESS, "10.0.0.10");
+    click(IDC_AUTO_DHCP_YES);
+    toggleBox(IDC_AUTO_DHCP_CHECK);
+    EXPECT_FALSE(view->enabled(IDC_AUTO_DHCP_YES));
+    configureAll();
+    sent = requests();
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(sent[1].count(kDhcp), 0u);
+    EXPECT_EQ(sent[1].count(kIp), 0u);
+    EXPECT_EQ(autoTemplate.dhcpGiven, 0);
+
+    // "No" gives the address back.
+    open(AdapterAddresses{"10.0.0.5", "255.255.255.0", "10.0.0.254"});
+    click(IDC_AUTO_DHCP_YES);
+    click(IDC_AUTO_DHCP_NO);
+    EXPECT_TRUE(view->enabled(IDC_AUTO_IP_CHECK));
+    EXPECT_TRUE(view->enabled(IDV_IP_ADDRESS));
+}
+
+TEST_F(AutoConfigureTest, AddressRangeCoversTheSelectedBoards) {
+    lan.addBoards(4);
+    findBoards();
+    select({0, 1, 2, 3});
+    open(AdapterAddresses{"192.168.1.1", "255.255.255.0", "192.168.1.254"});
+    view->setText(IDV_IP_ADDRESS, "192.168.1.252");
+    configureAll();   // .252 to .255: the last is the broadcast address
+    ASSERT_EQ(view->messageCount(), 1u);
+    EXPECT_EQ(view->lastMessage()->text,
+              "An invalid IP address will be created.  Change the IP address and try again.");
+    EXPECT_TRUE(lan.configureRequests().empty());
+
+    select({0, 2, 3});
+    open(AdapterAddresses{"192.168.1.1", "255.255.255.0", "192.168.1.254"});
+    view->setText(IDV_IP_ADDRESS, "192.168.1.252");
+    view->setText(IDC_AUTO_PATTERN, "Lab#");
+    view->setText(IDC_AUTO_SEQUENCE, "7");
+    configureAll();
+    EXPECT_EQ(view->result(), EVT_BATCH_COMPLETE);
+    EXPECT_EQ(lan.board(0).ip, "192.168.1.252");
+    EXPECT_EQ(lan.board(2).ip, "192.168.1.253");
+    EXPECT_EQ(lan.board(3).ip, "192.168.1.254");
+    EXPECT_EQ(lan.board(1).ip, "10.0.0.2");
+    EXPECT_EQ(lan.board(0).id, "Lab7");
+    EXPECT_EQ(lan.board(3).id, "Lab9");
+}
+
+TEST_F(AutoConfigureTest, CompletedPassReportsEachBoardAndCloses) {
+    lan.addBoards(4);
+    findBoards();
+    open();
+    view->setText(IDC_AUTO_PATTERN, "Vorn#");
+    configureAll();
+    EXPECT_EQ(view->result(), EVT_BATCH_COMPLETE);
+    EXPECT_EQ(progress(), "Auto Configuration complete");
+    EXPECT_TRUE(saw("Broadcast 0"));
+    EXPECT_TRUE(saw("Device 3Configured"));
+    EXPECT_EQ(view->textHistory(IDC_AUTO_PHASE), (std::vector<std::string>{"Ready", "Configuring..."}));
+    EXPECT_EQ(lan.board(3).id, "Vorn4");
+    EXPECT_EQ(listEmptied, 0);
+}
+
+TEST_F(AutoConfigureTest, FindAndConfigureRunsThePassWhenTheFindEnds) {
+    lan.addBoards(2);
+    open();
+    ASSERT_TRUE(view->checked(IDC_AUTO_MODE_FIND));
+    view->setText(IDC_AUTO_PATTERN, "New#");
+    view->setText(IDC_AUTO_SEQUENCE, "5");
+    configureAll();
+    EXPECT_EQ(view->result(), EVT_BATCH_COMPLETE);
+    EXPECT_EQ(listEmptied, 1);
+    EXPECT_EQ(view->textHistory(IDC_AUTO_PHASE),
+              (std::vector<std::string>{"Ready", "Discovering...", "Configuring..."}));
+    EXPECT_TRUE(saw("Found device Bd1"));
+    EXPECT_TRUE(saw("Finished.  Found 2 devices"));
+    EXPECT_EQ(lan.board(0).id, "New5");
+    EXPECT_EQ(lan.board(1).id, "New6");
+}
+
+TEST_F(AutoConfigureTest, FindThatFindsNothingSaysSoAndStaysOpen) {
+    open();
+    configureAll();
+    EXPECT_EQ(progress(), "Finished.  Found 0 devices");
+    EXPECT_EQ(view->text(IDC_AUTO_PHASE), "Done.");
+    ASSERT_EQ(view->messageCount(), 1u);
+    EXPECT_EQ(view->lastMessage()->text,
+              "No boards found to configure.\nCheck Connections and try again.");
+    EXPECT_EQ(view->lastMessage()->caption, "Alert");
+    EXPECT_FALSE(view->closed());
+    EXPECT_TRUE(view->enabled(IDC_AUTO_CONFIGURE_ALL));
+    // Cancel now closes at once: nothing runs.
+    click(IDCANCEL);
+    EXPECT_EQ(view->result(), 0);
+}
+
+TEST_F(AutoConfigureTest, CancelDuringTheFindPhaseClosesWhenTheFindEnds) {
+    lan.addBoards(5);
+    open();
+    bool cancelled = false;
+    view->attach([&](int id, intptr_t value) {
+        dialog->onCommand(id, 0, value);
+        if (id == EVT_FOUND && !cancelled) {
+            click(IDCANCEL);
+            cancelled = true;
+            EXPECT_EQ(progress(), "Auto Configuration canceled");
+            EXPECT_FALSE(view->closed());
+        }
+    });
+    click(IDC_AUTO_CONFIGURE_ALL);
+    view->pumpUntil([&] { return view->closed(); });
+    EXPECT_TRUE(cancelled);
+    EXPECT_EQ(view->result(), 0);
+    EXPECT_EQ(progress(), finishedText(session.devices.count()));
+    EXPECT_TRUE(lan.configureRequests().empty());
+    EXPECT_EQ(listEmptied, 1);
+}
+
+TEST_F(AutoConfigureTest, AbortAtABoardThatNeverAnswersEndsThePass) {
+    lan.addBoards(3);
+    findBoards();
+    SimBoard silent = lan.board(1);
+    silent.silentConfigures = SimChannel::kNeverAck;
+    lan.setBoard(1, silent);
+
+    open();
+    view->queueAnswer(MessageAnswer::Ignore);
+    configureAll();
+    EXPECT_EQ(view->result(), EVT_BATCH_COMPLETE);   // board 1 skipped
+    auto question = view->messages().at(0);
+    EXPECT_EQ(question.text, notFoundMessage(*session.devices.at(1)));
+    EXPECT_EQ(question.caption, "Error");
+    EXPECT_EQ(question.buttons, MessageButtons::AbortRetryIgnore);
+
+    open();
+    view->queueAnswer(MessageAnswer::Abort);
+    configureAll();
+    EXPECT_EQ(view->result(), 0);
+    EXPECT_EQ(progress(), "Canceling...");
+}
+
+TEST_F(AutoConfigureTest, NetworkThatCannotOpenIsReportedAndTheDialogStaysReady) {
+    lan.addBoards(2);
+    findBoards();
+    lan.setFailOpen(true);
+    // The find phase empties the table: the pass over the listed boards goes first.
+    for (int mode : {IDC_AUTO_MODE_ALL, IDC_AUTO_MODE_FIND}) {
+        SCOPED_TRACE(mode);
+        open();
+        click(mode);
+        configureAll();
+        ASSERT_EQ(view->messageCount(), 1u);
+        EXPECT_EQ(view->lastMessage()->text, kNetworkFailedText);
+        EXPECT_EQ(view->lastMessage()->caption, "Error");
+        EXPECT_FALSE(view->closed());
+        EXPECT_TRUE(view->enabled(IDC_AUTO_CONFIGURE_ALL));
+        EXPECT_FALSE(saw("Finished.  Found 0 devices"));
+        // Ready again: Cancel closes at once.
+        click(IDCANCEL);
+        EXPECT_EQ(view->result(), 0);
+    }
+}
+
+TEST_F(AutoConfigureTest, SinksForwardTheirOwnEventsOnly) {
+    open();
+    std::vector<std::pair<int, intptr_t>> seen;
+    view->attach([&](int id, intptr_t value) { seen.emplace_back(id, value); });
+    std::thread worker([&] {
+        for (int32_t code = EVT_FOUND; code <= EVT_TOO_MANY; ++code) {
+            EXPECT_TRUE(dialog->autoFindSink(code, code - 190));
+            EXPECT_TRUE(dialog->autoBatchSink(code, code - 190));
+        }
+    });
+    view->pumpUntil([&] { return seen.size() == 7; });
+    worker.join();
+    EXPECT_EQ(seen, (std::vector<std::pair<int, intptr_t>>{
+                        {EVT_FOUND, 10}, {EVT_BROADCAST, 11}, {EVT_COMPLETE, 12},
+                        {EVT_BROADCAST, 14},   // a configure attempt, shown as a broadcast
+                        {EVT_CONFIGURED, 15}, {EVT_BATCH_COMPLETE, 16}, {EVT_BATCH_CANCELLED, 17}}));
+}
+
+}  // namespace

@@ -1,0 +1,328 @@
+#include "ui/auto_configure_dialog.h"
+
+#include <utility>
+
+#include "net/ipv4.h"
+#include "ui/entry_rules.h"
+#include "ui/not_found_question.h"
+#include "ui/resource.h"
+#include "ui/window_texts.h"
+
+namespace {
+constexpr size_t kMaxPattern = 31;
+constexpr size_t kMaxSequence = 15;
+constexpr size_t kMaxAddress = 31;
+constexpr uint32_t kMaxSequenceValue = 65535;
+
+enum class SequenceCheck { Ok, Invalid, TooLong };
+
+// The first sequence number as typed: digits only, compared whole (never modulo a word size).
+SequenceCheck readSequence(const std::string& text, bool patternHasHash, int32_t& value) {
+    value = 0;
+    if (text.empty()) return patternHasHash ? SequenceCheck::Invalid : SequenceCheck::Ok;
+    uint32_t number = 0;
+    bool tooLong = false;
+    for (char c : text) {
+        if (c < '0' || c > '9') return SequenceCheck::Invalid;
+        if (!tooLong) {
+            number = number * 10 + static_cast<uint32_t>(c - '0');
+            tooLong = number > kMaxSequenceValue;
+        }
+    }
+    if (tooLong) return SequenceCheck::TooLong;
+    value = static_cast<int32_t>(number);
+    return SequenceCheck::Ok;
+}
+}  // namespace
+
+std::string proposedStartAddress(const std::string& ip, const std::string& mask) {
+    if (ip == "0.0.0.0") return ip;
+    return formatIpv4(inetAddrHost(ip.c_str()) & inetAddrHost(mask.c_str()));
+}
+
+AutoConfigureDialog::AutoConfigureDialog(DialogView& view, NetSession& session,
+                                         DeviceRecord& autoTemplate, AdapterSource adapters,
+                                         std::function<void()> emptyBoardList)
+    : view_(view),
+      session_(session),
+      autoTemplate_(autoTemplate),
+      adapters_(std::move(adapters)),
+      emptyBoardList_(std::move(emptyBoardList)) {}
+
+AutoConfigureDialog::~AutoConfigureDialog() {
+    if (started_) session_.waitForWorker();
+}
+
+void AutoConfigureDialog::onOpen() {
+    passRunning_ = false;
+    cancelAsked_ = false;
+
+    view_.check(IDC_AUTO_ID_CHECK, true);
+    view_.check(IDC_AUTO_IP_CHECK, true);
+    view_.check(IDC_AUTO_GATEWAY_CHECK, true);
+    view_.check(IDC_AUTO_DHCP_CHECK, true);
+    view_.checkRadio(IDC_AUTO_DHCP_YES, IDC_AUTO_DHCP_NO, IDC_AUTO_DHCP_NO);
+
+    if (session_.devices.count() == 0) {
+        view_.enable(IDC_AUTO_MODE_SELECTED, false);
+        view_.enable(IDC_AUTO_MODE_ALL, false);
+        view_.checkRadio(IDC_AUTO_MODE_SELECTED, IDC_AUTO_MODE_FIND, IDC_AUTO_MODE_FIND);
+    } else if (session_.selectionCount <= 0) {
+        view_.enable(IDC_AUTO_MODE_SELECTED, false);
+        view_.checkRadio(IDC_AUTO_MODE_SELECTED, IDC_AUTO_MODE_FIND, IDC_AUTO_MODE_ALL);
+    } else {
+        view_.checkRadio(IDC_AUTO_MODE_SELECTED, IDC_AUTO_MODE_FIND, IDC_AUTO_MODE_SELECTED);
+    }
+
+    if (adapters_) {
+        if (std::optional<AdapterAddresses> adapter = adapters_()) {
+            view_.setText(IDV_IP_ADDRESS, proposedStartAddress(adapter->ip, adapter->mask));
+            view_.setText(IDV_SUBNET_MASK, adapter->mask);
+            view_.setText(IDV_GATEWAY, adapter->gateway);
+        }
+    }
+
+    view_.setText(IDC_AUTO_PATTERN, "Vorn");
+    view_.setText(IDC_AUTO_SEQUENCE, "1");
+    view_.setText(IDC_AUTO_PHASE, "Ready");
+}
+
+void AutoConfigureDialog::onCommand(int id, int /*notification*/, intptr_t value) {
+    switch (id) {
+    case IDCANCEL:
+        cancel();
+        break;
+    case IDC_AUTO_CONFIGURE_ALL:
+        configureAll();
+        break;
+    case IDC_AUTO_ID_CHECK: {
+        const bool on = view_.isChecked(id);
+        view_.enable(IDC_AUTO_PATTERN, on);
+        view_.enable(IDC_AUTO_SEQUENCE, on);
+        view_.enable(IDC_AUTO_SEQUENCE_LABEL, on);
+        break;
+    }
+    case IDC_AUTO_IP_CHECK: {
+        const bool on = view_.isChecked(id);
+        view_.enable(IDV_IP_ADDRESS, on);
+        view_.enable(IDV_SUBNET_MASK, on);
+        break;
+    }
+    case IDC_AUTO_GATEWAY_CHECK:
+        view_.enable(IDV_GATEWAY, view_.isChecked(id));
+        break;
+    case IDC_AUTO_DHCP_CHECK: {
+        const bool on = view_.isChecked(id);
+        view_.enable(IDC_AUTO_DHCP_YES, on);
+        view_.enable(IDC_AUTO_DHCP_NO, on);
+        break;
+    }
+    case IDC_AUTO_DHCP_YES:
+        view_.enable(IDV_IP_ADDRESS, false);
+        view_.enable(IDV_SUBNET_MASK, false);
+        view_.enable(IDC_AUTO_IP_CHECK, false);
+        view_.checkRadio(IDC_AUTO_DHCP_YES, IDC_AUTO_DHCP_NO, IDC_AUTO_DHCP_YES);
+        break;
+    case IDC_AUTO_DHCP_NO:
+        if (view_.isChecked(IDC_AUTO_IP_CHECK)) {
+            view_.enable(IDV_IP_ADDRESS, true);
+            view_.enable(IDV_SUBNET_MASK, true);
+        }
+        view_.enable(IDC_AUTO_IP_CHECK, true);
+        view_.checkRadio(IDC_AUTO_DHCP_YES, IDC_AUTO_DHCP_NO, IDC_AUTO_DHCP_NO);
+        break;
+    case IDC_AUTO_MODE_SELECTED:
+    case IDC_AUTO_MODE_ALL:
+    case IDC_AUTO_MODE_FIND:
+        view_.checkRadio(IDC_AUTO_MODE_SELECTED, IDC_AUTO_MODE_FIND, id);
+        break;
+    case EVT_FOUND: {
+        std::string text = "Found device ";
+        if (const DeviceRecord* board = session_.devices.at(static_cast<int32_t>(value))) {
+            text.append(board->id, fieldLength(board->id));
+        }
+        view_.setText(IDC_STATUS, text);
+        break;
+    }
+    case EVT_BROADCAST:
+        view_.setText(IDC_STATUS, "Broadcast " + std::to_string(value));
+        break;
+    case EVT_COMPLETE:
+        findPhaseEnded();
+        break;
+    case EVT_CONFIGURED:
+        view_.setText(IDC_STATUS, "Device " + std::to_string(value) + "Configured");
+        break;
+    case EVT_BATCH_COMPLETE:
+        if (session_.networkFailed) {
+            endPass(0);
+        } else {
+            view_.setText(IDC_STATUS, "Auto Configuration complete");
+            view_.enable(IDC_AUTO_CONFIGURE_ALL, true);
+            view_.close(EVT_BATCH_COMPLETE);
+        }
+        break;
+    case EVT_BATCH_CANCELLED:
+        endPass(0);
+        break;
+    default:
+        break;
+    }
+}
+
+bool AutoConfigureDialog::autoFindSink(int32_t code, int32_t value) {
+    if (code == EVT_FOUND || code == EVT_BROADCAST || code == EVT_COMPLETE) {
+        view_.sendCommand(code, value);
+    }
+    return true;
+}
+
+bool AutoConfigureDialog::autoBatchSink(int32_t code, int32_t value) {
+    switch (code) {
+    case EVT_CONFIG_BROADCAST:
+        view_.sendCommand(EVT_BROADCAST, value);
+        break;
+    case EVT_CONFIGURED:
+    case EVT_BATCH_COMPLETE:
+    case EVT_BATCH_CANCELLED:
+        view_.sendCommand(code, value);
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+void AutoConfigureDialog::configureAll() {
+    passRunning_ = true;
+    view_.enable(IDC_AUTO_CONFIGURE_ALL, false);
+    view_.waitWhile(session_.operationActive);
+    if (!readTemplate()) return backToReady();
+    if (view_.isChecked(IDC_AUTO_MODE_FIND)) {
+        batchMode_ = 0;
+        if (!startFindPhase()) backToReady();
+    } else {
+        batchMode_ = view_.isChecked(IDC_AUTO_MODE_SELECTED) ? 1 : 2;
+        if (!startPass()) backToReady();
+    }
+}
+
+bool AutoConfigureDialog::readTemplate() {
+    if (view_.isChecked(IDC_AUTO_ID_CHECK)) {
+        const std::string pattern = view_.getText(IDC_AUTO_PATTERN, kMaxPattern);
+        if (!CheckIdEntry(pattern.c_str(), view_)) return false;
+        autoTemplate_.setId(pattern.c_str());
+        const bool hasHash = pattern.find('#') != std::string::npos;
+        switch (readSequence(view_.getText(IDC_AUTO_SEQUENCE, kMaxSequence), hasHash,
+                             firstSequence_)) {
+        case SequenceCheck::Ok:
+            break;
+        case SequenceCheck::Invalid:
+            view_.messageBox("Invalid Sequence Number", "Error", MessageButtons::Ok);
+            return false;
+        case SequenceCheck::TooLong:
+            view_.messageBox("Sequence Number too long.  Must be 16 bit, non-negative number.",
+                             "Error", MessageButtons::Ok);
+            return false;
+        }
+    } else {
+        autoTemplate_.setId("");
+        firstSequence_ = 0;
+    }
+
+    if (view_.isChecked(IDC_AUTO_IP_CHECK) && view_.isEnabled(IDC_AUTO_IP_CHECK)) {
+        autoTemplate_.setIp(view_.getText(IDV_IP_ADDRESS, kMaxAddress).c_str());
+        autoTemplate_.setSubnet(view_.getText(IDV_SUBNET_MASK, kMaxAddress).c_str());
+    } else {
+        autoTemplate_.setIp("");
+        autoTemplate_.setSubnet("");
+    }
+
+    autoTemplate_.setGateway(view_.isChecked(IDC_AUTO_GATEWAY_CHECK)
+                                 ? view_.getText(IDV_GATEWAY, kMaxAddress).c_str()
+                                 : "");
+
+    if (view_.isChecked(IDC_AUTO_DHCP_CHECK)) {
+        autoTemplate_.dhcp = view_.isChecked(IDC_AUTO_DHCP_YES) ? 1 : 0;
+        autoTemplate_.dhcpGiven = 1;
+    } else {
+        autoTemplate_.dhcpGiven = 0;
+    }
+    return true;
+}
+
+bool AutoConfigureDialog::startFindPhase() {
+    if (!session_.workerIdle) return false;
+    // A find that the main window stopped may still be returning: let it end before its
+    // boards are freed.
+    session_.waitForWorker();
+    session_.workerIdle = false;
+    if (emptyBoardList_) emptyBoardList_();
+    session_.devices.freeAll();
+    view_.setText(IDC_AUTO_PHASE, "Discovering...");
+    started_ = true;
+    if (!session_.startFind(
+            [this](int32_t code, int32_t value) { return autoFindSink(code, value); })) {
+        session_.workerIdle = true;
+        return false;
+    }
+    return true;
+}
+
+bool AutoConfigureDialog::startPass() {
+    view_.waitWhile(session_.operationActive);
+    const int32_t boards =
+        batchMode_ == 1 ? session_.selectionCount.load() : session_.devices.count();
+    if (boards <= 0) {
+        view_.setText(IDC_AUTO_PHASE, "Done.");
+        view_.messageBox("No boards found to configure.\nCheck Connections and try again.",
+                         "Alert", MessageButtons::Ok);
+        view_.enable(IDC_AUTO_CONFIGURE_ALL, true);
+        passRunning_ = false;
+        return true;
+    }
+    if (autoTemplate_.ip[0] != '\0' &&
+        !CheckAddressRange(autoTemplate_.ip, autoTemplate_.subnet, boards, view_)) {
+        view_.enable(IDC_AUTO_CONFIGURE_ALL, true);
+        return false;
+    }
+    view_.setText(IDC_AUTO_PHASE, "Configuring...");
+    started_ = true;
+    return session_.startConfigureBatch(
+        [this](int32_t code, int32_t value) { return autoBatchSink(code, value); }, autoTemplate_,
+        firstSequence_, batchMode_, notFoundQuestionFor(view_));
+}
+
+void AutoConfigureDialog::findPhaseEnded() {
+    if (!session_.networkFailed) {
+        view_.setText(IDC_STATUS, finishedText(session_.devices.count()));
+    }
+    if (cancelAsked_) return view_.close(0);
+    if (session_.networkFailed) return endPass(0);
+    if (!startPass()) passRunning_ = false;
+}
+
+// A pass (or its find phase) ended without completing.
+void AutoConfigureDialog::endPass(int result) {
+    if (session_.networkFailed && !cancelAsked_) {
+        // Nothing reached a board: say why and stay open with the entries as typed.
+        view_.messageBox(kNetworkFailedText, "Error", MessageButtons::Ok);
+        view_.setText(IDC_AUTO_PHASE, "Ready");
+        return backToReady();
+    }
+    view_.setText(IDC_STATUS, "Canceling...");
+    view_.enable(IDC_AUTO_CONFIGURE_ALL, true);
+    view_.close(result);
+}
+
+void AutoConfigureDialog::backToReady() {
+    passRunning_ = false;
+    view_.enable(IDC_AUTO_CONFIGURE_ALL, true);
+}
+
+void AutoConfigureDialog::cancel() {
+    if (!passRunning_) return view_.close(0);
+    session_.stop();
+    cancelAsked_ = true;
+    view_.setText(IDC_STATUS, "Auto Configuration canceled");
+}

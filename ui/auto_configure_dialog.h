@@ -1,0 +1,70 @@
+#pragma once
+// The auto-configure dialog (template IDD_AUTOCONFIGURE): one template (ID pattern with a first
+// sequence number, start IP address and mask, gateway, DHCP) given to the selected boards, all
+// listed boards, or all boards a fresh find discovers. Result 206 when a pass completed, else 0.
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "common/dialog_view.h"
+#include "net/device_record.h"
+#include "net/net_session.h"
+#include "ui/modal_logic.h"
+
+// Dotted-quad texts of the host's first network adapter: its first address, that address's
+// mask and its first gateway.
+struct AdapterAddresses {
+    std::string ip;
+    std::string mask;
+    std::string gateway;
+};
+// nullopt when nothing can be had (no adapter, the system call fails): the address controls
+// then stay empty.
+using AdapterSource = std::function<std::optional<AdapterAddresses>()>;
+
+// The proposed start address: the network address of ip under mask, "0.0.0.0" for "0.0.0.0".
+std::string proposedStartAddress(const std::string& ip, const std::string& mask);
+
+class AutoConfigureDialog : public ModalLogic {
+public:
+    // autoTemplate outlives the dialog and keeps its values between openings; emptyBoardList
+    // empties the main window's board list when a find phase starts.
+    AutoConfigureDialog(DialogView& view, NetSession& session, DeviceRecord& autoTemplate,
+                        AdapterSource adapters, std::function<void()> emptyBoardList);
+    // Waits for an operation this dialog started, so its sinks never outlive it.
+    ~AutoConfigureDialog() override;
+    AutoConfigureDialog(const AutoConfigureDialog&) = delete;
+    AutoConfigureDialog& operator=(const AutoConfigureDialog&) = delete;
+
+    void onOpen() override;
+    void onCommand(int id, int notification, intptr_t value) override;
+
+    // Worker thread. autoFindSink forwards EVT_FOUND, EVT_BROADCAST, EVT_COMPLETE; autoBatchSink
+    // forwards EVT_CONFIG_BROADCAST as 201, EVT_CONFIGURED, EVT_BATCH_COMPLETE and
+    // EVT_BATCH_CANCELLED. Both return true for every event.
+    bool autoFindSink(int32_t code, int32_t value);
+    bool autoBatchSink(int32_t code, int32_t value);
+
+private:
+    void configureAll();
+    bool readTemplate();
+    bool startFindPhase();
+    bool startPass();
+    void findPhaseEnded();
+    void endPass(int result);
+    void backToReady();
+    void cancel();
+
+    DialogView& view_;
+    NetSession& session_;
+    DeviceRecord& autoTemplate_;
+    AdapterSource adapters_;
+    std::function<void()> emptyBoardList_;
+    bool passRunning_ = false;
+    bool cancelAsked_ = false;
+    int32_t batchMode_ = 0;
+    int32_t firstSequence_ = 0;
+    bool started_ = false;
+};

@@ -1,0 +1,183 @@
+#include "ui/configure_dialog.h"
+
+#include <cstring>
+#include <string>
+
+#include "ui/entry_rules.h"
+#include "ui/not_found_question.h"
+#include "ui/resource.h"
+#include "ui/window_texts.h"
+
+namespace {
+constexpr size_t kMaxEntry = 31;
+}  // namespace
+
+ConfigureDialog::ConfigureDialog(DialogView& view, NetSession& session)
+    : view_(view), session_(session) {}
+
+ConfigureDialog::~ConfigureDialog() {
+    if (started_) session_.waitForWorker();
+}
+
+void ConfigureDialog::onOpen() {
+    sendRecord_ = DeviceRecord{};
+    boardIndex_ = session_.devices.selectedIndex;
+    board_ = session_.devices.at(boardIndex_);
+
+    view_.check(IDC_CFG_ID_CHECK, true);
+    view_.check(IDC_CFG_IP_CHECK, true);
+    view_.check(IDC_CFG_GATEWAY_CHECK, true);
+    view_.check(IDC_CFG_DHCP_CHECK, true);
+    const bool dhcp = board_ != nullptr && board_->dhcp != 0;
+    if (board_ != nullptr) {
+        view_.setText(IDV_IP_ADDRESS, std::string(board_->ip, fieldLength(board_->ip)));
+        view_.setText(IDV_SUBNET_MASK, std::string(board_->subnet, fieldLength(board_->subnet)));
+        view_.setText(IDV_GATEWAY, std::string(board_->gateway, fieldLength(board_->gateway)));
+        view_.setText(IDC_CFG_ID_EDIT, std::string(board_->id, fieldLength(board_->id)));
+    }
+    view_.checkRadio(IDC_CFG_DHCP_YES, IDC_CFG_DHCP_NO, dhcp ? IDC_CFG_DHCP_YES : IDC_CFG_DHCP_NO);
+    view_.setText(IDC_STATUS, "Ready");
+    if (dhcp) {
+        view_.enable(IDV_IP_ADDRESS, false);
+        view_.enable(IDV_SUBNET_MASK, false);
+        view_.enable(IDC_CFG_IP_CHECK, false);
+    }
+    // No board behind the chosen line: nothing to show and nothing that could be sent.
+    if (board_ == nullptr) view_.enable(IDC_CFG_CONFIGURE, false);
+}
+
+void ConfigureDialog::onCommand(int id, int /*notification*/, intptr_t value) {
+    switch (id) {
+    case IDCANCEL:
+        // Closed first, so that a running operation's question finds the dialog gone and the
+        // operation ends by itself.
+        view_.close(0);
+        session_.stop();
+        break;
+    case EVT_BROADCAST:
+        view_.setText(IDC_STATUS, "Broadcast " + std::to_string(value));
+        break;
+    case EVT_COMPLETE:
+        view_.setText(IDC_STATUS, "Configuration complete");
+        view_.close(EVT_COMPLETE);
+        break;
+    case EVT_CANCELLED:
+        operationCancelled();
+        break;
+    case IDC_CFG_ID_CHECK:
+    case IDC_CFG_IP_CHECK:
+    case IDC_CFG_GATEWAY_CHECK:
+    case IDC_CFG_DHCP_CHECK:
+        followCheck(id);
+        break;
+    case IDC_CFG_CONFIGURE:
+        configure();
+        break;
+    case IDC_CFG_DHCP_YES:
+        view_.enable(IDV_IP_ADDRESS, false);
+        view_.enable(IDV_SUBNET_MASK, false);
+        view_.enable(IDC_CFG_IP_CHECK, false);
+        break;
+    case IDC_CFG_DHCP_NO:
+        view_.enable(IDC_CFG_IP_CHECK, true);
+        if (view_.isChecked(IDC_CFG_IP_CHECK)) {
+            view_.enable(IDV_IP_ADDRESS, true);
+            view_.enable(IDV_SUBNET_MASK, true);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void ConfigureDialog::followCheck(int checkId) {
+    const bool on = view_.isChecked(checkId);
+    switch (checkId) {
+    case IDC_CFG_ID_CHECK:
+        view_.enable(IDC_CFG_ID_EDIT, on);
+        break;
+    case IDC_CFG_IP_CHECK:
+        view_.enable(IDV_IP_ADDRESS, on);
+        view_.enable(IDV_SUBNET_MASK, on);
+        break;
+    case IDC_CFG_GATEWAY_CHECK:
+        view_.enable(IDV_GATEWAY, on);
+        break;
+    case IDC_CFG_DHCP_CHECK:
+        view_.enable(IDC_CFG_DHCP_YES, on);
+        view_.enable(IDC_CFG_DHCP_NO, on);
+        break;
+    default:
+        break;
+    }
+}
+
+bool ConfigureDialog::configureSink(int32_t code, int32_t value) {
+    if (code == EVT_BROADCAST || code == EVT_COMPLETE || code == EVT_CANCELLED) {
+        view_.sendCommand(code, value);
+    }
+    return true;
+}
+
+void ConfigureDialog::configure() {
+    if (board_ == nullptr) return;
+    view_.enable(IDC_CFG_CONFIGURE, false);
+    // A find that the main window stopped may still be closing its socket.
+    view_.waitWhile(session_.operationActive);
+
+    if (view_.isChecked(IDC_CFG_ID_CHECK)) {
+        const std::string id = view_.getText(IDC_CFG_ID_EDIT, kMaxEntry);
+        if (!CheckIdEntry(id.c_str(), view_)) return refuse();
+        sendRecord_.setId(id.c_str());
+    } else {
+        sendRecord_.setId("");
+    }
+
+    if (view_.isChecked(IDC_CFG_DHCP_CHECK)) {
+        sendRecord_.dhcpGiven = 1;
+        sendRecord_.dhcp = view_.isChecked(IDC_CFG_DHCP_YES) ? 1 : 0;
+    } else {
+        sendRecord_.dhcpGiven = 0;
+    }
+
+    // "IP Address:" is disabled while "Yes" is chosen: a board on DHCP gets no fixed address.
+    // With "DHCP:" unchecked the box alone decides.
+    const bool sendAddress = view_.isChecked(IDC_CFG_IP_CHECK) &&
+                             view_.isEnabled(IDC_CFG_IP_CHECK) &&
+                             !(sendRecord_.dhcpGiven && sendRecord_.dhcp);
+    if (sendAddress) {
+        sendRecord_.setIp(view_.getText(IDV_IP_ADDRESS, kMaxEntry).c_str());
+        sendRecord_.setSubnet(view_.getText(IDV_SUBNET_MASK, kMaxEntry).c_str());
+    } else {
+        sendRecord_.setIp("");
+        sendRecord_.setSubnet("");
+    }
+
+    sendRecord_.setGateway(view_.isChecked(IDC_CFG_GATEWAY_CHECK)
+                               ? view_.getText(IDV_GATEWAY, kMaxEntry).c_str()
+                               : "");
+
+    if (sendRecord_.ip[0] != '\0' &&
+        !CheckAddressRange(sendRecord_.ip, sendRecord_.subnet, 1, view_)) {
+        return refuse();
+    }
+
+    std::memcpy(sendRecord_.mac, board_->mac, sizeof sendRecord_.mac);
+    std::memcpy(sendRecord_.echoText, board_->echoText, sizeof sendRecord_.echoText);
+    std::memcpy(sendRecord_.number16, board_->number16, sizeof sendRecord_.number16);
+
+    started_ = true;
+    if (!session_.startConfigureOne(
+            [this](int32_t code, int32_t value) { return configureSink(code, value); },
+            sendRecord_, boardIndex_, notFoundQuestionFor(view_))) {
+        refuse();
+    }
+}
+
+void ConfigureDialog::refuse() { view_.enable(IDC_CFG_CONFIGURE, true); }
+
+void ConfigureDialog::operationCancelled() {
+    view_.setText(IDC_STATUS, "Configuration canceled");
+    if (session_.networkFailed) view_.messageBox(kNetworkFailedText, "Error", MessageButtons::Ok);
+    view_.enable(IDC_CFG_CONFIGURE, true);
+}

@@ -1,0 +1,198 @@
+#include "ui/main_window.h"
+
+#include <memory>
+#include <utility>
+#include <string>
+#include <vector>
+
+#include "ui/configure_dialog.h"
+#include "ui/resource.h"
+#include "ui/window_texts.h"
+
+namespace {
+constexpr int kListTabStop = 70;
+constexpr int kLbnSelChange = 1;
+const char* const kManyBoardsText =
+    "More than 4096 modules have been found.  This indicates that there may be an error.\n"
+    "Do you wish to abort the search?";
+}  // namespace
+
+MainWindow::MainWindow(DialogView& view, NetSession& session, OpenModal openModal,
+                       AdapterSource adapters, WorkerWait workerWait)
+    : view_(view),
+      session_(session),
+      openModal_(std::move(openModal)),
+      adapters_(std::move(adapters)),
+      workerWait_(std::move(workerWait)) {}
+
+void MainWindow::onOpen() {
+    session_.workerIdle = true;
+    session_.devices.initialise();
+    if (workerWait_) session_.setWorkerWait(workerWait_);
+    view_.setText(IDC_STATUS, "Ready");
+    view_.listSetTabStops(IDC_DEVICE_LIST, {kListTabStop});
+    view_.enable(IDC_STOP_FIND, false);
+    view_.enable(IDC_CONFIGURE, false);
+}
+
+void MainWindow::onCommand(int id, int notification, intptr_t value) {
+    switch (id) {
+    case IDCANCEL:
+        session_.stop();
+        view_.close(IDCANCEL);
+        // The worker's further events find the window gone; it ends at once.
+        session_.waitForWorker();
+        break;
+    case IDC_STOP_FIND:
+        session_.stop();
+        session_.workerIdle = true;
+        break;
+    case EVT_FOUND:
+        if (const DeviceRecord* board = session_.devices.at(static_cast<int32_t>(value))) {
+            view_.listAdd(IDC_DEVICE_LIST, listLine(*board));
+        }
+        view_.setText(IDC_STATUS, "Found Device");
+        break;
+    case EVT_BROADCAST:
+        view_.setText(IDC_STATUS, "Broadcast " + std::to_string(value));
+        break;
+    case EVT_COMPLETE:
+        findFinished();
+        break;
+    case EVT_TOO_MANY:
+        askManyBoards();
+        break;
+    case IDC_DEVICE_LIST:
+        if (notification == kLbnSelChange) selectionChanged();
+        break;
+    case IDC_FIND:
+        find();
+        break;
+    case IDC_CONFIGURE:
+        configure();
+        break;
+    case IDC_AUTO_CONFIGURE:
+        autoConfigure();
+        break;
+    default:
+        break;
+    }
+}
+
+bool MainWindow::mainSink(int32_t code, int32_t value) {
+    switch (code) {
+    case EVT_FOUND:
+    case EVT_BROADCAST:
+    case EVT_COMPLETE:
+        view_.sendCommand(code, value);
+        return true;
+    case EVT_TOO_MANY:
+        // With the window gone nobody can answer: stop searching.
+        if (!view_.sendCommand(code, value)) return false;
+        return continueSearch_;
+    default:
+        return true;
+    }
+}
+
+void MainWindow::find() {
+    if (!session_.workerIdle) return;
+    // A stopped find may still be returning: let it finish (its last events are handled
+    // meanwhile) before its list is emptied, so two finds never overlap.
+    session_.waitForWorker();
+    view_.enable(IDC_FIND, false);
+    view_.enable(IDC_CONFIGURE, false);
+    view_.enable(IDC_STOP_FIND, true);
+    session_.workerIdle = false;
+    view_.listReset(IDC_DEVICE_LIST);
+    session_.devices.freeAll();
+    if (!session_.startFind([this](int32_t code, int32_t value) { return mainSink(code, value); })) {
+        session_.workerIdle = true;
+        view_.enable(IDC_STOP_FIND, false);
+        view_.enable(IDC_FIND, true);
+    }
+}
+
+void MainWindow::findFinished() {
+    const int32_t count = session_.devices.count();
+    if (session_.networkFailed) {
+        view_.setText(IDC_STATUS, "Ready");
+        view_.messageBox(kNetworkFailedText, "Error", MessageButtons::Ok);
+    } else {
+        view_.setText(IDC_STATUS, finishedText(count));
+    }
+    if (count == 0) view_.enable(IDC_CONFIGURE, false);
+    view_.enable(IDC_STOP_FIND, false);
+    view_.enable(IDC_FIND, true);
+}
+
+void MainWindow::askManyBoards() {
+    MessageAnswer answer = view_.messageBox(kManyBoardsText, "Warning", MessageButtons::YesNo);
+    continueSearch_ = answer != MessageAnswer::Yes;
+}
+
+void MainWindow::selectionChanged() {
+    if (view_.listCurSel(IDC_DEVICE_LIST) >= 0) view_.enable(IDC_CONFIGURE, true);
+    if (view_.listSelCount(IDC_DEVICE_LIST) > 1) view_.enable(IDC_CONFIGURE, false);
+}
+
+void MainWindow::configure() {
+    const int index = view_.listCurSel(IDC_DEVICE_LIST);
+    // No line, or a line that names no board (the list was emptied by an auto-configure find
+    // that was cancelled): there is nothing to configure.
+    if (index < 0 || index >= view_.listCount(IDC_DEVICE_LIST) ||
+        session_.devices.at(index) == nullptr || !openModal_) {
+        return;
+    }
+    session_.devices.selectedIndex = index;
+    session_.stop();
+    session_.workerIdle = true;
+    const int result = openModal_(IDD_CONFIGURE, [this](DialogView& view) {
+        return std::make_unique<ConfigureDialog>(view, session_);
+    });
+    if (result == 0) return;
+    rewriteLine(index);
+    view_.setText(IDC_STATUS, "Device Configured");
+    view_.enable(IDC_CONFIGURE, false);
+    view_.listClearSelection(IDC_DEVICE_LIST);
+}
+
+void MainWindow::autoConfigure() {
+    if (!openModal_) return;
+    const std::vector<int> lines =
+        view_.listSelItems(IDC_DEVICE_LIST, NetSession::kMaxSelection);
+    int32_t count = 0;
+    for (int line : lines) {
+        if (count == NetSession::kMaxSelection) break;
+        session_.selection[count++] = line;
+    }
+    session_.selectionCount = count;
+    session_.stop();
+    session_.workerIdle = true;
+    const int result = openModal_(IDD_AUTOCONFIGURE, [this](DialogView& view) {
+        return std::make_unique<AutoConfigureDialog>(view, session_, autoTemplate_, adapters_,
+                                                     [this] { view_.listReset(IDC_DEVICE_LIST); });
+    });
+    if (result == 0) return;
+    const int32_t boards = session_.devices.count();
+    for (int32_t i = 0; i < boards; ++i) rewriteLine(i);
+    // Line i shows board i: nothing may stay below the last board.
+    while (view_.listCount(IDC_DEVICE_LIST) > boards) {
+        view_.listDelete(IDC_DEVICE_LIST, view_.listCount(IDC_DEVICE_LIST) - 1);
+    }
+    view_.setText(IDC_STATUS,
+                  session_.selectionCount > 1 ? "Devices Configured" : "Device Configured");
+    view_.enable(IDC_CONFIGURE, false);
+    view_.listClearSelection(IDC_DEVICE_LIST);
+}
+
+void MainWindow::rewriteLine(int index) {
+    const DeviceRecord* board = session_.devices.at(index);
+    if (board == nullptr) return;
+    if (index < view_.listCount(IDC_DEVICE_LIST)) {
+        view_.listDelete(IDC_DEVICE_LIST, index);
+        view_.listInsert(IDC_DEVICE_LIST, index, listLine(*board));
+    } else {
+        view_.listAdd(IDC_DEVICE_LIST, listLine(*board));
+    }
+}

@@ -1,0 +1,56 @@
+#pragma once
+// lanset's main window: the board list, Find / Stop Find, and the two configuration dialogs.
+// Toolkit-neutral: it acts only on its DialogView and the NetSession.
+#include <atomic>
+#include <cstdint>
+
+#include "common/dialog_view.h"
+#include "net/device_record.h"
+#include "net/net_session.h"
+#include "ui/auto_configure_dialog.h"
+#include "ui/modal_logic.h"
+
+class MainWindow {
+public:
+    // openModal runs dialogs IDD_CONFIGURE / IDD_AUTOCONFIGURE; adapters proposes the
+    // auto-configure addresses; workerWait is what the window thread does while it waits for a
+    // finishing worker: it must handle the commands that worker sends (sent messages) and leave
+    // posted ones (a WM_QUIT after Exit) alone. onOpen installs it on the session. All three are
+    // kept for the window's life.
+    MainWindow(DialogView& view, NetSession& session, OpenModal openModal, AdapterSource adapters,
+               WorkerWait workerWait);
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    // WM_INITDIALOG. The platform sets the version title itself (buildVersionTitle) first.
+    void onOpen();
+    // WM_COMMAND: id = low word, notification = high word, value = lParam. Events forwarded by
+    // mainSink arrive here with their event code as id. IDCANCEL (also the title bar's close
+    // box) is Exit: it stops the running operation, closes the view with IDCANCEL and waits
+    // for the worker, so the session is never destroyed under it.
+    void onCommand(int id, int notification, intptr_t value);
+
+    // The window's EventSink (worker thread): forwards EVT_FOUND, EVT_BROADCAST, EVT_COMPLETE
+    // and EVT_TOO_MANY through view.sendCommand; returns continueSearch for EVT_TOO_MANY.
+    bool mainSink(int32_t code, int32_t value);
+
+    // The auto-configure template; it keeps its last values for the window's (program's) life.
+    DeviceRecord& autoTemplate() { return autoTemplate_; }
+
+private:
+    void find();
+    void findFinished();
+    void askManyBoards();
+    void selectionChanged();
+    void configure();
+    void autoConfigure();
+    void rewriteLine(int index);
+
+    DialogView& view_;
+    NetSession& session_;
+    OpenModal openModal_;
+    AdapterSource adapters_;
+    WorkerWait workerWait_;
+    DeviceRecord autoTemplate_;
+    std::atomic<bool> continueSearch_{true};
+};

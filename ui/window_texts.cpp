@@ -1,0 +1,18 @@
+#include "ui/window_texts.h"
+
+const char* const kNetworkFailedText =
+    "Could not open the network port (UDP 21210). Another program may be using it, or no "
+    "network is available.";
+
+std::string finishedText(int32_t count) {
+    return "Finished.  Found " + std::to_string(count) + (count == 1 ? " device" : " devices");
+}
+
+std::string listLine(const DeviceRecord& board) {
+    std::string line(board.id, fieldLength(board.id));
+    line += '\t';
+    line.append(board.mac, fieldLength(board.mac));
+    line += '\t';
+    line.append(board.ip, fieldLength(board.ip));
+    return line;
+}
