@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# find lists every board once, with its fields, whether the boards answer by broadcast or
+# unicast, with the length in either header form, and in random order.
+. "$(dirname "$0")/e2e_lib.sh"
+setup_lan
+
+start_sim --boards 6 --reply broadcast
+cli find --format csv
+expect_rc 0 "find, broadcast replies"
+expect_eq "$OUT" "id,sn,ip,subnet,gateway,dhcp
+$(expected_rows 0 5)" "find, broadcast replies"
+expect_has "$ERR" "Broadcast 0" "progress"
+expect_has "$ERR" "Found device Sim0005" "progress"
+expect_has "$ERR" "Finished.  Found 6 devices" "progress"
+expect_wire_clean
+# The find repeats its broadcast until three cycles bring no news: every board answers each
+# time, and still each is listed once (checked above).
+[ "$(grep -c ' discover len=256 ' "$WORK/sim.log")" -ge 3 ] || fail "fewer than three discovery cycles"
+
+start_sim --boards 4 --reply unicast --length-first-byte --first-mac 02:5A:00:00:00:01 \
+  --dhcp on --id-pattern 'Unit-##'
+cli find --format json
+expect_rc 0 "find, unicast replies"
+expect_eq "$OUT" '[
+  {"id": "Unit-00", "sn": "025a00000001", "ip": "192.168.10.101", "subnet": "255.255.255.0", "gateway": "192.168.10.1", "dhcp": "on"},
+  {"id": "Unit-01", "sn": "025a00000002", "ip": "192.168.10.102", "subnet": "255.255.255.0", "gateway": "192.168.10.1", "dhcp": "on"},
+  {"id": "Unit-02", "sn": "025a00000003", "ip": "192.168.10.103", "subnet": "255.255.255.0", "gateway": "192.168.10.1", "dhcp": "on"},
+  {"id": "Unit-03", "sn": "025a00000004", "ip": "192.168.10.104", "subnet": "255.255.255.0", "gateway": "192.168.10.1", "dhcp": "on"}
+]' "find, unicast replies"
+
+# Replies spread over 400 ms arrive in any order; the list holds each board once.
+start_sim --boards 40 --jitter 400
+cli find --format table
+expect_rc 0 "find, jittered replies"
+expect_eq "$(head -1 <<<"$OUT" | sed 's/  */ /g')" "ID SN IP SUBNET GATEWAY DHCP" "table header"
+expect_eq "$(tail -n +2 <<<"$OUT" | sed 's/  */,/g' | sort)" "$(expected_rows 0 39 | sort)" \
+  "find, jittered replies, as a table"
+
+stop_sim
+cli find --format csv
+expect_rc 0 "find, no boards"
+expect_eq "$OUT" "id,sn,ip,subnet,gateway,dhcp" "find, no boards"
+expect_has "$ERR" "Finished.  Found 0 devices" "find, no boards"
+finish

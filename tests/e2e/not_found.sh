@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# A board that never acknowledges is reported with the not-found text after its ten attempts,
+# and Ctrl-C ends a configuration cleanly.
+. "$(dirname "$0")/e2e_lib.sh"
+setup_lan
+start_sim --boards 3 --no-ack 025a00000002
+
+cli configure 025a00000002 --id Lost --retries 0
+expect_rc 1 "configure a silent board"
+expect_has "$ERR" "Could not find this device:
+
+   ID:  Sim0001
+   IP:  192.168.10.102
+   SN:  025a00000002
+
+Check connections and try again." "not-found text"
+expect_eq "$OUT" "" "nothing listed as configured"
+expect_eq "$(grep -c ' configure .*mac=025a00000002 id=Lost' "$WORK/sim.log")" 10 "ten attempts"
+
+# Ctrl-C while the attempts run: the tool stops them and ends cleanly, without retrying.
+: >"$WORK/sim.log"
+ip netns exec "$NET-lan" "$CLI" configure 025a00000002 --id Lost --retries 5 >"$WORK/out" 2>"$WORK/err" &
+pid=$!
+for _ in $(seq 200); do
+  grep -q ' configure ' "$WORK/sim.log" && break
+  sleep 0.05
+done
+kill -INT "$pid"
+# A tool that ignored the interrupt would run its six rounds of ten attempts: a minute.
+for _ in $(seq 300); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$pid" 2>/dev/null; then
+  fail "lanset-cli still runs 30 s after Ctrl-C"
+  kill -9 "$pid"
+fi
+wait "$pid"
+RC=$?
+OUT=$(cat "$WORK/out"); ERR=$(cat "$WORK/err")
+expect_rc 130 "Ctrl-C during configure"
+expect_has "$ERR" "interrupted" "Ctrl-C message"
+expect_lacks "$ERR" "trying again" "no retry after Ctrl-C"
+expect_wire_clean
+finish

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# When another program holds UDP port 21210 on lanset's side, or no network can be reached,
+# lanset-cli says so and exits 1.
+. "$(dirname "$0")/e2e_lib.sh"
+setup_lan
+start_sim --boards 2
+
+# Another program (a second boardsim, here) holds the port in lanset's namespace.
+ip netns exec "$NET-lan" "$BOARDSIM" --boards 1 --ready-file "$WORK/holder" 2>/dev/null &
+holder=$!
+for _ in $(seq 100); do [ -s "$WORK/holder" ] && break; sleep 0.05; done
+[ -s "$WORK/holder" ] || { fail "the port holder did not start"; finish; }
+
+cli find --format csv
+expect_rc 1 "find with the port taken"
+expect_has "$ERR" "lanset-cli: cannot open UDP port 21210" "network message"
+expect_eq "$OUT" "" "no board list when the network failed"
+
+cli configure 025a00000001 --id Any
+expect_rc 1 "configure with the port taken"
+expect_has "$ERR" "lanset-cli: cannot open UDP port 21210" "network message"
+expect_lacks "$(sim_log)" " configure " "nothing configured"
+
+kill "$holder"; wait "$holder" 2>/dev/null
+cli find --format csv
+expect_rc 0 "find once the port is free"
+expect_eq "$OUT" "id,sn,ip,subnet,gateway,dhcp
+$(expected_rows 0 1)" "find once the port is free"
+
+# No route for the limited broadcast: every send fails, which is no network at all.
+ip netns exec "$NET-lan" ip route del 255.255.255.255/32 dev veth0
+cli find --format csv
+expect_rc 1 "find without a route"
+expect_has "$ERR" "lanset-cli: cannot open UDP port 21210" "network message without a route"
+expect_eq "$OUT" "" "no board list without a route"
+finish

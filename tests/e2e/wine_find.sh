@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# The Windows lanset-cli.exe (win64 build) under Wine passes the find test: every board once,
+# with its fields, over Winsock.
+. "$(dirname "$0")/e2e_lib.sh"
+WINE_RUN=$5
+WINE_PREFIX_DIR=$6
+
+loader=""
+for c in /usr/lib/wine/wine64 /usr/lib/x86_64-linux-gnu/wine/wine64 "$(command -v wine64 || true)"; do
+  if [ -n "$c" ] && [ -x "$c" ]; then loader=$c; break; fi
+done
+[ -n "$loader" ] || skip "wine64 is not installed"
+wineserver=$(dirname "$loader")/wineserver
+[ -x "$wineserver" ] || wineserver=$(command -v wineserver || true)
+[ -n "$wineserver" ] || skip "wineserver is not installed"
+[ -f "$WIN64_CLI" ] || { echo "FAIL: $WIN64_CLI is missing: build lanset-cli in the win64 preset first"; exit 1; }
+
+setup_lan
+export LANSET_WINEPREFIX=$WINE_PREFIX_DIR
+mkdir -p "$LANSET_WINEPREFIX"
+# Wine opens its sockets in wineserver: the server for this prefix must be one started inside
+# lanset's namespace, never one already running on the host.
+WINEPREFIX=$LANSET_WINEPREFIX "$wineserver" -k 2>/dev/null
+stop_wine() { WINEPREFIX=$LANSET_WINEPREFIX "$wineserver" -k 2>/dev/null; }
+trap 'stop_wine; cleanup' EXIT
+ip netns exec "$NET-lan" env WINEPREFIX="$LANSET_WINEPREFIX" "$wineserver" -p 30 \
+  || { echo "FAIL: could not start wineserver in the namespace"; exit 1; }
+
+start_sim --boards 5 --jitter 200
+# The first run in a new prefix sets the prefix up: give it time.
+ip netns exec "$NET-lan" timeout -k 5 -s INT 180 "$WINE_RUN" "$WIN64_CLI" find --format csv \
+  >"$WORK/out" 2>"$WORK/err"
+RC=$?
+OUT=$(tr -d '\r' <"$WORK/out")
+ERR=$(tr -d '\r' <"$WORK/err")
+expect_rc 0 "find under Wine"
+expect_eq "$(tail -n +2 <<<"$OUT" | sort)" "$(expected_rows 0 4)" "find under Wine"
+expect_eq "$(head -1 <<<"$OUT")" "id,sn,ip,subnet,gateway,dhcp" "CSV header under Wine"
+expect_has "$ERR" "Finished.  Found 5 devices" "progress under Wine"
+expect_wire_clean
+finish

@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "tools/lanset-cli/board_output.h"
+
+namespace {
+
+DeviceRecord board(const char* id, const char* mac, const char* ip, bool dhcp) {
+    DeviceRecord b;
+    copyText(b.id, id);
+    copyText(b.mac, mac);
+    copyText(b.ip, ip);
+    copyText(b.subnet, "255.255.255.0");
+    copyText(b.gateway, "10.0.0.1");
+    b.dhcp = dhcp ? 1 : 0;
+    return b;
+}
+
+TEST(BoardOutput, CsvQuotesWhatWouldBreakARow) {
+    const std::vector<DeviceRecord> boards = {board("Lab1", "02a1b2c3d4e5", "10.0.0.5", false),
+                                              board("a,\"b\"", "02a1b2c3d4e6", "0.0.0.0", true)};
+    EXPECT_EQ(formatBoards(boards, OutputFormat::Csv),
+              "id,sn,ip,subnet,gateway,dhcp\n"
+              "Lab1,02a1b2c3d4e5,10.0.0.5,255.255.255.0,10.0.0.1,off\n"
+              "\"a,\"\"b\"\"\",02a1b2c3d4e6,0.0.0.0,255.255.255.0,10.0.0.1,on\n");
+    EXPECT_EQ(formatBoards({}, OutputFormat::Csv), "id,sn,ip,subnet,gateway,dhcp\n");
+}
+
+TEST(BoardOutput, JsonIsValidForAnyIdBytes) {
+    const std::vector<DeviceRecord> boards = {board("q\"\\\t\xe9", "02a1b2c3d4e5", "10.0.0.5", true)};
+    EXPECT_EQ(formatBoards(boards, OutputFormat::Json),
+              "[\n  {\"id\": \"q\\\"\\\\\\u0009\\u00e9\", \"sn\": \"02a1b2c3d4e5\", \"ip\": \"10.0.0.5\", "
+              "\"subnet\": \"255.255.255.0\", \"gateway\": \"10.0.0.1\", \"dhcp\": \"on\"}\n]\n");
+    EXPECT_EQ(formatBoards({}, OutputFormat::Json), "[]\n");
+}
+
+TEST(BoardOutput, TableAlignsColumns) {
+    // A 16-character ID fills its field without a terminator: it must still print whole.
+    DeviceRecord wide = board("", "02a1b2c3d4e6", "192.168.100.200", false);
+    std::memcpy(wide.id, "ABCDEFGHIJKLMNOP", 16);
+    wide.id[16] = '\0';
+    const std::string t = formatBoards({board("A", "02a1b2c3d4e5", "10.0.0.5", false), wide},
+                                       OutputFormat::Table);
+    EXPECT_EQ(t,
+              "ID                SN            IP               SUBNET         GATEWAY   DHCP\n"
+              "A                 02a1b2c3d4e5  10.0.0.5         255.255.255.0  10.0.0.1  off\n"
+              "ABCDEFGHIJKLMNOP  02a1b2c3d4e6  192.168.100.200  255.255.255.0  10.0.0.1  off\n");
+}
+
+}  // namespace

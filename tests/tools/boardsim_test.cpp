@@ -1,0 +1,155 @@
+// boardsim's own reading of the protocol, checked against lanset's codec in both directions:
+// the two are written apart, so agreement here means both follow the format.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "net/wire.h"
+#include "tools/boardsim/board_set.h"
+
+namespace {
+
+std::vector<uint8_t> lansetRequest(const DeviceRecord& r) {
+    uint8_t buffer[kSendBufferSize];
+    const size_t n = buildConfigureRequest(r, buffer, sizeof buffer);
+    return std::vector<uint8_t>(buffer, buffer + n);
+}
+
+sim::Request decode(const std::vector<uint8_t>& bytes) { return sim::decodeRequest(bytes.data(), bytes.size()); }
+
+TEST(BoardCodec, ReadsLansetsRequests) {
+    uint8_t discovery[kDiscoveryDatagramSize];
+    buildDiscoveryRequest(discovery);
+    EXPECT_EQ(sim::decodeRequest(discovery, sizeof discovery).kind, sim::RequestKind::Discover);
+
+    DeviceRecord r;
+    copyText(r.mac, "02a1b2c3d4e5");
+    copyText(r.ip, "10.0.0.5");
+    copyText(r.id, "Lab1");
+    r.dhcpGiven = 0;
+    sim::Request q = decode(lansetRequest(r));
+    ASSERT_EQ(q.kind, sim::RequestKind::Configure) << q.problem;
+    EXPECT_EQ(sim::describeRequest(q), "configure len=34 mac=02a1b2c3d4e5 ip=10.0.0.5 id=Lab1 echo=\"\"");
+
+    copyText(r.subnet, "255.255.0.0");
+    copyText(r.gateway, "10.0.0.1");
+    copyText(r.echoText, "e 1");
+    r.dhcpGiven = 1;
+    r.dhcp = 1;
+    q = decode(lansetRequest(r));
+    ASSERT_EQ(q.kind, sim::RequestKind::Configure) << q.problem;
+    EXPECT_EQ(q.fields.subnet, 0xFFFF0000u);
+    EXPECT_EQ(q.fields.gateway, 0x0A000001u);
+    EXPECT_EQ(q.fields.dhcp, true);
+    EXPECT_EQ(q.fields.echoText, "e 1");
+}
+
+TEST(BoardCodec, RefusesWhatLansetNeverSends) {
+    uint8_t discovery[kDiscoveryDatagramSize];
+    buildDiscoveryRequest(discovery);
+    std::vector<uint8_t> d(discovery, discovery + sizeof discovery);
+    EXPECT_EQ(decode({d.begin(), d.begin() + 12}).kind, sim::RequestKind::Malformed) << "12 bytes, not 256";
+    d[200] = 1;
+    EXPECT_EQ(decode(d).kind, sim::RequestKind::Malformed) << "padding not zero";
+
+    DeviceRecord r;
+    copyText(r.mac, "02a1b2c3d4e5");
+    copyText(r.id, "Lab1");
+    const std::vector<uint8_t> good = lansetRequest(r);
+    ASSERT_EQ(decode(good).kind, sim::RequestKind::Configure);
+    auto broken = [&](auto change) {
+        std::vector<uint8_t> b = good;
+        change(b);
+        return decode(b);
+    };
+    EXPECT_EQ(broken([](auto& b) { b[1] += 1; }).kind, sim::RequestKind::Malformed) << "length field";
+    EXPECT_EQ(broken([](auto& b) { b[5] = 1; }).kind, sim::RequestKind::Malformed) << "reserved";
+    EXPECT_EQ(broken([](auto& b) { b[13] = 5; }).kind, sim::RequestKind::Malformed) << "Mac length";
+    EXPECT_EQ(broken([](auto& b) { b.pop_back(); b.pop_back(); b[1] -= 2; }).kind,
+              sim::RequestKind::Malformed) << "no EchoText";
+    EXPECT_EQ(broken([](auto& b) { b.insert(b.end(), {8, 2, 0, 1}); b[1] += 4; }).kind,
+              sim::RequestKind::Malformed) << "Number16 is never sent";
+    EXPECT_EQ(broken([](auto& b) { b[10] = 4; }).kind, sim::RequestKind::Other) << "an acknowledgement";
+    EXPECT_EQ(sim::decodeRequest(good.data(), 5).kind, sim::RequestKind::Malformed);
+}
+
+TEST(BoardCodec, LansetReadsBoardReplies) {
+    sim::BoardState b;
+    b.mac = *sim::parseMac("02a1b2c3d4e5");
+    b.ip = 0xC0A8000A;
+    b.subnet = 0xFFFFFF00;
+    b.gateway = 0xC0A80001;
+    b.dhcp = true;
+    b.id = "ABCDEFGHIJKLMNOP";
+    b.echoText = "echo";
+    b.number16 = 65535;
+    for (bool firstByte : {false, true}) {
+        const std::vector<uint8_t> bytes = sim::encodeReply(b, firstByte);
+        ReplyFields reply{};
+        ASSERT_TRUE(parseReply(bytes.data(), bytes.size(), reply));
+        EXPECT_STREQ(reply.mac, "02a1b2c3d4e5");
+        EXPECT_STREQ(reply.ip, "192.168.0.10");
+        EXPECT_STREQ(reply.subnet, "255.255.255.0");
+        EXPECT_STREQ(reply.gateway, "192.168.0.1");
+        EXPECT_EQ(reply.dhcp, 1);
+        EXPECT_STREQ(reply.id, "ABCDEFGHIJKLMNOP");
+        EXPECT_STREQ(reply.echoText, "echo");
+        EXPECT_STREQ(reply.number16, "65535");
+    }
+    const std::vector<uint8_t> ack = sim::encodeAck(0);
+    EXPECT_TRUE(isConfigureAck(ack.data(), ack.size()));
+    const std::vector<uint8_t> refusal = sim::encodeAck(1);
+    EXPECT_FALSE(isConfigureAck(refusal.data(), refusal.size()));
+}
+
+TEST(BoardSet, BoardsApplyAcknowledgeOrStaySilent) {
+    const sim::SimParse p = sim::parseSimOptions(
+        {"--boards", "3", "--first-mac", "02:a1:b2:c3:d4:ff", "--no-ack", "2", "--id-pattern", "Bd##x",
+         "--first-ip", "10.0.0.254"});
+    ASSERT_TRUE(p.ok) << p.error;
+    sim::BoardSet boards(p.options);
+    EXPECT_EQ(sim::macText(boards.board(1).mac), "02a1b2c3d500") << "addresses count up with carry";
+    EXPECT_EQ(boards.board(1).id, "Bd01x");
+    EXPECT_EQ(sim::ipText(boards.board(2).ip), "10.0.1.0");
+
+    uint8_t discovery[kDiscoveryDatagramSize];
+    buildDiscoveryRequest(discovery);
+    EXPECT_EQ(boards.handle(sim::decodeRequest(discovery, sizeof discovery)).replies,
+              (std::vector<int>{0, 1, 2}));
+
+    DeviceRecord r;
+    copyText(r.mac, "02a1b2c3d500");
+    copyText(r.gateway, "10.9.9.9");
+    r.dhcpGiven = 1;
+    r.dhcp = 1;
+    sim::Reaction a = boards.handle(decode(lansetRequest(r)));
+    EXPECT_EQ(a.ackBoard, 1);
+    EXPECT_EQ(sim::ipText(boards.board(1).gateway), "10.9.9.9");
+    EXPECT_TRUE(boards.board(1).dhcp);
+    EXPECT_EQ(sim::ipText(boards.board(1).ip), "10.0.0.255") << "a board on DHCP keeps its address";
+    EXPECT_EQ(boards.board(1).id, "Bd01x") << "no ID sent, none changed";
+
+    copyText(r.mac, "02a1b2c3d501");   // board 2: never acknowledges, and so never applies
+    a = boards.handle(decode(lansetRequest(r)));
+    EXPECT_EQ(a.ackBoard, -1);
+    EXPECT_FALSE(boards.board(2).dhcp);
+    copyText(r.mac, "02a1b2c3d5ff");
+    EXPECT_EQ(boards.handle(decode(lansetRequest(r))).ackBoard, -1);
+}
+
+TEST(BoardSet, Options) {
+    EXPECT_EQ(sim::initialId("Sim####", 7), "Sim0007");
+    EXPECT_EQ(sim::initialId("S#", 123), "S123") << "wider numbers are written whole";
+    EXPECT_EQ(sim::initialId("Fixed", 3), "Fixed");
+    EXPECT_EQ(sim::initialId("ABCDEFGHIJKLMNO#", 42), "ABCDEFGHIJKLMNO4");
+    const sim::SimParse p = sim::parseSimOptions({"--no-ack", "1,025a00000009", "--no-ack=4"});
+    ASSERT_TRUE(p.ok) << p.error;
+    EXPECT_EQ(p.options.muteIndexes, (std::vector<int>{1, 4}));
+    ASSERT_EQ(p.options.muteMacs.size(), 1u);
+    for (std::vector<std::string> bad : std::vector<std::vector<std::string>>{
+             {"--boards", "0"}, {"--boards", "65537"}, {"--reply", "multicast"}, {"--first-ip", "1.2.3"},
+             {"--no-ack", "x"}, {"--echo", "0123456789abcdef"}, {"--jitter"}, {"--bogus", "1"}})
+        EXPECT_FALSE(sim::parseSimOptions(bad).ok) << bad[0];
+}
+
+}  // namespace

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include "tools/lanset-cli/cli_checks.h"
+
+namespace {
+
+constexpr const char* kInvalid = "Invalid Sequence Number";
+constexpr const char* kTooLong = "Sequence Number too long.  Must be 16 bit, non-negative number.";
+
+CliOptions autoWith(std::optional<std::string> pattern, std::optional<std::string> sequence) {
+    CliOptions o;
+    o.command = CliCommand::Auto;
+    o.pattern = std::move(pattern);
+    o.sequence = std::move(sequence);
+    return o;
+}
+
+TEST(CliChecks, SequenceNumberRules) {
+    struct Case {
+        const char* text;
+        bool hash;
+        const char* message;   // nullptr: passes
+        int32_t value;
+    };
+    const Case cases[] = {
+        {"", true, kInvalid, 0},       {"", false, nullptr, 0},
+        {" 1", true, kInvalid, 0},     {"-1", true, kInvalid, 0},
+        {"1a", true, kInvalid, 0},     {"+5", true, kInvalid, 0},
+        {"0", true, nullptr, 0},       {"65535", true, nullptr, 65535},
+        {"0065535", true, nullptr, 65535},
+        {"65536", true, kTooLong, 0},  {"4294967297", true, kTooLong, 0},
+        {"99999999999999999999", false, kTooLong, 0},
+    };
+    for (const Case& c : cases) {
+        int32_t value = -1;
+        const auto refusal = checkSequenceText(c.text, c.hash, value);
+        if (c.message) {
+            ASSERT_TRUE(refusal.has_value()) << "'" << c.text << "'";
+            EXPECT_EQ(refusal->caption, "Error");
+            EXPECT_EQ(refusal->message, c.message) << "'" << c.text << "'";
+        } else {
+            EXPECT_FALSE(refusal.has_value()) << "'" << c.text << "'";
+            EXPECT_EQ(value, c.value) << "'" << c.text << "'";
+        }
+    }
+}
+
+TEST(CliChecks, PatternEntriesInTheDialogsOrder) {
+    int32_t first = -1;
+    // The ID rule comes before the sequence number.
+    auto r = checkPatternEntries(autoWith("a b#", "x"), first);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->caption, "INVALID ENTRY");
+    EXPECT_EQ(r->message, "Entry cannot contain a space");
+    r = checkPatternEntries(autoWith("Lab#", "x"), first);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->message, kInvalid);
+    // Without --sequence the dialog's proposal, 1, is the start.
+    EXPECT_FALSE(checkPatternEntries(autoWith("Lab#", std::nullopt), first));
+    EXPECT_EQ(first, 1);
+    // Without a pattern nothing is checked, and the sequence is not used.
+    EXPECT_FALSE(checkPatternEntries(autoWith(std::nullopt, std::nullopt), first));
+    EXPECT_EQ(first, 0);
+}
+
+TEST(CliChecks, ConfigureEntriesUseBothRules) {
+    CliOptions o;
+    o.command = CliCommand::Configure;
+    o.id = "Entry.1";
+    o.ip = "10.0.0.0";
+    o.mask = "255.255.255.0";
+    auto r = checkConfigureEntries(o);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->message, "Entry cannot contain a '.'");
+    o.id = "Entry-1";
+    r = checkConfigureEntries(o);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->caption, "Error");
+    EXPECT_EQ(r->message, "An invalid IP address will be created.  Change the IP address and try again.");
+    o.ip = "10.0.0.254";
+    EXPECT_FALSE(checkConfigureEntries(o));
+    // A batch of two from .254 would end on the broadcast address.
+    CliOptions a = autoWith(std::nullopt, std::nullopt);
+    a.ip = "10.0.0.254";
+    a.mask = "255.255.255.0";
+    EXPECT_FALSE(checkBatchRange(a, 1));
+    EXPECT_TRUE(checkBatchRange(a, 2));
+    a.ip.reset();
+    EXPECT_FALSE(checkBatchRange(a, 1000)) << "no address, no range";
+}
+
+TEST(CliChecks, RecordsCarryOnlyTheOptionsGiven) {
+    DeviceRecord board;
+    copyText(board.mac, "02a1b2c3d4e5");
+    copyText(board.echoText, "echo");
+    copyText(board.ip, "10.0.0.9");
+    copyText(board.id, "Old");
+    board.dhcp = 1;
+    CliOptions o;
+    o.command = CliCommand::Configure;
+    o.gateway = "10.0.0.1";
+    DeviceRecord r = configureRecord(o, board);
+    EXPECT_STREQ(r.mac, "02a1b2c3d4e5");
+    EXPECT_STREQ(r.echoText, "echo");
+    EXPECT_STREQ(r.gateway, "10.0.0.1");
+    EXPECT_STREQ(r.ip, "");
+    EXPECT_STREQ(r.subnet, "");
+    EXPECT_STREQ(r.id, "");
+    EXPECT_EQ(r.dhcpGiven, 0) << "the board keeps its DHCP setting";
+
+    o.ip = "10.0.0.7";
+    o.mask = "255.0.0.0";
+    o.dhcp = false;
+    o.id = "New";
+    r = configureRecord(o, board);
+    EXPECT_STREQ(r.ip, "10.0.0.7");
+    EXPECT_STREQ(r.subnet, "255.0.0.0");
+    EXPECT_STREQ(r.id, "New");
+    EXPECT_EQ(r.dhcpGiven, 1);
+    EXPECT_EQ(r.dhcp, 0);
+
+    CliOptions a;
+    a.command = CliCommand::Auto;
+    a.dhcp = true;
+    DeviceRecord t = batchTemplate(a);
+    EXPECT_STREQ(t.id, "");
+    EXPECT_STREQ(t.ip, "");
+    EXPECT_EQ(t.dhcpGiven, 1);
+    EXPECT_EQ(t.dhcp, 1);
+    a.dhcp.reset();
+    a.pattern = "Lab###";
+    EXPECT_EQ(batchTemplate(a).dhcpGiven, 0);
+    EXPECT_STREQ(batchTemplate(a).id, "Lab###");
+}
+
+}  // namespace

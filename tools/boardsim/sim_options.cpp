@@ -1,0 +1,170 @@
+#include "tools/boardsim/sim_options.h"
+
+#include <charconv>
+
+namespace sim {
+namespace {
+
+bool parseInt(const std::string& text, int low, int high, int& out) {
+    int v = 0;
+    const char* end = text.data() + text.size();
+    auto [p, ec] = std::from_chars(text.data(), end, v);
+    if (ec != std::errc() || p != end || v < low || v > high) return false;
+    out = v;
+    return true;
+}
+
+// "--no-ack 2,5,02a1b2c3d4e5": board indexes and hardware addresses.
+bool parseMuteList(const std::string& text, SimOptions& o) {
+    size_t start = 0;
+    while (start <= text.size()) {
+        const size_t comma = text.find(',', start);
+        const std::string item = text.substr(start, comma == std::string::npos ? std::string::npos
+                                                                                : comma - start);
+        int index = 0;
+        if (auto mac = item.size() >= 12 ? parseMac(item) : std::nullopt) {
+            o.muteMacs.push_back(*mac);
+        } else if (parseInt(item, 0, 1 << 20, index)) {
+            o.muteIndexes.push_back(index);
+        } else {
+            return false;
+        }
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string simUsage() {
+    return "usage: boardsim [options]\n"
+           "Simulated boards answering the board protocol on UDP port 21210.\n"
+           "  --boards N             number of boards (1..65536, default 4)\n"
+           "  --first-mac HEX        hardware address of board 0; the others count up\n"
+           "                         (default 025a00000001)\n"
+           "  --reply broadcast|unicast  where replies go (default broadcast)\n"
+           "  --jitter MS            delay each reply by a random 0..MS ms (default 0)\n"
+           "  --pace-us US           gap between the replies of one burst (default 0)\n"
+           "  --no-ack LIST          boards that never acknowledge: indexes or hardware\n"
+           "                         addresses, comma-separated; may be repeated\n"
+           "  --log FILE             one line per datagram received, decoded\n"
+           "  --ready-file FILE      written once the port is bound\n"
+           "  --id-pattern P         initial IDs; a run of '#' takes the board index\n"
+           "                         (default Sim####)\n"
+           "  --first-ip A.B.C.D     IP address of board 0; the others count up\n"
+           "                         (default 192.168.10.101)\n"
+           "  --subnet A.B.C.D       (default 255.255.255.0)\n"
+           "  --gateway A.B.C.D      (default 192.168.10.1)\n"
+           "  --dhcp on|off          (default off)\n"
+           "  --echo TEXT            EchoText of every board, at most 15 characters (default sim)\n"
+           "  --sndbuf BYTES         socket send buffer (default 16 MiB)\n"
+           "  --length-first-byte    put the reply length in byte 0 instead of bytes 0-1\n";
+}
+
+SimParse parseSimOptions(const std::vector<std::string>& args) {
+    SimParse r;
+    SimOptions& o = r.options;
+    for (size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::string value;
+        bool hasValue = false;
+        if (const size_t eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+            value = name.substr(eq + 1);
+            name = name.substr(0, eq);
+            hasValue = true;
+        }
+        auto take = [&]() -> bool {
+            if (hasValue) return true;
+            if (i + 1 >= args.size()) return false;
+            value = args[++i];
+            return true;
+        };
+        auto fail = [&](const std::string& why) {
+            r.error = why;
+            return r;
+        };
+        if (name == "-h" || name == "--help") {
+            r.help = true;
+            return r;
+        }
+        if (name == "--length-first-byte") {
+            o.lengthInFirstByte = true;
+            continue;
+        }
+        if (!take()) return fail(name + " needs a value");
+        if (name == "--boards") {
+            if (!parseInt(value, 1, 65536, o.boards)) return fail("--boards: 1 to 65536");
+        } else if (name == "--first-mac") {
+            auto mac = parseMac(value);
+            if (!mac) return fail("--first-mac: 12 hexadecimal digits");
+            o.firstMac = *mac;
+        } else if (name == "--reply") {
+            if (value == "broadcast") o.reply = ReplyMode::Broadcast;
+            else if (value == "unicast") o.reply = ReplyMode::Unicast;
+            else return fail("--reply: broadcast or unicast");
+        } else if (name == "--jitter") {
+            if (!parseInt(value, 0, 60000, o.jitterMs)) return fail("--jitter: 0 to 60000 ms");
+        } else if (name == "--pace-us") {
+            if (!parseInt(value, 0, 1000000, o.paceUs)) return fail("--pace-us: 0 to 1000000");
+        } else if (name == "--no-ack") {
+            if (!parseMuteList(value, o)) return fail("--no-ack: indexes or hardware addresses");
+        } else if (name == "--log") {
+            o.logPath = value;
+        } else if (name == "--ready-file") {
+            o.readyPath = value;
+        } else if (name == "--id-pattern") {
+            if (value.empty() || value.size() > kMaxIdChars) return fail("--id-pattern: 1 to 16 characters");
+            o.idPattern = value;
+        } else if (name == "--first-ip" || name == "--subnet" || name == "--gateway") {
+            auto a = parseIp(value);
+            if (!a) return fail(name + ": an address a.b.c.d");
+            (name == "--first-ip" ? o.firstIp : name == "--subnet" ? o.subnet : o.gateway) = *a;
+        } else if (name == "--dhcp") {
+            if (value != "on" && value != "off") return fail("--dhcp: on or off");
+            o.dhcp = value == "on";
+        } else if (name == "--echo") {
+            if (value.size() > kMaxEchoChars || value.find('\0') != std::string::npos)
+                return fail("--echo: at most 15 characters");
+            o.echoText = value;
+        } else if (name == "--sndbuf") {
+            if (!parseInt(value, 4096, 1 << 30, o.sendBufferBytes)) return fail("--sndbuf: 4096 to 1 GiB");
+        } else {
+            return fail("unknown option " + name);
+        }
+    }
+    r.ok = true;
+    return r;
+}
+
+std::string initialId(const std::string& pattern, int index) {
+    const size_t first = pattern.find('#');
+    std::string id = pattern;
+    if (first != std::string::npos) {
+        size_t last = first;
+        while (last < pattern.size() && pattern[last] == '#') ++last;
+        std::string number = std::to_string(index);
+        if (number.size() < last - first) number.insert(0, last - first - number.size(), '0');
+        id = pattern.substr(0, first) + number + pattern.substr(last);
+    }
+    if (id.size() > kMaxIdChars) id.resize(kMaxIdChars);
+    return id;
+}
+
+std::vector<BoardState> initialBoards(const SimOptions& o) {
+    std::vector<BoardState> boards(static_cast<size_t>(o.boards));
+    for (int i = 0; i < o.boards; ++i) {
+        BoardState& b = boards[static_cast<size_t>(i)];
+        b.mac = macPlus(o.firstMac, static_cast<uint64_t>(i));
+        b.ip = o.firstIp + static_cast<uint32_t>(i);
+        b.subnet = o.subnet;
+        b.gateway = o.gateway;
+        b.dhcp = o.dhcp;
+        b.id = initialId(o.idPattern, i);
+        b.echoText = o.echoText;
+        b.number16 = static_cast<uint16_t>(i);
+    }
+    return boards;
+}
+
+}  // namespace sim

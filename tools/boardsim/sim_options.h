@@ -1,0 +1,50 @@
+#pragma once
+// boardsim's command line.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tools/boardsim/board_codec.h"
+
+namespace sim {
+
+enum class ReplyMode { Broadcast, Unicast };
+
+struct SimOptions {
+    int boards = 4;
+    Mac firstMac{0x02, 0x5a, 0x00, 0x00, 0x00, 0x01};
+    ReplyMode reply = ReplyMode::Broadcast;
+    int jitterMs = 0;                  // each reply waits a random 0..jitterMs
+    int paceUs = 0;                    // gap between the replies of one burst; 0: no gap
+    std::vector<int> muteIndexes;      // boards that never acknowledge
+    std::vector<Mac> muteMacs;
+    std::string logPath;
+    std::string readyPath;             // written once the port is bound
+    std::string idPattern = "Sim####"; // '#' run: the board's index, zero-padded
+    uint32_t firstIp = 0xC0A80A65;     // 192.168.10.101; boards count up
+    uint32_t subnet = 0xFFFFFF00;
+    uint32_t gateway = 0xC0A80A01;
+    bool dhcp = false;
+    std::string echoText = "sim";
+    int sendBufferBytes = 16 << 20;
+    bool lengthInFirstByte = false;
+};
+
+struct SimParse {
+    bool ok = false;
+    bool help = false;
+    SimOptions options;
+    std::string error;
+};
+
+SimParse parseSimOptions(const std::vector<std::string>& args);
+std::string simUsage();
+
+// The boards as they start: consecutive hardware and IP addresses, IDs from the pattern.
+std::vector<BoardState> initialBoards(const SimOptions& options);
+// The ID of board index under pattern: the first '#' run takes the index, zero-padded to the
+// run's width (wider numbers are written whole), cut to 16 characters.
+std::string initialId(const std::string& pattern, int index);
+
+}  // namespace sim

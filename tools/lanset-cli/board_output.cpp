@@ -1,0 +1,111 @@
+#include "tools/lanset-cli/board_output.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstdio>
+
+namespace {
+
+constexpr std::array<const char*, 6> kFields = {"id", "sn", "ip", "subnet", "gateway", "dhcp"};
+
+std::array<std::string, 6> values(const DeviceRecord& b) {
+    auto text = [](const auto& field) { return std::string(field, fieldLength(field)); };
+    return {text(b.id), text(b.mac), text(b.ip), text(b.subnet), text(b.gateway),
+            b.dhcp ? "on" : "off"};
+}
+
+std::string csvField(const std::string& v) {
+    if (v.find_first_of(",\"\r\n") == std::string::npos) return v;
+    std::string out = "\"";
+    for (char c : v) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+// Board IDs are bytes; anything outside printable ASCII is written as \u00XX (its Latin-1
+// reading) so that the output is always valid JSON.
+std::string jsonString(const std::string& v) {
+    std::string out = "\"";
+    for (unsigned char c : v) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20 || c >= 0x7f) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", c);
+            out += buf;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}
+
+// Control characters would break the columns; show them as '?'.
+std::string tableCell(std::string v) {
+    std::replace_if(v.begin(), v.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, '?');
+    return v;
+}
+
+std::string table(const std::vector<DeviceRecord>& boards) {
+    std::vector<std::array<std::string, 6>> rows;
+    std::array<std::string, 6> header;
+    for (size_t i = 0; i < kFields.size(); ++i) {
+        header[i] = kFields[i];
+        for (char& c : header[i]) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    rows.push_back(header);
+    for (const DeviceRecord& b : boards) {
+        auto v = values(b);
+        for (auto& cell : v) cell = tableCell(cell);
+        rows.push_back(v);
+    }
+    std::array<size_t, 6> width{};
+    for (const auto& row : rows)
+        for (size_t i = 0; i < row.size(); ++i) width[i] = std::max(width[i], row[i].size());
+    std::string out;
+    for (const auto& row : rows) {
+        std::string line;
+        for (size_t i = 0; i < row.size(); ++i) {
+            line += row[i];
+            if (i + 1 < row.size()) line += std::string(width[i] - row[i].size() + 2, ' ');
+        }
+        out += line + "\n";
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string formatBoards(const std::vector<DeviceRecord>& boards, OutputFormat format) {
+    std::string out;
+    switch (format) {
+    case OutputFormat::Table:
+        return table(boards);
+    case OutputFormat::Csv:
+        out = "id,sn,ip,subnet,gateway,dhcp\n";
+        for (const DeviceRecord& b : boards) {
+            const auto v = values(b);
+            for (size_t i = 0; i < v.size(); ++i) out += csvField(v[i]) + (i + 1 < v.size() ? "," : "\n");
+        }
+        return out;
+    case OutputFormat::Json:
+        out = "[";
+        for (size_t n = 0; n < boards.size(); ++n) {
+            const auto v = values(boards[n]);
+            out += n ? ",\n  {" : "\n  {";
+            for (size_t i = 0; i < v.size(); ++i) {
+                out += jsonString(kFields[i]) + ": ";
+                out += jsonString(v[i]);
+                if (i + 1 < v.size()) out += ", ";
+            }
+            out += "}";
+        }
+        out += boards.empty() ? "]\n" : "\n]\n";
+        return out;
+    }
+    return out;
+}

@@ -1,0 +1,10 @@
+#pragma once
+// The boards as lanset-cli prints them: aligned table, CSV or JSON, fields id, sn, ip, subnet,
+// gateway, dhcp.
+#include <string>
+#include <vector>
+
+#include "net/device_record.h"
+#include "tools/lanset-cli/cli_args.h"
+
+std::string formatBoards(const std::vector<DeviceRecord>& boards, OutputFormat format);

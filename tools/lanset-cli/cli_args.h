@@ -1,0 +1,41 @@
+#pragma once
+// lanset-cli's command line: find, configure one board, or configure a batch.
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class CliCommand { Find, Configure, Auto };
+enum class OutputFormat { Table, Csv, Json };
+enum class OnMissing { Abort, Ignore };
+
+struct CliOptions {
+    CliCommand command = CliCommand::Find;
+    OutputFormat format = OutputFormat::Table;
+    std::string sn;                         // configure: the board, 12 lowercase hex digits
+    std::optional<std::string> id;          // configure --id
+    std::optional<std::string> pattern;     // auto --pattern
+    std::optional<std::string> sequence;    // auto --sequence, as typed (checked later)
+    std::optional<std::string> ip;          // configure: the address; auto: the first one
+    std::optional<std::string> mask;
+    std::optional<std::string> gateway;
+    std::optional<bool> dhcp;
+    std::vector<std::string> sns;           // auto --sn, normalised, in the order given
+    OnMissing onMissing = OnMissing::Abort;
+    int retries = 0;
+};
+
+struct CliParse {
+    bool ok = false;
+    bool help = false;
+    CliOptions options;
+    std::string error;   // what was wrong, for "lanset-cli: ERROR" before the usage
+};
+
+CliParse parseCliArguments(const std::vector<std::string>& args);
+std::string cliUsage();
+
+// A board's SN as the list shows it: 12 lowercase hex digits. Accepts either case and ':' or
+// '-' between digit pairs; nullopt for anything else.
+std::optional<std::string> normaliseSn(const std::string& text);
+// True for a strict dotted quad a.b.c.d, each part 0..255 in decimal.
+bool isDottedQuad(const std::string& text);

@@ -1,0 +1,83 @@
+#include "tools/lanset-cli/cli_checks.h"
+
+#include "ui/entry_rules.h"
+
+namespace {
+
+constexpr const char* kInvalidSequence = "Invalid Sequence Number";
+constexpr const char* kSequenceTooLong =
+    "Sequence Number too long.  Must be 16 bit, non-negative number.";
+constexpr int32_t kMaxSequence = 65535;
+
+std::optional<Refusal> refusalOf(const RuleVerdict& v) {
+    if (v.ok) return std::nullopt;
+    return Refusal{v.caption ? v.caption : "", v.message ? v.message : ""};
+}
+
+}  // namespace
+
+std::optional<Refusal> checkSequenceText(const std::string& text, bool patternHasHash, int32_t& value) {
+    value = 0;
+    if (text.empty()) {
+        if (patternHasHash) return Refusal{"Error", kInvalidSequence};
+        return std::nullopt;
+    }
+    for (char c : text)
+        if (c < '0' || c > '9') return Refusal{"Error", kInvalidSequence};
+    // Compared whole: leading zeros aside, more than five digits is always too much.
+    const size_t first = text.find_first_not_of('0');
+    const std::string digits = first == std::string::npos ? "0" : text.substr(first);
+    if (digits.size() > 5 || std::stol(digits) > kMaxSequence) return Refusal{"Error", kSequenceTooLong};
+    value = static_cast<int32_t>(std::stol(digits));
+    return std::nullopt;
+}
+
+std::optional<Refusal> checkConfigureEntries(const CliOptions& o) {
+    if (o.id)
+        if (auto r = refusalOf(checkIdText(o.id->c_str()))) return r;
+    if (o.ip)
+        if (auto r = refusalOf(checkAddressRangeText(o.ip->c_str(), o.mask->c_str(), 1))) return r;
+    return std::nullopt;
+}
+
+std::optional<Refusal> checkPatternEntries(const CliOptions& o, int32_t& firstSequence) {
+    firstSequence = 0;
+    if (!o.pattern) return std::nullopt;
+    if (auto r = refusalOf(checkIdText(o.pattern->c_str()))) return r;
+    const bool hasHash = o.pattern->find('#') != std::string::npos;
+    return checkSequenceText(o.sequence.value_or("1"), hasHash, firstSequence);
+}
+
+std::optional<Refusal> checkBatchRange(const CliOptions& o, int32_t boards) {
+    if (!o.ip) return std::nullopt;
+    return refusalOf(checkAddressRangeText(o.ip->c_str(), o.mask->c_str(), boards));
+}
+
+DeviceRecord configureRecord(const CliOptions& o, const DeviceRecord& board) {
+    DeviceRecord r;
+    copyText(r.mac, board.mac);
+    copyText(r.echoText, board.echoText);
+    copyText(r.number16, board.number16);
+    if (o.id) r.setId(o.id->c_str());
+    if (o.ip) {
+        r.setIp(o.ip->c_str());
+        r.setSubnet(o.mask->c_str());
+    }
+    if (o.gateway) r.setGateway(o.gateway->c_str());
+    r.dhcpGiven = o.dhcp.has_value() ? 1 : 0;
+    r.dhcp = o.dhcp.value_or(false) ? 1 : 0;
+    return r;
+}
+
+DeviceRecord batchTemplate(const CliOptions& o) {
+    DeviceRecord t;
+    if (o.pattern) t.setId(o.pattern->c_str());
+    if (o.ip) {
+        t.setIp(o.ip->c_str());
+        t.setSubnet(o.mask->c_str());
+    }
+    if (o.gateway) t.setGateway(o.gateway->c_str());
+    t.dhcpGiven = o.dhcp.has_value() ? 1 : 0;
+    t.dhcp = o.dhcp.value_or(false) ? 1 : 0;
+    return t;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The entry rules of the configuration dialogs, applied to the command line, and the records
+// built from it.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "net/device_record.h"
+#include "tools/lanset-cli/cli_args.h"
+
+struct Refusal {
+    std::string caption;
+    std::string message;
+};
+
+// The sequence number text of a batch (--sequence; "1" when not given, as the dialog proposes):
+// digits only, at most 65535 compared whole, empty only when the pattern has no '#'.
+std::optional<Refusal> checkSequenceText(const std::string& text, bool patternHasHash, int32_t& value);
+
+// configure: the ID rule on --id, then the address-range rule on --ip/--mask with a count of 1.
+std::optional<Refusal> checkConfigureEntries(const CliOptions& options);
+
+// auto, before anything is sent: the ID rule on --pattern and the sequence number rules.
+// firstSequence receives the checked sequence start (0 without a pattern).
+std::optional<Refusal> checkPatternEntries(const CliOptions& options, int32_t& firstSequence);
+
+// auto, once the number of boards is known: the address-range rule from --ip/--mask.
+std::optional<Refusal> checkBatchRange(const CliOptions& options, int32_t boards);
+
+// The configuration for one board: the options given, the board's own mac and echo text;
+// everything not given stays empty (dhcpGiven clear) so that the board keeps it.
+DeviceRecord configureRecord(const CliOptions& options, const DeviceRecord& board);
+
+// The batch template: the pattern as id, the first address and mask, gateway and DHCP.
+DeviceRecord batchTemplate(const CliOptions& options);
