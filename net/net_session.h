@@ -7,6 +7,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "net/device_list.h"
 #include "net/session_events.h"
@@ -46,8 +47,11 @@ public:
     std::atomic<int32_t> sequenceStart{0};
 
     // --- Start routines (window thread) -------------------------------------------------------
-    // Each first waits for a previous worker to return (running the wait hook meanwhile), then
-    // prepares the operation, starts its worker and returns true.
+    // Each first waits until a previous operation has done its work (running the wait hook
+    // meanwhile), then prepares the operation, starts its worker and returns true. A worker that
+    // is already inside its final event call is not waited for: the handler of that event may
+    // start the next operation. False only when called from inside a running operation's event
+    // or when no thread can be started; then nothing was started.
     bool startFind(EventSink sink);
     // The record is copied: the caller's record need not outlive the operation.
     bool startConfigureOne(EventSink sink, const DeviceRecord& record, int32_t index,
@@ -56,7 +60,8 @@ public:
     bool startConfigureBatch(EventSink sink, const DeviceRecord& batchTemplate,
                              int32_t firstSequence, int32_t mode, NotFoundQuestion ask);
     void setWorkerWait(WorkerWait wait);
-    // Waits until no worker runs (running the wait hook meanwhile) and joins it.
+    // Waits until no worker runs (running the wait hook meanwhile) and joins it. The destructor
+    // waits the same way.
     void waitForWorker();
     // Any thread: ends the running operation (closes the socket, raises cancelRequested).
     void stop();
@@ -93,13 +98,22 @@ public:
 
 private:
     enum class CycleKind { Discovery, Configure };
+    struct Worker;  // one operation thread and whether it has returned
+
     void runCycle(CycleKind kind);
     void handleDatagram(CycleKind kind, const uint8_t* data, size_t length);
     void closeChannel();
     bool sendEvent(int32_t code, int32_t value);
     QuestionAnswer ask(const DeviceRecord& board, bool batch);
     bool attemptLoop(int32_t broadcastEvent);  // true when acknowledged
-    void startWorker(void (NetSession::*body)());
+    bool startWorker(void (NetSession::*body)());
+    bool waitForPreviousWorker();
+    bool workersPending();        // under workersLock_
+    void joinReturnedWorkers();   // under workersLock_
+    void waitHook();
+    void beginOperation();
+    void finishOperation(int32_t finalEvent);
+    bool fillBatchRecord(int32_t position, int32_t boardIndex);
 
     std::unique_ptr<UdpChannel> channel_;
     std::mutex sessionLock_;   // orders stop() against a cycle's look at replyHandled
@@ -108,6 +122,15 @@ private:
     WorkerWait workerWait_;
     DeviceRecord oneRequest_;       // copy of the record that configure one sends
     DeviceRecord templateCopy_;     // copy of the batch template
-    std::thread worker_;
+    DeviceRecord batchRecord_;      // the batch's working record
+    int32_t ackTarget_ = -1;        // list index that an acknowledgement writes to
+    bool sentAny_ = false;          // this operation got at least one datagram out
+    bool sendFailed_ = false;       // ...and at least one send failed
+    std::mutex workersLock_;   // guards workers_
+    // Threads not yet joined; the last one runs (or ran) the latest operation. Earlier ones are
+    // past their final event and only have to return.
+    std::vector<std::unique_ptr<Worker>> workers_;
+    // True while an operation does its work; cleared just before its final event, so that
+    // the window handling that event may start the next operation.
     std::atomic<bool> workerRunning_{false};
 };

@@ -1,0 +1,188 @@
+// The exchange engine: opening the channel, the discovery and configuration cycles, the handling
+// of each received datagram, and stop().
+#include "net/net_session.h"
+
+#include <algorithm>
+#include <new>
+
+#include "net/id_pattern.h"
+
+void NetSession::buildDiscoveryRequest() {
+    ::buildDiscoveryRequest(sendBuffer);
+    sendLength = kDiscoveryDatagramSize;
+}
+
+bool NetSession::buildConfigureRequest() {
+    sendLength = request ? ::buildConfigureRequest(*request, sendBuffer, sizeof sendBuffer) : 0;
+    return sendLength != 0;
+}
+
+bool NetSession::parseReply(const uint8_t* data, size_t length) {
+    // A field that a reply leaves out must not carry over from the board before it.
+    reply = ReplyFields{};
+    return ::parseReply(data, length, reply);
+}
+
+bool NetSession::openSocket() {
+    operationActive = true;
+    // A stop() that came first keeps the socket shut; one that comes while it opens finds
+    // nothing to close, so look again once it is open.
+    if (cancelRequested) return false;
+    if (!channel_->open(port)) {
+        if (!cancelRequested) networkFailed = true;
+        return false;
+    }
+    std::lock_guard<std::mutex> lock(sessionLock_);
+    if (!cancelRequested) return true;
+    channel_->close();
+    return false;
+}
+
+void NetSession::stop() {
+    std::lock_guard<std::mutex> lock(sessionLock_);
+    channel_->close();
+    cancelRequested = true;
+    replyHandled = 1;
+}
+
+void NetSession::closeChannel() { channel_->close(); }
+
+void NetSession::discoveryCycle() { runCycle(CycleKind::Discovery); }
+
+void NetSession::configureCycle() { runCycle(CycleKind::Configure); }
+
+// One send, then receives until kQuietMs pass without a datagram (or kCycleCeilingMs in all).
+// A discovery cycle adds 1 to idleCycles exactly once: at its first handled completion, or at
+// its final time-out when nothing came.
+void NetSession::runCycle(CycleKind kind) {
+    const bool discovery = kind == CycleKind::Discovery;
+    bool counted = false;
+    auto countOnce = [&] {
+        if (discovery && !counted) {
+            ++idleCycles;
+            counted = true;
+        }
+    };
+
+    const size_t length = discovery ? kDiscoveryDatagramSize : sendLength;
+    const int64_t started = channel_->nowMs();
+    if (length == 0 || length > sizeof sendBuffer || !channel_->send(sendBuffer, length)) {
+        sendFailed_ = true;
+        return;
+    }
+    sentAny_ = true;
+
+    for (;;) {
+        const int64_t left = kCycleCeilingMs - (channel_->nowMs() - started);
+        if (left <= 0) {
+            countOnce();
+            return;
+        }
+        const uint8_t* data = nullptr;
+        size_t size = 0;
+        const int wait = static_cast<int>(std::min<int64_t>(kQuietMs, left));
+        const ReceiveResult result = channel_->receive(wait, data, size);
+        if (result == ReceiveResult::Timeout) {
+            countOnce();
+            return;
+        }
+
+        // A stray datagram (Dropped) is a completion like any other, but carries nothing.
+        replyHandled = 0;
+        if (result == ReceiveResult::Datagram) handleDatagram(kind, data, size);
+        replyHandled = 1;
+        {
+            std::unique_lock<std::mutex> lock(sessionLock_);
+            while (replyHandled.load() != 1) {
+                lock.unlock();
+                std::this_thread::yield();
+                lock.lock();
+            }
+            countOnce();
+        }
+        // A closed channel posts no further receive; an aborted search takes no more boards.
+        if (result == ReceiveResult::Closed || cancelRequested) return;
+    }
+}
+
+void NetSession::handleDatagram(CycleKind kind, const uint8_t* data, size_t length) {
+    if (kind == CycleKind::Discovery) {
+        addBoardFromReply(data, length);
+        return;
+    }
+    if (isConfigureAck(data, length)) {
+        configureAcknowledged = true;
+        applyAcknowledgedSettings();
+    }
+}
+
+void NetSession::addBoardFromReply(const uint8_t* data, size_t length) {
+    if (!parseReply(data, length)) return;
+    if (devices.findByMac(reply.mac) >= 0) return;
+
+    auto* record = new (std::nothrow) DeviceRecord;
+    newRecord = record;
+    if (!record) {
+        stop();
+        return;
+    }
+    record->setId(reply.id);
+    record->setIp(reply.ip);
+    copyText(record->mac, reply.mac);
+    record->setSubnet(reply.subnet);
+    record->setGateway(reply.gateway);
+    copyText(record->echoText, reply.echoText);
+    record->dhcp = reply.dhcp;
+    copyText(record->number16, reply.number16);
+
+    if (!devices.append(record)) {
+        delete record;
+        newRecord = nullptr;
+        cancelRequested = true;
+        replyHandled = 1;
+        return;
+    }
+    const int32_t count = devices.count();
+    sendEvent(EVT_FOUND, count - 1);
+
+    if (count > kManyBoards && !manyBoardsAsked) {
+        const bool goOn = sendEvent(EVT_TOO_MANY, 0);
+        manyBoardsAsked = true;
+        if (!goOn) {
+            cancelRequested = true;
+            replyHandled = 1;
+            return;
+        }
+    }
+    idleCycles = 0;
+}
+
+void NetSession::applyAcknowledgedSettings() {
+    DeviceRecord* target = devices.at(ackTarget_);
+    if (!target || !request) return;
+    if (request->id[0] != '\0') target->setId(request->id);
+    if (request->ip[0] != '\0') target->setIp(request->ip);
+    if (request->subnet[0] != '\0') target->setSubnet(request->subnet);
+    if (request->gateway[0] != '\0') target->setGateway(request->gateway);
+    if (request->dhcpGiven) target->dhcp = request->dhcp;
+    // A board on DHCP has no address that we know.
+    if (target->dhcp) target->setIp("0.0.0.0");
+}
+
+std::string NetSession::expandIdPattern(const char* pattern, int32_t boardIndex,
+                                        int32_t position) const {
+    const DeviceRecord* board = devices.at(boardIndex);
+    // Wraps instead of overflowing; the window keeps the start within 0..65535.
+    const auto sequence = static_cast<int32_t>(static_cast<uint32_t>(sequenceStart.load()) +
+                                               static_cast<uint32_t>(position));
+    return ::expandIdPattern(pattern ? pattern : "", sequence, board ? board->mac : "");
+}
+
+bool NetSession::sendEvent(int32_t code, int32_t value) {
+    return eventSink_ ? eventSink_(code, value) : true;
+}
+
+QuestionAnswer NetSession::ask(const DeviceRecord& board, bool batch) {
+    if (!question_) return QuestionAnswer::Unavailable;
+    return question_(notFoundMessage(board), batch);
+}
