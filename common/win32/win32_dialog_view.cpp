@@ -1,0 +1,275 @@
+#include "common/win32/win32_dialog_view.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace {
+
+bool isAddressControl(HWND control) {
+    char name[32] = {};
+    GetClassNameA(control, name, sizeof name);
+    return lstrcmpiA(name, WC_IPADDRESSA) == 0;
+}
+
+// "a.b.c.d" with four decimal parts of 0 to 255, nothing else.
+bool parseDottedQuad(const std::string& text, DWORD& address) {
+    int parts[4] = {};
+    int count = 0;
+    size_t i = 0;
+    while (count < 4) {
+        int value = 0;
+        size_t digits = 0;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9' && digits < 3) {
+            value = value * 10 + (text[i++] - '0');
+            ++digits;
+        }
+        if (digits == 0 || value > 255) return false;
+        parts[count++] = value;
+        if (count < 4) {
+            if (i >= text.size() || text[i] != '.') return false;
+            ++i;
+        }
+    }
+    if (i != text.size()) return false;
+    address = MAKEIPADDRESS(parts[0], parts[1], parts[2], parts[3]);
+    return true;
+}
+
+}  // namespace
+
+Win32DialogView::Win32DialogView(HWND dialog, Kind kind) : dialog_(dialog), kind_(kind) {}
+
+Win32DialogView::~Win32DialogView() { redrawDeferred(); }
+
+void Win32DialogView::attach(HWND dialog) {
+    redrawDeferred();
+    mapped_.clear();
+    dialog_.store(dialog);
+}
+
+void Win32DialogView::deferRedraw(HWND list) {
+    HWND dialog = dialog_.load();
+    if (dialog == nullptr ||
+        std::find(redrawPending_.begin(), redrawPending_.end(), list) != redrawPending_.end())
+        return;
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    redrawPending_.push_back(list);
+    // The timer is known by this view's address, so the callback finds the view.
+    if (redrawPending_.size() == 1)
+        SetTimer(dialog, reinterpret_cast<UINT_PTR>(this), kRedrawDelayMs, redrawTimer);
+}
+
+void Win32DialogView::redrawDeferred() {
+    if (redrawPending_.empty()) return;
+    if (HWND dialog = dialog_.load()) KillTimer(dialog, reinterpret_cast<UINT_PTR>(this));
+    for (HWND list : redrawPending_) {
+        if (!IsWindow(list)) continue;
+        SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    }
+    redrawPending_.clear();
+}
+
+void CALLBACK Win32DialogView::redrawTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    reinterpret_cast<Win32DialogView*>(id)->redrawDeferred();
+}
+
+void Win32DialogView::mapControl(int id, HWND control) { mapped_[id] = control; }
+
+HWND Win32DialogView::control(int id) const {
+    auto it = mapped_.find(id);
+    if (it != mapped_.end()) return it->second;
+    HWND dialog = dialog_.load();
+    return dialog != nullptr ? GetDlgItem(dialog, id) : nullptr;
+}
+
+void Win32DialogView::setTitle(const std::string& text) {
+    if (HWND dialog = dialog_.load()) SetWindowTextA(dialog, text.c_str());
+}
+
+void Win32DialogView::setText(int id, const std::string& text) {
+    HWND h = control(id);
+    if (h == nullptr) return;
+    // An address control shows an address given by its fields; not every comctl32 fills them
+    // from WM_SETTEXT.
+    if (isAddressControl(h)) {
+        DWORD address = 0;
+        if (text.empty()) {
+            SendMessageA(h, IPM_CLEARADDRESS, 0, 0);
+            return;
+        }
+        if (parseDottedQuad(text, address)) {
+            SendMessageA(h, IPM_SETADDRESS, 0, static_cast<LPARAM>(address));
+            return;
+        }
+    }
+    SetWindowTextA(h, text.c_str());
+}
+
+std::string Win32DialogView::getText(int id, size_t maxChars) {
+    HWND h = control(id);
+    if (h == nullptr || maxChars == 0) return {};
+    std::string buffer(maxChars + 1, '\0');
+    int n = GetWindowTextA(h, buffer.data(), static_cast<int>(buffer.size()));
+    buffer.resize(n > 0 ? static_cast<size_t>(n) : 0);
+    return buffer;
+}
+
+void Win32DialogView::enable(int id, bool on) {
+    if (HWND h = control(id)) EnableWindow(h, on ? TRUE : FALSE);
+}
+
+bool Win32DialogView::isEnabled(int id) {
+    HWND h = control(id);
+    return h != nullptr && IsWindowEnabled(h);
+}
+
+void Win32DialogView::check(int id, bool on) {
+    if (HWND h = control(id)) SendMessageA(h, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool Win32DialogView::isChecked(int id) {
+    HWND h = control(id);
+    return h != nullptr && SendMessageA(h, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Win32DialogView::checkRadio(int firstId, int lastId, int checkedId) {
+    if (HWND dialog = dialog_.load()) CheckRadioButton(dialog, firstId, lastId, checkedId);
+}
+
+void Win32DialogView::listReset(int id) {
+    if (HWND h = control(id)) SendMessageA(h, LB_RESETCONTENT, 0, 0);
+}
+
+int Win32DialogView::listAdd(int id, const std::string& line) {
+    HWND h = control(id);
+    if (h == nullptr) return LB_ERR;
+    deferRedraw(h);
+    return static_cast<int>(SendMessageA(h, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str())));
+}
+
+void Win32DialogView::listInsert(int id, int index, const std::string& line) {
+    HWND h = control(id);
+    if (h == nullptr) return;
+    deferRedraw(h);
+    SendMessageA(h, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(line.c_str()));
+}
+
+void Win32DialogView::listDelete(int id, int index) {
+    HWND h = control(id);
+    if (h == nullptr) return;
+    deferRedraw(h);
+    SendMessageA(h, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+}
+
+int Win32DialogView::listCount(int id) {
+    HWND h = control(id);
+    return h != nullptr ? static_cast<int>(SendMessageA(h, LB_GETCOUNT, 0, 0)) : 0;
+}
+
+int Win32DialogView::listCurSel(int id) {
+    HWND h = control(id);
+    if (h == nullptr) return -1;
+    LRESULT r = SendMessageA(h, LB_GETCURSEL, 0, 0);
+    return r == LB_ERR ? -1 : static_cast<int>(r);
+}
+
+void Win32DialogView::listSetCurSel(int id, int index) {
+    if (HWND h = control(id)) SendMessageA(h, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+int Win32DialogView::listSelCount(int id) {
+    HWND h = control(id);
+    if (h == nullptr) return 0;
+    LRESULT r = SendMessageA(h, LB_GETSELCOUNT, 0, 0);
+    return r == LB_ERR ? 0 : static_cast<int>(r);
+}
+
+std::vector<int> Win32DialogView::listSelItems(int id, int max) {
+    HWND h = control(id);
+    if (h == nullptr || max <= 0) return {};
+    std::vector<int> items(static_cast<size_t>(max));
+    LRESULT r = SendMessageA(h, LB_GETSELITEMS, static_cast<WPARAM>(max),
+                             reinterpret_cast<LPARAM>(items.data()));
+    items.resize(r > 0 ? static_cast<size_t>(r) : 0);
+    return items;
+}
+
+void Win32DialogView::listClearSelection(int id) {
+    HWND h = control(id);
+    if (h == nullptr) return;
+    LONG_PTR style = GetWindowLongPtrA(h, GWL_STYLE);
+    if (style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL))
+        SendMessageA(h, LB_SETSEL, FALSE, -1);
+    else
+        SendMessageA(h, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+}
+
+void Win32DialogView::listSetTabStops(int id, const std::vector<int>& stops) {
+    HWND h = control(id);
+    if (h == nullptr) return;
+    // The list keeps its own copy of the stops.
+    SendMessageA(h, LB_SETTABSTOPS, stops.size(),
+                 reinterpret_cast<LPARAM>(stops.empty() ? nullptr : stops.data()));
+}
+
+MessageAnswer Win32DialogView::messageBox(const std::string& text, const std::string& caption,
+                                          MessageButtons buttons) {
+    HWND owner = dialog_.load();
+    if (closed_ || owner == nullptr || !IsWindow(owner)) return MessageAnswer::None;
+    UINT type = MB_OK;
+    switch (buttons) {
+    case MessageButtons::Ok: type = MB_OK; break;
+    case MessageButtons::YesNo: type = MB_YESNO; break;
+    case MessageButtons::RetryCancel: type = MB_RETRYCANCEL; break;
+    case MessageButtons::AbortRetryIgnore: type = MB_ABORTRETRYIGNORE; break;
+    }
+    switch (MessageBoxA(owner, text.c_str(), caption.c_str(), type)) {
+    case IDOK: return MessageAnswer::Ok;
+    case IDYES: return MessageAnswer::Yes;
+    case IDNO: return MessageAnswer::No;
+    case IDRETRY: return MessageAnswer::Retry;
+    case IDCANCEL: return MessageAnswer::Cancel;
+    case IDABORT: return MessageAnswer::Abort;
+    case IDIGNORE: return MessageAnswer::Ignore;
+    default: return MessageAnswer::None;  // the box could not be shown, or its owner went
+    }
+}
+
+void Win32DialogView::close(int result) {
+    HWND dialog = dialog_.load();
+    if (dialog == nullptr) return;
+    closed_ = true;
+    if (kind_ == Kind::Modal) {
+        EndDialog(dialog, result);
+    } else {
+        DestroyWindow(dialog);
+        PostQuitMessage(0);
+    }
+}
+
+void Win32DialogView::waitWhile(const std::atomic<bool>& flag) {
+    while (flag.load()) pumpSentMessages(1);
+}
+
+bool Win32DialogView::sendCommand(int id, intptr_t value) {
+    HWND dialog = dialog_.load();
+    if (closed_ || dialog == nullptr || !IsWindow(dialog)) return false;
+    const WPARAM command = MAKEWPARAM(id, 0);
+    if (GetWindowThreadProcessId(dialog, nullptr) == GetCurrentThreadId()) {
+        SendMessageA(dialog, WM_COMMAND, command, static_cast<LPARAM>(value));
+        return true;
+    }
+    // From another thread the window may go between the test and the send; the send then
+    // fails on this thread, and nothing was handled.
+    SetLastError(ERROR_SUCCESS);
+    SendMessageA(dialog, WM_COMMAND, command, static_cast<LPARAM>(value));
+    return GetLastError() != ERROR_INVALID_WINDOW_HANDLE;
+}
+
+void pumpSentMessages(DWORD waitMs) {
+    MsgWaitForMultipleObjectsEx(0, nullptr, waitMs, QS_SENDMESSAGE, 0);
+    MSG msg;
+    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+}

@@ -1,0 +1,266 @@
+// The Win32 dialog view over real dialogs made from lanset's templates: what the window logic
+// does through it must land on the real controls, and workers must reach the window thread.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "common/win32/win32_dialog_view.h"
+#include "tests/win/win_test_support.h"
+#include "ui/resource.h"
+
+namespace {
+
+struct Received {
+    int id;
+    int notification;
+    intptr_t value;
+    DWORD thread;
+};
+
+// Records the commands the dialog receives; no logic behind it.
+INT_PTR CALLBACK recordingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        return TRUE;
+    }
+    if (message == WM_COMMAND) {
+        auto* log = reinterpret_cast<std::vector<Received>*>(GetWindowLongPtrA(dialog, DWLP_USER));
+        if (log != nullptr)
+            log->push_back({LOWORD(wParam), HIWORD(wParam), static_cast<intptr_t>(lParam),
+                            GetCurrentThreadId()});
+        return TRUE;
+    }
+    return FALSE;
+}
+
+class DialogViewOnTemplate : public ::testing::Test {
+protected:
+    void open(int templateId) {
+        wintest::initCommonControls();
+        dialog_ = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId),
+                                     nullptr, recordingProc, reinterpret_cast<LPARAM>(&log_));
+        ASSERT_NE(dialog_, nullptr);
+        view_.attach(dialog_);
+    }
+    void TearDown() override {
+        if (dialog_ != nullptr && IsWindow(dialog_)) DestroyWindow(dialog_);
+    }
+    // The commands with event codes; the controls' own notifications (focus...) left out.
+    std::vector<Received> sentEvents() const {
+        std::vector<Received> events;
+        for (const Received& r : log_)
+            if (r.id >= 200 && r.id <= 208) events.push_back(r);
+        return events;
+    }
+    std::vector<Received> log_;
+    HWND dialog_ = nullptr;
+    Win32DialogView view_{nullptr, Win32DialogView::Kind::Modeless};
+};
+
+TEST_F(DialogViewOnTemplate, ListOperationsReachTheExtendedSelectionList) {
+    open(IDD_MAIN);
+    HWND list = GetDlgItem(dialog_, IDC_DEVICE_LIST);
+    EXPECT_EQ(view_.listAdd(IDC_DEVICE_LIST, "b\t0a\t10.0.0.2"), 0);
+    EXPECT_EQ(view_.listAdd(IDC_DEVICE_LIST, "a\t0b\t10.0.0.1"), 1);  // not sorted
+    view_.listInsert(IDC_DEVICE_LIST, 1, "c\t0c\t10.0.0.3");
+    ASSERT_EQ(view_.listCount(IDC_DEVICE_LIST), 3);
+    char line[64] = {};
+    SendMessageA(list, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(line));
+    EXPECT_STREQ(line, "c\t0c\t10.0.0.3");
+    SendMessageA(list, LB_GETTEXT, 2, reinterpret_cast<LPARAM>(line));
+    EXPECT_STREQ(line, "a\t0b\t10.0.0.1");
+
+    EXPECT_EQ(view_.listSelCount(IDC_DEVICE_LIST), 0);
+    EXPECT_TRUE(view_.listSelItems(IDC_DEVICE_LIST, 256).empty());
+    wintest::clickListLine(list, 0, false);
+    wintest::clickListLine(list, 2, true);
+    EXPECT_EQ(view_.listSelCount(IDC_DEVICE_LIST), 2);
+    EXPECT_EQ(view_.listSelItems(IDC_DEVICE_LIST, 256), (std::vector<int>{0, 2}));
+    EXPECT_EQ(view_.listSelItems(IDC_DEVICE_LIST, 1), (std::vector<int>{0}));
+    EXPECT_EQ(view_.listCurSel(IDC_DEVICE_LIST), 2);  // the line with the focus frame
+
+    view_.listClearSelection(IDC_DEVICE_LIST);
+    EXPECT_EQ(view_.listSelCount(IDC_DEVICE_LIST), 0);
+
+    view_.listDelete(IDC_DEVICE_LIST, 0);
+    EXPECT_EQ(view_.listCount(IDC_DEVICE_LIST), 2);
+    SendMessageA(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(line));
+    EXPECT_STREQ(line, "c\t0c\t10.0.0.3");
+    view_.listReset(IDC_DEVICE_LIST);
+    EXPECT_EQ(view_.listCount(IDC_DEVICE_LIST), 0);
+    EXPECT_EQ(view_.listCurSel(IDC_DEVICE_LIST), -1);
+
+    // Clicks on lines notify the window of the selection change.
+    bool notified = false;
+    for (const Received& r : log_)
+        notified |= r.id == IDC_DEVICE_LIST && r.notification == LBN_SELCHANGE;
+    EXPECT_TRUE(notified);
+}
+
+TEST_F(DialogViewOnTemplate, ABurstOfLinesIsDrawnOnceItHasArrived) {
+    open(IDD_MAIN);
+    HWND list = GetDlgItem(dialog_, IDC_DEVICE_LIST);
+    for (int i = 0; i < 500; ++i) view_.listAdd(IDC_DEVICE_LIST, "line " + std::to_string(i));
+    EXPECT_EQ(view_.listCount(IDC_DEVICE_LIST), 500);
+    wintest::pumpFor(300);
+    // Drawing is on again: the scroll bar covers every line and the list paints.
+    SCROLLINFO scroll{};
+    scroll.cbSize = sizeof scroll;
+    scroll.fMask = SIF_RANGE;
+    ASSERT_TRUE(GetScrollInfo(list, SB_VERT, &scroll));
+    EXPECT_EQ(scroll.nMax, 499);
+    InvalidateRect(list, nullptr, FALSE);
+    wintest::pumpFor(100);
+    EXPECT_FALSE(GetUpdateRect(list, nullptr, FALSE));
+    view_.listAdd(IDC_DEVICE_LIST, "one more");
+    wintest::pumpFor(300);
+    ASSERT_TRUE(GetScrollInfo(list, SB_VERT, &scroll));
+    EXPECT_EQ(scroll.nMax, 500);
+}
+
+TEST_F(DialogViewOnTemplate, TextsStatesAndRegisteredControls) {
+    open(IDD_CONFIGURE);
+    view_.setTitle("A title");
+    EXPECT_EQ(wintest::windowText(dialog_), "A title");
+    view_.setText(IDC_CFG_ID_EDIT, "Board-0123456789");
+    EXPECT_EQ(view_.getText(IDC_CFG_ID_EDIT, 31), "Board-0123456789");
+    EXPECT_EQ(view_.getText(IDC_CFG_ID_EDIT, 5), "Board");  // read with room for 5 only
+    EXPECT_EQ(view_.getText(4711, 31), "");                    // no such control
+
+    view_.enable(IDC_CFG_CONFIGURE, false);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog_, IDC_CFG_CONFIGURE)));
+    EXPECT_FALSE(view_.isEnabled(IDC_CFG_CONFIGURE));
+    view_.enable(IDC_CFG_CONFIGURE, true);
+    EXPECT_TRUE(view_.isEnabled(IDC_CFG_CONFIGURE));
+
+    view_.check(IDC_CFG_DHCP_CHECK, true);
+    EXPECT_EQ(IsDlgButtonChecked(dialog_, IDC_CFG_DHCP_CHECK), BST_CHECKED);
+    EXPECT_TRUE(view_.isChecked(IDC_CFG_DHCP_CHECK));
+    view_.check(IDC_CFG_DHCP_CHECK, false);
+    EXPECT_FALSE(view_.isChecked(IDC_CFG_DHCP_CHECK));
+    view_.checkRadio(IDC_CFG_DHCP_YES, IDC_CFG_DHCP_NO, IDC_CFG_DHCP_NO);
+    EXPECT_FALSE(view_.isChecked(IDC_CFG_DHCP_YES));
+    EXPECT_TRUE(view_.isChecked(IDC_CFG_DHCP_NO));
+
+    HWND address = CreateWindowExA(0, WC_IPADDRESSA, "", WS_CHILD | WS_VISIBLE, 125, 58, 158, 23,
+                                   dialog_, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(address, nullptr);
+    view_.mapControl(IDV_IP_ADDRESS, address);
+    view_.setText(IDV_IP_ADDRESS, "10.1.2.3");
+    EXPECT_EQ(wintest::shownAddress(address), "10.1.2.3");  // in the fields, not only the text
+    EXPECT_EQ(view_.getText(IDV_IP_ADDRESS, 31), "10.1.2.3");
+    view_.setText(IDV_IP_ADDRESS, "255.255.255.0");
+    EXPECT_EQ(wintest::shownAddress(address), "255.255.255.0");
+    view_.setText(IDV_IP_ADDRESS, "");
+    EXPECT_TRUE(SendMessageA(address, IPM_ISBLANK, 0, 0));
+    view_.setText(IDV_IP_ADDRESS, "10.1.2.3");
+    view_.enable(IDV_IP_ADDRESS, false);
+    EXPECT_FALSE(IsWindowEnabled(address));
+
+    // A new window forgets the controls registered for the old one.
+    view_.attach(dialog_);
+    EXPECT_EQ(view_.control(IDV_IP_ADDRESS), nullptr);
+}
+
+TEST_F(DialogViewOnTemplate, WorkersCommandsAreHandledOnTheWindowThreadWhileItWaits) {
+    open(IDD_MAIN);
+    std::atomic<bool> busy{true};
+    std::atomic<int> delivered{0};
+    std::thread worker([&] {
+        for (int i = 0; i < 200; ++i)
+            if (view_.sendCommand(201, i)) ++delivered;
+        busy = false;
+    });
+    view_.waitWhile(busy);  // must keep handling what the worker sends, or both wait for ever
+    worker.join();
+    EXPECT_EQ(delivered.load(), 200);
+    std::vector<Received> events = sentEvents();
+    ASSERT_EQ(events.size(), 200u);
+    for (int i = 0; i < 200; ++i) {
+        EXPECT_EQ(events[i].id, 201);
+        EXPECT_EQ(events[i].value, i);
+        EXPECT_EQ(events[i].thread, GetCurrentThreadId());
+    }
+}
+
+// Answers the first message box with the given caption that shows up, by pressing button.
+std::thread answerMessageBox(const char* caption, int button) {
+    return std::thread([caption, button] {
+        for (int tries = 0; tries < 1000; ++tries) {
+            if (HWND box = FindWindowA("#32770", caption)) {
+                PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+                return;
+            }
+            Sleep(10);
+        }
+    });
+}
+
+TEST_F(DialogViewOnTemplate, AMessageBoxAskedFromAWorkerIsOwnedByTheWindowAndAnswered) {
+    open(IDD_MAIN);
+    std::atomic<bool> busy{true};
+    MessageAnswer answer = MessageAnswer::None;
+    std::thread answerer = answerMessageBox("Warning", IDNO);
+    std::thread worker([&] {
+        answer = view_.messageBox("Do you wish to abort the search?", "Warning",
+                                  MessageButtons::YesNo);
+        busy = false;
+    });
+    view_.waitWhile(busy);
+    worker.join();
+    answerer.join();
+    EXPECT_EQ(answer, MessageAnswer::No);
+}
+
+TEST_F(DialogViewOnTemplate, AGoneWindowTakesNoCommandAndAsksNothing) {
+    open(IDD_MAIN);
+    DestroyWindow(dialog_);
+    EXPECT_FALSE(view_.sendCommand(201, 1));
+    bool sentFromWorker = true;
+    MessageAnswer answer = MessageAnswer::Ok;
+    std::thread worker([&] {
+        sentFromWorker = view_.sendCommand(202, 0);
+        answer = view_.messageBox("text", "Error", MessageButtons::RetryCancel);
+    });
+    worker.join();
+    EXPECT_FALSE(sentFromWorker);
+    EXPECT_EQ(answer, MessageAnswer::None);
+    EXPECT_TRUE(sentEvents().empty());
+    // Nothing happens to controls of a window that is gone.
+    view_.setText(IDC_STATUS, "x");
+    EXPECT_EQ(view_.listCount(IDC_DEVICE_LIST), 0);
+}
+
+TEST_F(DialogViewOnTemplate, ClosingTheModelessMainWindowEndsTheMessageLoop) {
+    open(IDD_MAIN);
+    view_.close(IDCANCEL);
+    EXPECT_FALSE(IsWindow(dialog_));
+    MSG msg{};
+    ASSERT_EQ(GetMessageA(&msg, nullptr, 0, 0), 0);  // WM_QUIT, with exit code 0
+    EXPECT_EQ(msg.wParam, 0u);
+}
+
+INT_PTR CALLBACK closingProc(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
+    if (message != WM_INITDIALOG) return FALSE;
+    auto* result = reinterpret_cast<int*>(lParam);
+    Win32DialogView view(dialog, Win32DialogView::Kind::Modal);
+    view.close(*result);
+    return TRUE;
+}
+
+TEST(DialogViewModal, CloseEndsTheModalDialogWithTheResult) {
+    wintest::initCommonControls();
+    for (int result : {0, 202}) {
+        INT_PTR got = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CONFIGURE),
+                                      nullptr, closingProc, reinterpret_cast<LPARAM>(&result));
+        EXPECT_EQ(got, result);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,218 @@
+#include "tests/win/win_test_support.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+
+#include "common/win32/win32_dialog_view.h"
+#include "tests/win/dialog_template.h"
+#include "ui/win32/win32_front.h"
+
+namespace wintest {
+
+void initCommonControls() {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_INTERNET_CLASSES;
+    ASSERT_TRUE(InitCommonControlsEx(&controls));
+}
+
+std::string windowText(HWND window) {
+    char buffer[512] = {};
+    int n = GetWindowTextA(window, buffer, sizeof buffer);
+    return std::string(buffer, n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+std::string className(HWND window) {
+    char buffer[256] = {};
+    int n = GetClassNameA(window, buffer, sizeof buffer);
+    return std::string(buffer, n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+LONG_PTR styleOf(HWND window) { return GetWindowLongPtrA(window, GWL_STYLE); }
+
+std::vector<HWND> childWindows(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    return children;
+}
+
+RECT clientRectOf(HWND child) {
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+SIZE dialogUnitSize(HWND dialog, int width, int height) {
+    RECT r{0, 0, width, height};
+    MapDialogRect(dialog, &r);
+    return SIZE{r.right, r.bottom};
+}
+
+bool sameRect(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+std::string describe(const RECT& r) {
+    std::ostringstream out;
+    out << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
+    return out.str();
+}
+
+namespace {
+
+bool samePlace(const TemplateItem& item, const TemplateControl& c) {
+    return item.x == c.x && item.y == c.y && item.width == c.width && item.height == c.height;
+}
+
+const TemplateItem* findItem(const DialogTemplateInfo& info, const TemplateControl& c) {
+    for (const TemplateItem& item : info.items) {
+        const bool match =
+            c.id >= 0 ? item.id == c.id
+                      : item.id == 0xFFFF && _stricmp(item.windowClass.c_str(), c.windowClass) == 0 &&
+                            item.text == (c.text ? c.text : "") && samePlace(item, c);
+        if (match) return &item;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void expectTemplate(int templateId, const char* caption, int width, int height, DWORD required,
+                    DWORD forbidden, const std::vector<TemplateControl>& controls) {
+    DialogTemplateInfo info;
+    ASSERT_TRUE(readDialogTemplate(GetModuleHandleA(nullptr), templateId, info)) << templateId;
+    EXPECT_EQ(info.caption, caption);
+    EXPECT_EQ(info.width, width);
+    EXPECT_EQ(info.height, height);
+    EXPECT_EQ(info.font, "MS Sans Serif");
+    EXPECT_EQ(info.pointSize, 8);
+    EXPECT_EQ(info.style & required, required) << std::hex << info.style;
+    EXPECT_EQ(info.style & forbidden, 0u) << std::hex << info.style;
+    EXPECT_EQ(info.exStyle, 0u);
+    EXPECT_EQ(info.items.size(), controls.size()) << "controls in template " << templateId;
+
+    for (const TemplateControl& c : controls) {
+        const std::string what =
+            "control " + std::to_string(c.id) + " \"" + (c.text ? c.text : "") + "\"";
+        const TemplateItem* item = findItem(info, c);
+        if (item == nullptr) {
+            ADD_FAILURE() << what << " is not in template " << templateId;
+            continue;
+        }
+        EXPECT_EQ(_stricmp(item->windowClass.c_str(), c.windowClass), 0)
+            << what << " is a " << item->windowClass;
+        if (c.text != nullptr) {
+            EXPECT_EQ(item->text, c.text) << what;
+        }
+        EXPECT_TRUE(samePlace(*item, c)) << what << " is at " << item->x << "," << item->y << ","
+                                         << item->width << "," << item->height;
+        const DWORD base = WS_CHILD | WS_VISIBLE;
+        EXPECT_EQ(item->style & (base | c.required), base | c.required)
+            << what << " style " << std::hex << item->style;
+        EXPECT_EQ(item->style & c.forbidden, 0u) << what << " style " << std::hex << item->style;
+        if (c.kind >= 0) {
+            const DWORD mask = _stricmp(c.windowClass, "Static") == 0 ? SS_TYPEMASK : BS_TYPEMASK;
+            EXPECT_EQ(static_cast<int>(item->style & mask), c.kind) << what;
+        }
+    }
+}
+
+std::string shownAddress(HWND addressControl) {
+    if (SendMessageA(addressControl, IPM_ISBLANK, 0, 0)) return "";
+    DWORD address = 0;
+    SendMessageA(addressControl, IPM_GETADDRESS, 0, reinterpret_cast<LPARAM>(&address));
+    return std::to_string(FIRST_IPADDRESS(address)) + "." + std::to_string(SECOND_IPADDRESS(address)) +
+           "." + std::to_string(THIRD_IPADDRESS(address)) + "." +
+           std::to_string(FOURTH_IPADDRESS(address));
+}
+
+HWND addressControlAt(HWND dialog, int top) {
+    for (HWND child : childWindows(dialog))
+        if (className(child) == WC_IPADDRESSA && clientRectOf(child).top == top) return child;
+    return nullptr;
+}
+
+void pumpFor(DWORD ms) {
+    const DWORD start = GetTickCount();
+    MSG msg;
+    while (GetTickCount() - start < ms) {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+}
+
+void clickListLine(HWND list, int index, bool withControl) {
+    RECT item{};
+    SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    const LPARAM at = MAKELPARAM(item.left + 4, (item.top + item.bottom) / 2);
+    const WPARAM keys = MK_LBUTTON | (withControl ? MK_CONTROL : 0);
+    SendMessageA(list, WM_LBUTTONDOWN, keys, at);
+    SendMessageA(list, WM_LBUTTONUP, keys & ~static_cast<WPARAM>(MK_LBUTTON), at);
+}
+
+DeviceRecord* newBoard(const char* id, const char* mac, const char* ip, const char* subnet,
+                       const char* gateway, bool dhcp) {
+    auto* board = new DeviceRecord;
+    board->setId(id);
+    copyText(board->mac, mac);
+    board->setIp(ip);
+    board->setSubnet(subnet);
+    board->setGateway(gateway);
+    board->dhcp = dhcp ? 1 : 0;
+    copyText(board->echoText, "echo");
+    return board;
+}
+
+namespace {
+
+// A command identifier that no template uses: the script's turn.
+constexpr int kRunScript = 0x7FF0;
+
+class ScriptedLogic : public ModalLogic {
+public:
+    ScriptedLogic(std::unique_ptr<ModalLogic> inner, Win32DialogView& view,
+                  const DialogScript& script)
+        : inner_(std::move(inner)), view_(view), script_(script) {}
+
+    void onOpen() override {
+        inner_->onOpen();
+        PostMessageA(view_.window(), WM_COMMAND, MAKEWPARAM(kRunScript, 0), 0);
+    }
+    void onCommand(int id, int notification, intptr_t value) override {
+        if (id != kRunScript) {
+            inner_->onCommand(id, notification, value);
+            return;
+        }
+        script_(view_.window());
+        // A dialog that its logic has ended is already hidden; keep the logic's result.
+        if (IsWindowVisible(view_.window())) view_.close(kScriptDone);
+    }
+
+private:
+    std::unique_ptr<ModalLogic> inner_;
+    Win32DialogView& view_;
+    const DialogScript& script_;
+};
+
+}  // namespace
+
+int runScriptedDialog(int templateId, const ModalFactory& make, const DialogScript& script,
+                      HWND owner) {
+    ModalFactory scripted = [&](DialogView& view) -> std::unique_ptr<ModalLogic> {
+        auto* win32View = dynamic_cast<Win32DialogView*>(&view);
+        if (win32View == nullptr) return nullptr;
+        return std::make_unique<ScriptedLogic>(make(view), *win32View, script);
+    };
+    return runModalDialog(GetModuleHandleA(nullptr), owner, templateId, scripted);
+}
+
+}  // namespace wintest

@@ -1,0 +1,69 @@
+#pragma once
+// Helpers for the tests that open lanset's real windows from its templates under Wine: reading
+// controls back with Win32 calls, comparing them with the template, and running a modal dialog
+// with a script that acts on it once it is up.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "net/device_record.h"
+#include "ui/modal_logic.h"
+
+namespace wintest {
+
+void initCommonControls();
+
+std::string windowText(HWND window);
+std::string className(HWND window);
+LONG_PTR styleOf(HWND window);
+// The direct children of parent.
+std::vector<HWND> childWindows(HWND parent);
+// A child's rectangle in its parent's client coordinates.
+RECT clientRectOf(HWND child);
+bool sameRect(const RECT& a, const RECT& b);
+std::string describe(const RECT& r);
+// The client size that a dialog of width x height dialog units has.
+SIZE dialogUnitSize(HWND dialog, int width, int height);
+
+// One control as a dialog's template must describe it. id -1: a control without identifier,
+// found by its class, text and place. kind: the BS_/SS_ type in the low style bits, or -1.
+struct TemplateControl {
+    int id;
+    const char* windowClass;
+    const char* text;
+    int x, y, width, height;
+    int kind;
+    DWORD required;   // style bits that must be set
+    DWORD forbidden;  // style bits that must be clear
+};
+// EXPECTs that template templateId of this program has the caption, size, font "MS Sans Serif"
+// 8 pt, the dialog style bits, and exactly the controls listed.
+void expectTemplate(int templateId, const char* caption, int width, int height, DWORD required,
+                    DWORD forbidden, const std::vector<TemplateControl>& controls);
+
+// The address that an IP address control's four fields show, "" when they are all blank.
+std::string shownAddress(HWND addressControl);
+
+// The SysIPAddress32 child whose top edge is at top pixels in the dialog's client area.
+HWND addressControlAt(HWND dialog, int top);
+
+// Handles the thread's messages for about ms milliseconds.
+void pumpFor(DWORD ms);
+// Clicks a list line as a user would (button down and up over it), with Ctrl held if asked.
+void clickListLine(HWND list, int index, bool withControl);
+
+// A board as a find would have stored it.
+DeviceRecord* newBoard(const char* id, const char* mac, const char* ip, const char* subnet,
+                       const char* gateway, bool dhcp);
+
+// Runs template templateId modally with the logic from make; once the dialog's modal loop runs,
+// script acts on the dialog and the dialog then ends with kScriptDone (unless the logic ended
+// it first).
+constexpr int kScriptDone = 4242;
+using DialogScript = std::function<void(HWND dialog)>;
+int runScriptedDialog(int templateId, const ModalFactory& make, const DialogScript& script,
+                      HWND owner = nullptr);
+
+}  // namespace wintest

@@ -1,0 +1,28 @@
+#pragma once
+// lanset's Win32 front end: the windows built from the program's dialog templates around the
+// toolkit-neutral logic. Shared by the program's entry point and the Windows tests.
+#include <windows.h>
+
+#include <optional>
+
+#include "net/net_session.h"
+#include "ui/auto_configure_dialog.h"
+#include "ui/modal_logic.h"
+
+// Runs dialog templateId modally, owned by owner: the address controls of the template are
+// made, make builds the logic over the dialog's view, and every command goes to the logic until
+// it closes the view. The logic is destroyed before the view. Returns the logic's result; 0
+// when the dialog could not be made.
+int runModalDialog(HINSTANCE instance, HWND owner, int templateId, const ModalFactory& make);
+
+// Opens the main window (template IDD_MAIN) modeless over session. The window and its logic
+// live until the process ends: a worker may still report to them while the program closes.
+// Null when the window could not be made.
+HWND openMainWindow(HINSTANCE instance, NetSession& session, AdapterSource adapters);
+
+// The host's first network adapter as GetAdaptersInfo lists it; nothing when the call fails
+// or there is no adapter.
+std::optional<AdapterAddresses> firstAdapterAddresses();
+
+// What the window thread does while it waits for a worker: it handles what workers send.
+void handleSentMessagesBriefly();
