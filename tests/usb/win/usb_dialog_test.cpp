@@ -204,6 +204,12 @@ TEST_F(PlugsetDialog, TheTemplateLaysOutTheWindow) {
     }
 
     HWND list = item(IDC_USB_LIST);
+    // The view redraws a list shortly after a burst of line changes; the list box shows its
+    // scroll bar then, as the program's message loop would let it.
+    for (int turn = 0; turn < 100 && (GetWindowLongPtrA(list, GWL_STYLE) & WS_VSCROLL) == 0; ++turn) {
+        pump();
+        Sleep(20);
+    }
     const auto style = GetWindowLongPtrA(list, GWL_STYLE);
     const LONG_PTR wanted = LBS_NOTIFY | LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT;
     EXPECT_EQ(style & wanted, wanted);
