@@ -299,7 +299,7 @@ void AutoConfigureDialog::findPhaseEnded() {
     }
     if (cancelAsked_) return view_.close(0);
     if (session_.networkFailed) return endPass(0);
-    if (!startPass()) passRunning_ = false;
+    if (!startPass()) backToReady();
 }
 
 // A pass (or its find phase) ended without completing.

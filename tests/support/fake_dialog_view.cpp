@@ -140,54 +140,35 @@ std::string FakeDialogView::title() const {
 }
 
 std::string FakeDialogView::text(int id) const {
-    std::lock_guard<std::mutex> hold(lock_);
-    const Control* c = find(id);
-    return c ? c->text : std::string();
+    return readControl(id, [](const Control& c) { return c.text; }, std::string());
 }
 
 std::vector<std::string> FakeDialogView::textHistory(int id) const {
-    std::lock_guard<std::mutex> hold(lock_);
-    const Control* c = find(id);
-    return c ? c->history : std::vector<std::string>();
+    return readControl(id, [](const Control& c) { return c.history; }, std::vector<std::string>());
 }
 
 std::vector<std::string> FakeDialogView::listLines(int id) const {
-    std::lock_guard<std::mutex> hold(lock_);
-    const Control* c = find(id);
-    return c ? c->lines : std::vector<std::string>();
+    return readControl(id, [](const Control& c) { return c.lines; }, std::vector<std::string>());
 }
 
 std::vector<int> FakeDialogView::listSelection(int id) const {
-    std::lock_guard<std::mutex> hold(lock_);
-    std::vector<int> lines;
-    if (const Control* c = find(id)) {
-        for (size_t i = 0; i < c->selected.size(); ++i)
-            if (c->selected[i]) lines.push_back(static_cast<int>(i));
-    }
-    return lines;
+    return listSelItemsOf(id, INT32_MAX);
 }
 
 std::vector<int> FakeDialogView::tabStops(int id) const {
-    std::lock_guard<std::mutex> hold(lock_);
-    const Control* c = find(id);
-    return c ? c->tabStops : std::vector<int>();
+    return readControl(id, [](const Control& c) { return c.tabStops; }, std::vector<int>());
 }
 
 bool FakeDialogView::controlKnown(int id) const {
-    std::lock_guard<std::mutex> hold(lock_);
-    return find(id) != nullptr;
+    return readControl(id, [](const Control&) { return true; }, false);
 }
 
 bool FakeDialogView::enabled(int id) const {
-    std::lock_guard<std::mutex> hold(lock_);
-    const Control* c = find(id);
-    return c ? c->enabled : true;
+    return readControl(id, [](const Control& c) { return c.enabled; }, true);
 }
 
 bool FakeDialogView::checked(int id) const {
-    std::lock_guard<std::mutex> hold(lock_);
-    const Control* c = find(id);
-    return c ? c->checked : false;
+    return readControl(id, [](const Control& c) { return c.checked; }, false);
 }
 
 std::vector<std::pair<int, intptr_t>> FakeDialogView::handledCommands() const {
@@ -196,13 +177,13 @@ std::vector<std::pair<int, intptr_t>> FakeDialogView::handledCommands() const {
 }
 
 void FakeDialogView::selectLines(int id, const std::vector<int>& lines, int caret) {
-    std::lock_guard<std::mutex> hold(lock_);
-    Control& c = control(id);
-    std::fill(c.selected.begin(), c.selected.end(), false);
-    for (int line : lines) {
-        if (line >= 0 && line < static_cast<int>(c.selected.size())) c.selected[line] = true;
-    }
-    c.caret = caret < static_cast<int>(c.lines.size()) ? caret : -1;
+    onControl(id, [&](Control& c) {
+        std::fill(c.selected.begin(), c.selected.end(), false);
+        for (int line : lines) {
+            if (line >= 0 && line < static_cast<int>(c.selected.size())) c.selected[line] = true;
+        }
+        c.caret = caret < static_cast<int>(c.lines.size()) ? caret : -1;
+    });
 }
 
 // --- Window thread ---------------------------------------------------------------------------
@@ -297,120 +278,99 @@ void FakeDialogView::setTitle(const std::string& text) {
 }
 
 void FakeDialogView::setText(int id, const std::string& text) {
-    std::lock_guard<std::mutex> hold(lock_);
-    Control& c = control(id);
-    c.text = text;
-    c.history.push_back(text);
+    onControl(id, [&](Control& c) {
+        c.text = text;
+        c.history.push_back(text);
+    });
 }
 
 std::string FakeDialogView::getText(int id, size_t maxChars) {
-    std::lock_guard<std::mutex> hold(lock_);
-    return control(id).text.substr(0, maxChars);
+    return onControl(id, [&](Control& c) { return c.text.substr(0, maxChars); });
 }
 
 void FakeDialogView::enable(int id, bool on) {
-    std::lock_guard<std::mutex> hold(lock_);
-    control(id).enabled = on;
+    onControl(id, [&](Control& c) { c.enabled = on; });
 }
 
-bool FakeDialogView::isEnabled(int id) {
-    std::lock_guard<std::mutex> hold(lock_);
-    return control(id).enabled;
-}
+bool FakeDialogView::isEnabled(int id) { return enabled(id); }
 
 void FakeDialogView::check(int id, bool on) {
-    std::lock_guard<std::mutex> hold(lock_);
-    control(id).checked = on;
+    onControl(id, [&](Control& c) { c.checked = on; });
 }
 
-bool FakeDialogView::isChecked(int id) {
-    std::lock_guard<std::mutex> hold(lock_);
-    return control(id).checked;
-}
+bool FakeDialogView::isChecked(int id) { return checked(id); }
 
 void FakeDialogView::checkRadio(int firstId, int lastId, int checkedId) {
-    std::lock_guard<std::mutex> hold(lock_);
-    for (int id = firstId; id <= lastId; ++id) control(id).checked = id == checkedId;
+    for (int id = firstId; id <= lastId; ++id) check(id, id == checkedId);
 }
 
 void FakeDialogView::listReset(int id) {
-    std::lock_guard<std::mutex> hold(lock_);
-    Control& c = control(id);
-    c.lines.clear();
-    c.selected.clear();
-    c.caret = -1;
+    onControl(id, [](Control& c) {
+        c.lines.clear();
+        c.selected.clear();
+        c.caret = -1;
+    });
 }
 
 int FakeDialogView::listAdd(int id, const std::string& line) {
-    std::lock_guard<std::mutex> hold(lock_);
-    Control& c = control(id);
-    c.lines.push_back(line);
-    c.selected.push_back(false);
-    return static_cast<int>(c.lines.size()) - 1;
+    return onControl(id, [&](Control& c) {
+        c.lines.push_back(line);
+        c.selected.push_back(false);
+        return static_cast<int>(c.lines.size()) - 1;
+    });
 }
 
 void FakeDialogView::listInsert(int id, int index, const std::string& line) {
-    std::lock_guard<std::mutex> hold(lock_);
-    Control& c = control(id);
-    if (index < 0 || index > static_cast<int>(c.lines.size())) index = static_cast<int>(c.lines.size());
-    c.lines.insert(c.lines.begin() + index, line);
-    c.selected.insert(c.selected.begin() + index, false);
-    if (c.caret >= index) ++c.caret;
+    onControl(id, [&](Control& c) {
+        const int count = static_cast<int>(c.lines.size());
+        if (index < 0 || index > count) index = count;
+        c.lines.insert(c.lines.begin() + index, line);
+        c.selected.insert(c.selected.begin() + index, false);
+        if (c.caret >= index) ++c.caret;
+    });
 }
 
 void FakeDialogView::listDelete(int id, int index) {
-    std::lock_guard<std::mutex> hold(lock_);
-    Control& c = control(id);
-    if (index < 0 || index >= static_cast<int>(c.lines.size())) return;
-    c.lines.erase(c.lines.begin() + index);
-    c.selected.erase(c.selected.begin() + index);
-    if (c.caret > index || c.caret >= static_cast<int>(c.lines.size())) --c.caret;
+    onControl(id, [&](Control& c) {
+        if (index < 0 || index >= static_cast<int>(c.lines.size())) return;
+        c.lines.erase(c.lines.begin() + index);
+        c.selected.erase(c.selected.begin() + index);
+        if (c.caret > index || c.caret >= static_cast<int>(c.lines.size())) --c.caret;
+    });
 }
 
-int FakeDialogView::listCount(int id) {
-    std::lock_guard<std::mutex> hold(lock_);
-    return static_cast<int>(control(id).lines.size());
-}
+int FakeDialogView::listCount(int id) { return static_cast<int>(listLines(id).size()); }
 
 int FakeDialogView::listCurSel(int id) {
-    std::lock_guard<std::mutex> hold(lock_);
-    return control(id).caret;
+    return readControl(id, [](const Control& c) { return c.caret; }, -1);
 }
 
 void FakeDialogView::listSetCurSel(int id, int index) {
-    std::lock_guard<std::mutex> hold(lock_);
-    Control& c = control(id);
-    std::fill(c.selected.begin(), c.selected.end(), false);
-    if (index >= 0 && index < static_cast<int>(c.lines.size())) {
-        c.selected[index] = true;
-        c.caret = index;
-    } else {
-        c.caret = -1;
-    }
+    onControl(id, [&](Control& c) {
+        std::fill(c.selected.begin(), c.selected.end(), false);
+        const bool line = index >= 0 && index < static_cast<int>(c.lines.size());
+        if (line) c.selected[index] = true;
+        c.caret = line ? index : -1;
+    });
 }
 
-int FakeDialogView::listSelCount(int id) {
-    std::lock_guard<std::mutex> hold(lock_);
-    const Control& c = control(id);
-    return static_cast<int>(std::count(c.selected.begin(), c.selected.end(), true));
-}
+int FakeDialogView::listSelCount(int id) { return static_cast<int>(listSelection(id).size()); }
 
-std::vector<int> FakeDialogView::listSelItems(int id, int max) {
-    std::lock_guard<std::mutex> hold(lock_);
-    const Control& c = control(id);
-    std::vector<int> items;
-    for (size_t i = 0; i < c.selected.size() && static_cast<int>(items.size()) < max; ++i)
-        if (c.selected[i]) items.push_back(static_cast<int>(i));
-    return items;
+std::vector<int> FakeDialogView::listSelItems(int id, int max) { return listSelItemsOf(id, max); }
+
+std::vector<int> FakeDialogView::listSelItemsOf(int id, int max) const {
+    return readControl(id, [max](const Control& c) {
+        std::vector<int> items;
+        for (size_t i = 0; i < c.selected.size() && static_cast<int>(items.size()) < max; ++i)
+            if (c.selected[i]) items.push_back(static_cast<int>(i));
+        return items;
+    }, std::vector<int>());
 }
 
 void FakeDialogView::listClearSelection(int id) {
-    std::lock_guard<std::mutex> hold(lock_);
-    Control& c = control(id);
-    std::fill(c.selected.begin(), c.selected.end(), false);
+    onControl(id, [](Control& c) { std::fill(c.selected.begin(), c.selected.end(), false); });
 }
 
 void FakeDialogView::listSetTabStops(int id, const std::vector<int>& stops) {
-    std::lock_guard<std::mutex> hold(lock_);
-    control(id).tabStops = stops;
+    onControl(id, [&](Control& c) { c.tabStops = stops; });
 }

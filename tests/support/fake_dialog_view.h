@@ -127,8 +127,22 @@ private:
         int caret = -1;
         std::vector<int> tabStops;
     };
+    std::vector<int> listSelItemsOf(int id, int max) const;
     Control& control(int id);              // lock_ held
     const Control* find(int id) const;     // lock_ held
+    // Runs f on control id under lock_ (made when unknown) and returns what f returns.
+    template <typename F>
+    auto onControl(int id, F f) {
+        std::lock_guard<std::mutex> hold(lock_);
+        return f(control(id));
+    }
+    // f's result for a known control, else the value of an untouched one.
+    template <typename T, typename F>
+    T readControl(int id, F f, T untouched) const {
+        std::lock_guard<std::mutex> hold(lock_);
+        const Control* c = find(id);
+        return c ? f(*c) : untouched;
+    }
 
     mutable std::mutex lock_;
     std::map<int, Control> controls_;

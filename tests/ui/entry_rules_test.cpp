@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/support/fake_dialog_view.h"
 
@@ -51,23 +52,6 @@ TEST(IdRule, Passes) {
     EXPECT_FALSE(checkIdText(nullptr).ok);
 }
 
-TEST(IdRule, ShowsOneBoxOnlyWhenItFails) {
-    FakeDialogView owner;
-    EXPECT_TRUE(CheckIdEntry("Lab###", owner));
-    EXPECT_TRUE(owner.messages().empty());
-
-    EXPECT_FALSE(CheckIdEntry("Lab 1", owner));
-    ASSERT_EQ(owner.messageCount(), 1u);
-    EXPECT_EQ(owner.messages()[0].text, "Entry cannot contain a space");
-    EXPECT_EQ(owner.messages()[0].caption, "INVALID ENTRY");
-    EXPECT_EQ(owner.messages()[0].buttons, MessageButtons::Ok);
-
-    EXPECT_FALSE(CheckIdEntry("", owner));
-    ASSERT_EQ(owner.messageCount(), 2u);
-    EXPECT_EQ(owner.messages()[1].text, "All fields must be filled out");
-    EXPECT_EQ(owner.messages()[1].caption, "INVALID");
-}
-
 // ---------------------------------------------------------------------------------------------
 // The address-range rule
 
@@ -107,52 +91,52 @@ TEST(AddressRangeRule, WorkedExamples) {
     for (const RangeCase& c : cases) expectRange(c);
 }
 
-TEST(AddressRangeRule, ZeroMaskIsRefusedOnlyAfterTheAddressTests) {
-    const RangeCase cases[] = {
-        {"0.0.0.0", "0.0.0.0", 1, kBadAddress},           // the start is the network
+// Beyond the worked examples: the zero mask refused only after the address tests, masks that
+// refuse every start, unreadable texts (all ones), and last addresses that wrap past the top.
+TEST(AddressRangeRule, EdgeRanges) {
+    std::vector<RangeCase> cases = {
         {"255.255.255.254", "0.0.0.0", 3, kBadAddress},   // the last wraps to 0.0.0.0
         {"255.255.255.250", "0.0.0.0", 6, kBadAddress},   // the last is 255.255.255.255
-        {"10.0.0.1", "0.0.0.0", 1, kBadSubnet},
         {"1.2.3.4", "0.0.0.0", 1000, kBadSubnet},
+        {"10.0.0.1", "255.255.255.0x", 1, kBadAddress},   // mask 255.255.255.255
+        {"bogus", "255.255.255.0", 1, kBadAddress},       // start 255.255.255.255
+        {"", "255.0.0.0", 1, kBadAddress},
+        {"255.255.255.254", "128.0.0.0", 1, nullptr},
+        {"255.255.255.254", "128.0.0.0", 2, kBadAddress},
+        {"255.255.255.254", "128.0.0.0", 3, kOutsideSubnet},   // last 0.0.0.0
+        {"128.0.0.1", "128.0.0.0", INT32_MAX, kBadAddress},
+        {"128.0.0.2", "128.0.0.0", INT32_MAX, kOutsideSubnet},
+        {"0.0.0.1", "128.0.0.0", INT32_MAX - 1, nullptr},
     };
+    for (const char* start : {"10.1.2.3", "192.168.1.1", "1.1.1.1", "254.0.0.1"}) {
+        cases.push_back({start, "255.255.255.255", 1, kBadAddress});
+        for (const char* holed : {"255.0.255.0", "0.255.255.0", "255.255.255.253"})
+            cases.push_back({start, holed, 1, kBadSubnet});
+    }
+    for (const char* start : {"10.1.2.2", "10.1.2.3", "192.168.1.0", "192.168.1.1"})
+        cases.push_back({start, "255.255.255.254", 1, kBadAddress});
     for (const RangeCase& c : cases) expectRange(c);
 }
 
-TEST(AddressRangeRule, MasksThatRefuseEveryStart) {
-    for (const char* start : {"10.1.2.3", "192.168.1.1", "1.1.1.1", "254.0.0.1"}) {
-        expectRange({start, "255.255.255.255", 1, kBadAddress});
-        expectRange({start, "255.0.255.0", 1, kBadSubnet});
-        expectRange({start, "0.255.255.0", 1, kBadSubnet});
-        expectRange({start, "255.255.255.253", 1, kBadSubnet});
-    }
-    for (const char* start : {"10.1.2.2", "10.1.2.3", "192.168.1.0", "192.168.1.1"})
-        expectRange({start, "255.255.255.254", 1, kBadAddress});
-}
-
-TEST(AddressRangeRule, UnreadableTextsCountAsAllOnes) {
-    expectRange({"10.0.0.1", "255.255.255.0x", 1, kBadAddress});   // mask 255.255.255.255
-    expectRange({"bogus", "255.255.255.0", 1, kBadAddress});        // start 255.255.255.255
-    expectRange({"", "255.0.0.0", 1, kBadAddress});
-}
-
-TEST(AddressRangeRule, RangesThatWrapPastTheTop) {
-    expectRange({"255.255.255.254", "128.0.0.0", 1, nullptr});
-    expectRange({"255.255.255.254", "128.0.0.0", 2, kBadAddress});
-    expectRange({"255.255.255.254", "128.0.0.0", 3, kOutsideSubnet});   // last 0.0.0.0
-    expectRange({"128.0.0.1", "128.0.0.0", INT32_MAX, kBadAddress});
-    expectRange({"128.0.0.2", "128.0.0.0", INT32_MAX, kOutsideSubnet});
-    expectRange({"0.0.0.1", "128.0.0.0", INT32_MAX - 1, nullptr});
-}
-
-TEST(AddressRangeRule, ShowsOneBoxOnlyWhenItFails) {
+// Through the dialog's owner: one OK box, with the rule's text and caption, only on failure.
+TEST(EntryRules, ShowOneBoxOnlyWhenTheyFail) {
     FakeDialogView owner;
+    EXPECT_TRUE(CheckIdEntry("Lab###", owner));
     EXPECT_TRUE(CheckAddressRange("192.168.1.10", "255.255.255.0", 5, owner));
     EXPECT_TRUE(owner.messages().empty());
+
+    EXPECT_FALSE(CheckIdEntry("Lab 1", owner));
+    EXPECT_FALSE(CheckIdEntry("", owner));
     EXPECT_FALSE(CheckAddressRange("192.168.1.250", "255.255.255.0", 7, owner));
-    ASSERT_EQ(owner.messageCount(), 1u);
-    EXPECT_EQ(owner.messages()[0].text, kOutsideSubnet);
-    EXPECT_EQ(owner.messages()[0].caption, "Error");
-    EXPECT_EQ(owner.messages()[0].buttons, MessageButtons::Ok);
+    const auto messages = owner.messages();
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[0].text, "Entry cannot contain a space");
+    EXPECT_EQ(messages[0].caption, "INVALID ENTRY");
+    EXPECT_EQ(messages[1].text, "All fields must be filled out");
+    EXPECT_EQ(messages[1].caption, "INVALID");
+    EXPECT_EQ(messages[2].text, kOutsideSubnet);
+    EXPECT_EQ(messages[2].caption, "Error");
+    for (const auto& m : messages) EXPECT_EQ(m.buttons, MessageButtons::Ok);
 }
 
 }  // namespace

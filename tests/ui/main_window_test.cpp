@@ -154,16 +154,6 @@ TEST_F(MainWindowTest, SelectionRuleAllowsConfigureForExactlyOneLine) {
     EXPECT_FALSE(view.enabled(IDC_CONFIGURE));
 }
 
-TEST_F(MainWindowTest, ConfigureWithNoLineOpensNothing) {
-    session.devices.selectedIndex = 5;
-    view.enable(IDC_CONFIGURE, true);
-    click(IDC_CONFIGURE);
-    EXPECT_TRUE(modal.opened().empty());
-    EXPECT_EQ(session.devices.selectedIndex, 5);
-    EXPECT_EQ(status(), "Ready");
-    EXPECT_TRUE(session.workerIdle);
-}
-
 TEST_F(MainWindowTest, SuccessfulConfigureRewritesTheLineAndClearsTheSelection) {
     lan.addBoards(3);
     findAndWait();
@@ -222,27 +212,23 @@ TEST_F(MainWindowTest, ConfigureDuringAFindStopsItFirst) {
     EXPECT_FALSE(view.enabled(IDC_STOP_FIND));
 }
 
-TEST_F(MainWindowTest, ManyBoardsQuestionYesEndsTheSearch) {
+// "Yes" ends the search with the boards found so far; "No" goes on and is not asked again.
+TEST_F(MainWindowTest, ManyBoardsQuestion) {
     lan.addBoards(4100);
-    view.queueAnswer(MessageAnswer::Yes);
-    findAndWait();
-    auto messages = view.messages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text,
-              "More than 4096 modules have been found.  This indicates that there may be an "
-              "error.\nDo you wish to abort the search?");
-    EXPECT_EQ(messages[0].caption, "Warning");
-    EXPECT_EQ(messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(status(), "Finished.  Found 4097 devices");
-}
-
-TEST_F(MainWindowTest, ManyBoardsQuestionNoGoesOnAndIsNotAskedAgain) {
-    lan.addBoards(4100);
-    view.queueAnswer(MessageAnswer::No);
-    findAndWait();
-    EXPECT_EQ(view.messageCount(), 1u);
-    EXPECT_EQ(status(), "Finished.  Found 4100 devices");
-    EXPECT_EQ(view.listLines(IDC_DEVICE_LIST).size(), 4100u);
+    for (auto [answer, found] : {std::pair{MessageAnswer::Yes, 4097}, {MessageAnswer::No, 4100}}) {
+        view.clearMessages();
+        view.queueAnswer(answer);
+        findAndWait();
+        auto messages = view.messages();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text,
+                  "More than 4096 modules have been found.  This indicates that there may be an "
+                  "error.\nDo you wish to abort the search?");
+        EXPECT_EQ(messages[0].caption, "Warning");
+        EXPECT_EQ(messages[0].buttons, MessageButtons::YesNo);
+        EXPECT_EQ(status(), finishedText(found));
+        EXPECT_EQ(view.listLines(IDC_DEVICE_LIST).size(), size_t(found));
+    }
 }
 
 TEST_F(MainWindowTest, NetworkThatCannotOpenIsReportedNotCountedAsZero) {
@@ -337,10 +323,12 @@ TEST_F(MainWindowTest, CancelledFreshFindLeavesTheListEmptyAndConfigureOpensNoth
     EXPECT_GE(session.devices.count(), 1);   // the dialog's find filled the table
     EXPECT_TRUE(lan.configureRequests().empty());
 
-    // "Configure" kept its state, but names no line now.
+    // "Configure" kept its state, but names no line now: it opens nothing and changes nothing.
     EXPECT_TRUE(view.enabled(IDC_CONFIGURE));
+    const int32_t selectedBefore = session.devices.selectedIndex;
     click(IDC_CONFIGURE);
     EXPECT_EQ(modal.opened(), std::vector<int>{IDD_AUTOCONFIGURE});
+    EXPECT_EQ(session.devices.selectedIndex, selectedBefore);
 }
 
 }  // namespace

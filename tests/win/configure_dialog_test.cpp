@@ -12,11 +12,9 @@
 
 namespace {
 
+using wintest::checked;
+using wintest::enabled;
 using wintest::windowText;
-
-bool checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-bool enabled(HWND window) { return window != nullptr && IsWindowEnabled(window) != FALSE; }
-bool enabled(HWND dialog, int id) { return enabled(GetDlgItem(dialog, id)); }
 
 class ConfigureDialogTest : public ::testing::Test {
 protected:
@@ -67,20 +65,7 @@ TEST_F(ConfigureDialogTest, OpensFromItsTemplateOverABoardWithDhcpOff) {
         EXPECT_EQ(windowText(dialog), "Ethernet Board Configure");
         EXPECT_EQ(windowText(GetDlgItem(dialog, IDC_CFG_ID_EDIT)), "Lab-7");
         EXPECT_EQ(windowText(GetDlgItem(dialog, IDC_STATUS)), "Ready");
-        HWND ip = wintest::addressControlAt(dialog, 58);
-        HWND mask = wintest::addressControlAt(dialog, 89);
-        HWND gateway = wintest::addressControlAt(dialog, 120);
-        ASSERT_NE(ip, nullptr);
-        ASSERT_NE(mask, nullptr);
-        ASSERT_NE(gateway, nullptr);
-        for (HWND address : {ip, mask, gateway}) {
-            RECT r = wintest::clientRectOf(address);
-            EXPECT_EQ(r.left, 125);
-            EXPECT_EQ(r.right - r.left, 158);
-            EXPECT_EQ(r.bottom - r.top, 23);
-            EXPECT_EQ(wintest::styleOf(address) & (WS_CHILD | WS_VISIBLE), WS_CHILD | WS_VISIBLE);
-            EXPECT_EQ(GetDlgCtrlID(address), 0);
-        }
+        auto [ip, mask, gateway] = wintest::expectAddressControls(dialog, {58, 89, 120});
         EXPECT_EQ(wintest::shownAddress(ip), "192.168.1.20");
         EXPECT_EQ(wintest::shownAddress(mask), "255.255.255.0");
         EXPECT_EQ(wintest::shownAddress(gateway), "192.168.1.1");
@@ -105,9 +90,7 @@ TEST_F(ConfigureDialogTest, ABoardWithDhcpOnShowsYesAndLocksTheAddress) {
     int result = open(0, [](HWND dialog) {
         EXPECT_TRUE(checked(dialog, IDC_CFG_DHCP_YES));
         EXPECT_FALSE(checked(dialog, IDC_CFG_DHCP_NO));
-        HWND ip = wintest::addressControlAt(dialog, 58);
-        HWND mask = wintest::addressControlAt(dialog, 89);
-        HWND gateway = wintest::addressControlAt(dialog, 120);
+        auto [ip, mask, gateway] = wintest::expectAddressControls(dialog, {58, 89, 120});
         EXPECT_EQ(wintest::shownAddress(ip), "10.0.0.9");
         EXPECT_FALSE(enabled(ip));
         EXPECT_FALSE(enabled(mask));

@@ -237,30 +237,4 @@ TEST_F(DialogViewOnTemplate, AGoneWindowTakesNoCommandAndAsksNothing) {
     EXPECT_EQ(view_.listCount(IDC_DEVICE_LIST), 0);
 }
 
-TEST_F(DialogViewOnTemplate, ClosingTheModelessMainWindowEndsTheMessageLoop) {
-    open(IDD_MAIN);
-    view_.close(IDCANCEL);
-    EXPECT_FALSE(IsWindow(dialog_));
-    MSG msg{};
-    ASSERT_EQ(GetMessageA(&msg, nullptr, 0, 0), 0);  // WM_QUIT, with exit code 0
-    EXPECT_EQ(msg.wParam, 0u);
-}
-
-INT_PTR CALLBACK closingProc(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
-    if (message != WM_INITDIALOG) return FALSE;
-    auto* result = reinterpret_cast<int*>(lParam);
-    Win32DialogView view(dialog, Win32DialogView::Kind::Modal);
-    view.close(*result);
-    return TRUE;
-}
-
-TEST(DialogViewModal, CloseEndsTheModalDialogWithTheResult) {
-    wintest::initCommonControls();
-    for (int result : {0, 202}) {
-        INT_PTR got = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CONFIGURE),
-                                      nullptr, closingProc, reinterpret_cast<LPARAM>(&result));
-        EXPECT_EQ(got, result);
-    }
-}
-
 }  // namespace

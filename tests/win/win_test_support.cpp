@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <sstream>
 
 #include "common/win32/win32_dialog_view.h"
 #include "tests/win/dialog_template.h"
@@ -54,15 +53,9 @@ SIZE dialogUnitSize(HWND dialog, int width, int height) {
     return SIZE{r.right, r.bottom};
 }
 
-bool sameRect(const RECT& a, const RECT& b) {
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
-std::string describe(const RECT& r) {
-    std::ostringstream out;
-    out << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
-    return out.str();
-}
+bool checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+bool enabled(HWND window) { return window != nullptr && IsWindowEnabled(window) != FALSE; }
+bool enabled(HWND dialog, int id) { return enabled(GetDlgItem(dialog, id)); }
 
 namespace {
 
@@ -136,6 +129,24 @@ HWND addressControlAt(HWND dialog, int top) {
     for (HWND child : childWindows(dialog))
         if (className(child) == WC_IPADDRESSA && clientRectOf(child).top == top) return child;
     return nullptr;
+}
+
+std::array<HWND, 3> expectAddressControls(HWND dialog, const std::array<int, 3>& tops) {
+    std::array<HWND, 3> controls{};
+    for (size_t i = 0; i < 3; ++i) {
+        HWND address = controls[i] = addressControlAt(dialog, tops[i]);
+        if (address == nullptr) {
+            ADD_FAILURE() << "no IP address control at " << tops[i];
+            continue;
+        }
+        RECT r = clientRectOf(address);
+        EXPECT_EQ(r.left, 125) << tops[i];
+        EXPECT_EQ(r.right - r.left, 158) << tops[i];
+        EXPECT_EQ(r.bottom - r.top, 23) << tops[i];
+        EXPECT_EQ(styleOf(address) & (WS_CHILD | WS_VISIBLE), WS_CHILD | WS_VISIBLE) << tops[i];
+        EXPECT_EQ(GetDlgCtrlID(address), 0) << tops[i];
+    }
+    return controls;
 }
 
 void pumpFor(DWORD ms) {

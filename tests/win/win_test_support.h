@@ -4,6 +4,7 @@
 // with a script that acts on it once it is up.
 #include <windows.h>
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -22,8 +23,9 @@ LONG_PTR styleOf(HWND window);
 std::vector<HWND> childWindows(HWND parent);
 // A child's rectangle in its parent's client coordinates.
 RECT clientRectOf(HWND child);
-bool sameRect(const RECT& a, const RECT& b);
-std::string describe(const RECT& r);
+bool checked(HWND dialog, int id);
+bool enabled(HWND window);   // false for no window
+bool enabled(HWND dialog, int id);
 // The client size that a dialog of width x height dialog units has.
 SIZE dialogUnitSize(HWND dialog, int width, int height);
 
@@ -48,6 +50,10 @@ std::string shownAddress(HWND addressControl);
 
 // The SysIPAddress32 child whose top edge is at top pixels in the dialog's client area.
 HWND addressControlAt(HWND dialog, int top);
+// The dialog's three IP address controls (address, mask, gateway) at these tops; EXPECTs that
+// each is there as the dialog must create it: x 125, 158 x 23 pixels, a visible child without
+// an identifier.
+std::array<HWND, 3> expectAddressControls(HWND dialog, const std::array<int, 3>& tops);
 
 // Handles the thread's messages for about ms milliseconds.
 void pumpFor(DWORD ms);
