@@ -19,7 +19,7 @@ FAILURES=0
 skip() { echo "SKIP: $*"; exit $SKIP; }
 
 cleanup() {
-  if [ -n "$SIM_PID" ]; then kill "$SIM_PID" 2>/dev/null; wait "$SIM_PID" 2>/dev/null; fi
+  stop_sim
   "$NETNS_LAN" down "$NET" 2>/dev/null
   rm -rf "$WORK"
 }
@@ -58,16 +58,13 @@ stop_sim() {
 # cli ARGS...: runs lanset-cli in $NET-lan; $OUT and $ERR hold its output, $RC its status.
 # A lanset-cli that hangs is stopped like a user would (Ctrl-C), then killed: status 124.
 cli() {
-  ip netns exec "$NET-lan" timeout -k 5 -s INT "${CLI_LIMIT:-60}" "$CLI" "$@" >"$WORK/out" 2>"$WORK/err"
+  ip netns exec "$NET-lan" timeout -k 5 -s INT 60 "$CLI" "$@" >"$WORK/out" 2>"$WORK/err"
   RC=$?
   OUT=$(cat "$WORK/out")
   ERR=$(cat "$WORK/err")
 }
 
-fail() {
-  echo "FAIL: $*"
-  FAILURES=$((FAILURES + 1))
-}
+fail() { echo "FAIL: $*"; FAILURES=$((FAILURES + 1)); }
 
 expect_rc() {
   [ "$RC" = "$1" ] || fail "$2: exit status $RC, expected $1
@@ -99,9 +96,7 @@ sim_log() { cat "$WORK/sim.log" 2>/dev/null; }
 
 # Every datagram that lanset sent must have been exactly what a board expects.
 expect_wire_clean() {
-  local bad
-  bad=$(grep -c 'malformed' "$WORK/sim.log" 2>/dev/null)
-  [ "${bad:-0}" = 0 ] || fail "boardsim saw malformed datagrams:
+  ! grep -q malformed "$WORK/sim.log" 2>/dev/null || fail "boardsim saw malformed datagrams:
 $(grep malformed "$WORK/sim.log")"
 }
 
@@ -114,7 +109,6 @@ expected_rows() {
 }
 
 finish() {
-  if [ "$FAILURES" = 0 ]; then echo "PASS: $TEST_NAME"; exit 0; fi
-  echo "$FAILURES check(s) failed in $TEST_NAME"
-  exit 1
+  [ "$FAILURES" = 0 ] && { echo "PASS: $TEST_NAME"; exit 0; }
+  echo "$FAILURES check(s) failed in $TEST_NAME"; exit 1
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# A board that never acknowledges is reported with the not-found text after its ten attempts,
-# and Ctrl-C ends a configuration cleanly.
+# A board that never acknowledges is reported with the not-found text after its ten attempts;
+# in a pass, --on-missing ignore goes on with the next board and abort (the default) ends the
+# pass there, either way with status 1; Ctrl-C ends a configuration cleanly.
 . "$(dirname "$0")/e2e_lib.sh"
 setup_lan
 start_sim --boards 3 --no-ack 025a00000002
@@ -16,6 +17,20 @@ expect_has "$ERR" "Could not find this device:
 Check connections and try again." "not-found text"
 expect_eq "$OUT" "" "nothing listed as configured"
 expect_eq "$(grep -c ' configure .*mac=025a00000002 id=Lost' "$WORK/sim.log")" 10 "ten attempts"
+
+cli auto --pattern 'Ign#' --on-missing ignore --format csv
+expect_rc 1 "pass with a silent board, ignore"
+expect_has "$ERR" "   SN:  025a00000002" "not-found text names the silent board"
+expect_eq "$OUT" "id,sn,ip,subnet,gateway,dhcp
+Ign1,025a00000001,192.168.10.101,255.255.255.0,192.168.10.1,off
+Ign3,025a00000003,192.168.10.103,255.255.255.0,192.168.10.1,off" "boards configured around the silent one"
+
+: >"$WORK/sim.log"
+cli auto --pattern 'Abt#' --format csv
+expect_rc 1 "pass with a silent board, abort"
+expect_eq "$OUT" "id,sn,ip,subnet,gateway,dhcp
+Abt1,025a00000001,192.168.10.101,255.255.255.0,192.168.10.1,off" "pass ends at the silent board"
+expect_lacks "$(sim_log)" "mac=025a00000003" "nothing sent after the abort"
 
 # Ctrl-C while the attempts run: the tool stops them and ends cleanly, without retrying.
 : >"$WORK/sim.log"

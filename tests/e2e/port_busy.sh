@@ -16,11 +16,6 @@ expect_rc 1 "find with the port taken"
 expect_has "$ERR" "lanset-cli: cannot open UDP port 21210" "network message"
 expect_eq "$OUT" "" "no board list when the network failed"
 
-cli configure 025a00000001 --id Any
-expect_rc 1 "configure with the port taken"
-expect_has "$ERR" "lanset-cli: cannot open UDP port 21210" "network message"
-expect_lacks "$(sim_log)" " configure " "nothing configured"
-
 kill "$holder"; wait "$holder" 2>/dev/null
 cli find --format csv
 expect_rc 0 "find once the port is free"

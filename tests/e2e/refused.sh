@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Entries that the rules refuse, and bad usage, exit 2 with the rule's caption and text and
-# send no configuration at all.
+# send no configuration at all. The rules' own cases are unit-tested; here each reaches the tool.
 . "$(dirname "$0")/e2e_lib.sh"
 setup_lan
 start_sim --boards 4
@@ -14,18 +14,7 @@ refused() {   # refused "CAPTION: message" ARGS...
 }
 
 # Checked before anything is sent: not even a search goes out.
-refused "INVALID ENTRY: Entry cannot contain a space" configure 025a00000001 --id 'a b'
 refused "INVALID ENTRY: Entry cannot contain a '/'" configure 025a00000001 --id 'a/b' --ip 10.0.0.0 --mask 255.0.0.0
-refused "INVALID: Entry cannot be more than 16 characters" auto --pattern 'Board-####-######'
-refused "Error: An invalid IP address will be created.  Change the IP address and try again." \
-  configure 025a00000001 --ip 10.77.0.0 --mask 255.255.255.0
-refused "Error: Invalid subnet address.  Change the subnet address and try again." \
-  configure 025a00000001 --ip 10.77.0.5 --mask 255.0.255.0
-refused "Error: Invalid Sequence Number" auto --pattern 'Lab#' --sequence ''
-refused "Error: Invalid Sequence Number" auto --pattern 'Lab#' --sequence ' 1'
-refused "Error: Invalid Sequence Number" auto --pattern 'Lab#' --sequence -1
-refused "Error: Sequence Number too long.  Must be 16 bit, non-negative number." \
-  auto --pattern 'Lab#' --sequence 65536
 refused "Error: Sequence Number too long.  Must be 16 bit, non-negative number." \
   auto --pattern 'Lab#' --sequence 4294967297
 # Two boards named from .254: the second would be the broadcast address.
@@ -34,10 +23,8 @@ refused "Error: An invalid IP address will be created.  Change the IP address an
 expect_eq "$(sim_log)" "" "nothing at all sent for entries refused before the search"
 
 # Bad usage: the usage text, status 2.
-for args in "configure" "configure 025a0000000g" "configure 025a00000001 --ip 10.0.0.1" \
-            "configure 025a00000001 --ip 10.0.0.1 --mask 255.0.0.0 --dhcp on" \
-            "find --format xml" "auto --sequence 3" "configure 025a00000001 --gateway 10.1.2" \
-            "auto --retries -1" "frobnicate" ""; do
+for args in "configure" "configure 025a00000001 --ip 10.0.0.1" "find --format xml" \
+            "auto --retries -1" ""; do
   # shellcheck disable=SC2086
   cli $args
   expect_rc 2 "usage: lanset-cli $args"

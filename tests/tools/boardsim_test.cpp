@@ -17,10 +17,14 @@ std::vector<uint8_t> lansetRequest(const DeviceRecord& r) {
 
 sim::Request decode(const std::vector<uint8_t>& bytes) { return sim::decodeRequest(bytes.data(), bytes.size()); }
 
+std::vector<uint8_t> discoveryRequest() {
+    std::vector<uint8_t> d(kDiscoveryDatagramSize);
+    buildDiscoveryRequest(d.data());
+    return d;
+}
+
 TEST(BoardCodec, ReadsLansetsRequests) {
-    uint8_t discovery[kDiscoveryDatagramSize];
-    buildDiscoveryRequest(discovery);
-    EXPECT_EQ(sim::decodeRequest(discovery, sizeof discovery).kind, sim::RequestKind::Discover);
+    EXPECT_EQ(decode(discoveryRequest()).kind, sim::RequestKind::Discover);
 
     DeviceRecord r;
     copyText(r.mac, "02a1b2c3d4e5");
@@ -45,9 +49,7 @@ TEST(BoardCodec, ReadsLansetsRequests) {
 }
 
 TEST(BoardCodec, RefusesWhatLansetNeverSends) {
-    uint8_t discovery[kDiscoveryDatagramSize];
-    buildDiscoveryRequest(discovery);
-    std::vector<uint8_t> d(discovery, discovery + sizeof discovery);
+    std::vector<uint8_t> d = discoveryRequest();
     EXPECT_EQ(decode({d.begin(), d.begin() + 12}).kind, sim::RequestKind::Malformed) << "12 bytes, not 256";
     d[200] = 1;
     EXPECT_EQ(decode(d).kind, sim::RequestKind::Malformed) << "padding not zero";
@@ -96,10 +98,10 @@ TEST(BoardCodec, LansetReadsBoardReplies) {
         EXPECT_STREQ(reply.echoText, "echo");
         EXPECT_STREQ(reply.number16, "65535");
     }
-    const std::vector<uint8_t> ack = sim::encodeAck(0);
-    EXPECT_TRUE(isConfigureAck(ack.data(), ack.size()));
-    const std::vector<uint8_t> refusal = sim::encodeAck(1);
-    EXPECT_FALSE(isConfigureAck(refusal.data(), refusal.size()));
+    for (uint16_t status : {0, 1}) {
+        const std::vector<uint8_t> ack = sim::encodeAck(status);
+        EXPECT_EQ(isConfigureAck(ack.data(), ack.size()), status == 0);
+    }
 }
 
 TEST(BoardSet, BoardsApplyAcknowledgeOrStaySilent) {
@@ -112,10 +114,7 @@ TEST(BoardSet, BoardsApplyAcknowledgeOrStaySilent) {
     EXPECT_EQ(boards.board(1).id, "Bd01x");
     EXPECT_EQ(sim::ipText(boards.board(2).ip), "10.0.1.0");
 
-    uint8_t discovery[kDiscoveryDatagramSize];
-    buildDiscoveryRequest(discovery);
-    EXPECT_EQ(boards.handle(sim::decodeRequest(discovery, sizeof discovery)).replies,
-              (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(boards.handle(decode(discoveryRequest())).replies, (std::vector<int>{0, 1, 2}));
 
     DeviceRecord r;
     copyText(r.mac, "02a1b2c3d500");

@@ -53,20 +53,41 @@ TEST_F(CliRunnerTest, FindGoesOnPastTheManyBoardsQuestion) {
 
 TEST_F(CliRunnerTest, ConfigureSendsExactlyTheFieldsGiven) {
     sim.lan.addBoards(2);
-    EXPECT_EQ(run({"configure", "020000000002", "--id", "New", "--gateway", "10.0.0.9", "--format", "csv"}),
-              kExitOk);
-    const auto requests = sim.lan.configureRequests();
-    ASSERT_EQ(requests.size(), 1u);
-    DeviceRecord expected;
-    copyText(expected.mac, "020000000002");
-    copyText(expected.echoText, "e2");
-    copyText(expected.id, "New");
-    copyText(expected.gateway, "10.0.0.9");
-    expected.dhcpGiven = 0;
-    uint8_t bytes[kSendBufferSize];
-    const size_t n = buildConfigureRequest(expected, bytes, sizeof bytes);
-    EXPECT_EQ(requests[0].bytes, std::vector<uint8_t>(bytes, bytes + n));
-    EXPECT_EQ(out.str(), "id,sn,ip,subnet,gateway,dhcp\nNew,020000000002,10.0.0.2,255.255.255.0,10.0.0.9,off\n");
+    struct Case {
+        std::vector<std::string> args;
+        const char* id;
+        const char* ip;
+        const char* subnet;
+        const char* gateway;
+        int dhcpGiven;
+        const char* row;   // the board as printed afterwards
+    } cases[] = {
+        {{"--id", "New", "--gateway", "10.0.0.9"}, "New", "", "", "10.0.0.9", 0,
+         "New,020000000002,10.0.0.2,255.255.255.0,10.0.0.9,off"},
+        {{"--ip", "10.1.0.7", "--mask", "255.255.0.0", "--dhcp", "off"}, "", "10.1.0.7", "255.255.0.0", "", 1,
+         "New,020000000002,10.1.0.7,255.255.0.0,10.0.0.9,off"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"configure", "020000000002", "--format", "csv"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const size_t before = sim.lan.configureRequests().size();
+        EXPECT_EQ(run(args), kExitOk);
+        DeviceRecord expected;
+        copyText(expected.mac, "020000000002");
+        copyText(expected.echoText, "e2");   // the text that the board reported
+        copyText(expected.id, c.id);
+        copyText(expected.ip, c.ip);
+        copyText(expected.subnet, c.subnet);
+        copyText(expected.gateway, c.gateway);
+        expected.dhcpGiven = static_cast<uint8_t>(c.dhcpGiven);
+        expected.dhcp = 0;
+        uint8_t bytes[kSendBufferSize];
+        const size_t n = buildConfigureRequest(expected, bytes, sizeof bytes);
+        const auto requests = sim.lan.configureRequests();
+        ASSERT_EQ(requests.size(), before + 1) << c.args[0];
+        EXPECT_EQ(requests.back().bytes, std::vector<uint8_t>(bytes, bytes + n)) << c.args[0];
+        EXPECT_EQ(out.str(), std::string("id,sn,ip,subnet,gateway,dhcp\n") + c.row + "\n");
+    }
 }
 
 TEST_F(CliRunnerTest, ConfigureAnUnlistedBoardSendsNothing) {
@@ -79,9 +100,7 @@ TEST_F(CliRunnerTest, ConfigureAnUnlistedBoardSendsNothing) {
 
 TEST_F(CliRunnerTest, RetriesAreFurtherRoundsThenTheNotFoundText) {
     sim.lan.addBoards(2);
-    SimBoard silent = sim.lan.board(1);
-    silent.silentConfigures = SimChannel::kNeverAck;
-    sim.lan.setBoard(1, silent);
+    sim.neverAck(1);
     EXPECT_EQ(run({"configure", "020000000002", "--id", "New", "--retries", "2"}), kExitFailed);
     EXPECT_EQ(sim.lan.configureRequests().size(), 30u) << "three rounds of ten attempts";
     EXPECT_EQ(count(err.str(), "trying again"), 2u);
@@ -103,9 +122,7 @@ TEST_F(CliRunnerTest, BatchOverNamedBoardsGoesInListOrder) {
 
 TEST_F(CliRunnerTest, BatchReportsASilentBoardThenIgnoresOrAborts) {
     sim.lan.addBoards(3);
-    SimBoard silent = sim.lan.board(1);
-    silent.silentConfigures = SimChannel::kNeverAck;
-    sim.lan.setBoard(1, silent);
+    sim.neverAck(1);
     EXPECT_EQ(run({"auto", "--pattern", "I#", "--on-missing", "ignore", "--retries", "1", "--format", "csv"}),
               kExitFailed);
     EXPECT_EQ(out.str(), "id,sn,ip,subnet,gateway,dhcp\n"
@@ -160,9 +177,7 @@ TEST_F(CliRunnerTest, InterruptStopsTheOperation) {
 
 TEST_F(CliRunnerTest, InterruptAnswersTheQuestionWithoutRetrying) {
     sim.lan.addBoards(1);
-    SimBoard silent = sim.lan.board(0);
-    silent.silentConfigures = SimChannel::kNeverAck;
-    sim.lan.setBoard(0, silent);
+    sim.neverAck(0);
     sim.lan.setHook([this](SimStage stage, int) {
         if (stage == SimStage::Send && !sim.lan.configureRequests().empty()) interrupted = true;
     });

@@ -60,12 +60,6 @@ void SimUsbBus::unplug(const std::string& path) {
     std::erase_if(boards_, [&](const SimBoard& b) { return b.path == path; });
 }
 
-SimBoard* SimUsbBus::board(const std::string& path) {
-    for (auto& b : boards_)
-        if (b.path == path) return &b;
-    return nullptr;
-}
-
 const SimBoard* SimUsbBus::attached(const char* path) const {
     if (path == nullptr) return nullptr;
     for (const auto& b : boards_)
@@ -74,7 +68,6 @@ const SimBoard* SimUsbBus::attached(const char* path) const {
 }
 
 int32_t SimUsbBus::list(UsbDeviceList& list) {
-    ++listings_;
     allocations_.clear();
     allocationsSeen_ = 0;
     liveBlocks_ = 0;
@@ -96,7 +89,6 @@ void answer(const std::string& bytes, char (&buffer)[N]) {
 }  // namespace
 
 bool SimUsbBus::readName(const char* path, char (&name)[kUsbNameBuffer]) {
-    ++requests_;
     const SimBoard* b = attached(path);
     if (b == nullptr || b->nameFails) return false;
     answer(b->name, name);
@@ -104,7 +96,6 @@ bool SimUsbBus::readName(const char* path, char (&name)[kUsbNameBuffer]) {
 }
 
 bool SimUsbBus::readSerial(const char* path, char (&serial)[kUsbSerialBuffer]) {
-    ++requests_;
     const SimBoard* b = attached(path);
     if (b == nullptr || b->serialFails) return false;
     answer(b->serial, serial);
@@ -112,7 +103,6 @@ bool SimUsbBus::readSerial(const char* path, char (&serial)[kUsbSerialBuffer]) {
 }
 
 bool SimUsbBus::writeName(const char* path, const char* name) {
-    ++requests_;
     writes_.push_back({path == nullptr ? "" : path, name});
     SimBoard* b = const_cast<SimBoard*>(attached(path));
     if (b == nullptr || b->writeFails) return false;

@@ -29,7 +29,6 @@ public:
     // A board with path "\\?\usb#sim#<serial>" and that name and serial number.
     SimBoard& plug(const std::string& name, const std::string& serial);
     void unplug(const std::string& path);
-    SimBoard* board(const std::string& path);
     std::vector<SimBoard>& boards() { return boards_; }
 
     // Listing: index i (among listing indexes) fails instead of giving an interface.
@@ -41,11 +40,9 @@ public:
     // Sizes requested by the last listing, in order, and the blocks it still holds.
     const std::vector<size_t>& allocations() const { return allocations_; }
     int liveBlocks() const { return liveBlocks_; }
-    int listings() const { return listings_; }
 
     // Every name write asked for, whether the board accepted it or not.
     const std::vector<SimWrite>& writes() const { return writes_; }
-    int requests() const { return requests_; }
 
     int32_t list(UsbDeviceList& list) override;
     bool readName(const char* path, char (&name)[kUsbNameBuffer]) override;
@@ -64,6 +61,4 @@ private:
     int allocationsSeen_ = 0;
     bool exhausted_ = false;
     int liveBlocks_ = 0;
-    int listings_ = 0;
-    int requests_ = 0;
 };
