@@ -46,7 +46,12 @@ void handle(HWND window, Handler handler) {
 INT_PTR opened(HWND window, const UsbDialogSetup& setup) {
     buildVersionTitle(window, setup.instance, kPlugsetVersionPrefix);
     auto* dialog = new (std::nothrow) UsbDialog(window, *setup.bus);
-    if (dialog == nullptr) return TRUE;
+    if (dialog == nullptr) {
+        // A window without its logic would not even close: take it down, so the program
+        // reports that it could not open its window.
+        DestroyWindow(window);
+        return TRUE;
+    }
     SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(dialog));
     dialog->logic.opened();
     SetTimer(window, REFRESH_TIMER, REFRESH_PERIOD_MS, nullptr);
@@ -62,6 +67,7 @@ INT_PTR CALLBACK usbDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         try {
             return opened(window, *reinterpret_cast<const UsbDialogSetup*>(lParam));
         } catch (...) {
+            DestroyWindow(window);
             return TRUE;
         }
     case WM_TIMER:
