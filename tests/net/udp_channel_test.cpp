@@ -52,13 +52,21 @@ uint16_t freePort() {
     return ntohs(a.sin_port);
 }
 
-TEST(UdpChannel, AHeldPortFailsTheSecondOpen) {
+TEST(UdpChannel, AHeldPortFailsASecondOpenAndQuietReceivesTimeOut) {
     const uint16_t port = freePort();
     auto first = makeSystemChannel();
     auto second = makeSystemChannel();
-    ASSERT_TRUE(first->open(port));
-    EXPECT_FALSE(second->open(port));
-    first->close();
+    for (int round = 0; round < 3; ++round) {
+        ASSERT_TRUE(first->open(port)) << round;
+        EXPECT_FALSE(second->open(port));
+        const uint8_t* data = nullptr;
+        size_t length = 0;
+        EXPECT_EQ(first->receive(30, data, length), ReceiveResult::Timeout);
+        // The receive may stay posted across calls.
+        EXPECT_EQ(first->receive(30, data, length), ReceiveResult::Timeout);
+        first->close();
+        EXPECT_EQ(first->receive(30, data, length), ReceiveResult::Closed);
+    }
     EXPECT_TRUE(second->open(port));   // the port was really given back
     second->close();
 }
@@ -101,20 +109,6 @@ TEST(UdpChannel, CloseFromAnotherThreadEndsAWaitingReceive) {
     auto other = makeSystemChannel();
     EXPECT_TRUE(other->open(port));   // the handle was closed, not leaked
     other->close();
-}
-
-TEST(UdpChannel, AQuietReceiveTimesOutAndTheChannelOpensAgain) {
-    auto channel = makeSystemChannel();
-    for (int round = 0; round < 3; ++round) {
-        ASSERT_TRUE(channel->open(freePort()));
-        const uint8_t* data = nullptr;
-        size_t length = 0;
-        EXPECT_EQ(channel->receive(30, data, length), ReceiveResult::Timeout);
-        // The receive may stay posted across calls.
-        EXPECT_EQ(channel->receive(30, data, length), ReceiveResult::Timeout);
-        channel->close();
-        EXPECT_EQ(channel->receive(30, data, length), ReceiveResult::Closed);
-    }
 }
 
 TEST(UdpChannel, ClosesRacingAReceiveEndItSafely) {

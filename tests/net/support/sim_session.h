@@ -1,5 +1,9 @@
 #pragma once
-// A NetSession wired to a simulated LAN, with its device list ready as the main window leaves it.
+// A NetSession wired to a simulated LAN, with its device list ready as the main window leaves it,
+// and the few steps that engine tests repeat: run an operation to its end, find boards, silence
+// a board.
+#include <gtest/gtest.h>
+
 #include <memory>
 
 #include "net/net_session.h"
@@ -13,9 +17,46 @@ public:
     SimChannel& lan;       // owned by session
     NetSession session;
 
+    // Each starts the operation and waits until its worker has returned.
+    void find(EventLog& log) {
+        ASSERT_TRUE(session.startFind(log.sink()));
+        session.waitForWorker();
+    }
+    void configureOne(EventLog& log, const DeviceRecord& record, int32_t index,
+                      ScriptedQuestion& question) {
+        ASSERT_TRUE(session.startConfigureOne(log.sink(), record, index, question.question()));
+        session.waitForWorker();
+    }
+    void batch(EventLog& log, const DeviceRecord& batchTemplate, int32_t firstSequence,
+               int32_t mode, ScriptedQuestion& question) {
+        ASSERT_TRUE(session.startConfigureBatch(log.sink(), batchTemplate, firstSequence, mode,
+                                                question.question()));
+        session.waitForWorker();
+    }
+    // Adds count boards (SimChannel::addBoards) and finds them: list index i is board i.
+    void findBoards(int count) {
+        lan.addBoards(count);
+        EventLog log;
+        find(log);
+        ASSERT_EQ(session.devices.count(), count);
+    }
+    void neverAck(int board) {
+        SimBoard b = lan.board(board);
+        b.silentConfigures = SimChannel::kNeverAck;
+        lan.setBoard(board, b);
+    }
+
 private:
     explicit SimLanSession(std::unique_ptr<SimChannel> channel)
         : lan(*channel), session(std::move(channel)) {
         session.devices.initialise();
     }
 };
+
+// {code, 0} .. {code, count - 1}, then each of more in turn.
+inline std::vector<Event> numbered(int32_t code, int32_t count, std::vector<Event> more = {}) {
+    std::vector<Event> out;
+    for (int32_t i = 0; i < count; ++i) out.push_back({code, i});
+    out.insert(out.end(), more.begin(), more.end());
+    return out;
+}
