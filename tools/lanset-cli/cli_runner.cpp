@@ -193,6 +193,14 @@ int CliRunner::runConfigure() {
     const bool started = session_.startConfigureOne(
         [this](int32_t c, int32_t v) { return onEvent(c, v); }, record, index,
         [this](const std::string& m, bool batch) { return onQuestion(m, batch); });
+    if (const int status = awaitConfiguration(started); status != kExitOk) return status;
+    if (finalCode_ != EVT_COMPLETE) return kExitFailed;   // the not-found text has been shown
+    say("Configured device " + describe(*session_.devices.at(index)));
+    printBoards({index});
+    return kExitOk;
+}
+
+int CliRunner::awaitConfiguration(bool started) {
     if (!started) {
         say("lanset-cli: the configuration could not be started");
         return kExitFailed;
@@ -203,9 +211,6 @@ int CliRunner::runConfigure() {
         return kExitInterrupted;
     }
     if (w == Waited::NoFinalEvent || session_.networkFailed) return networkFailure();
-    if (finalCode_ != EVT_COMPLETE) return kExitFailed;   // the not-found text has been shown
-    say("Configured device " + describe(*session_.devices.at(index)));
-    printBoards({index});
     return kExitOk;
 }
 
@@ -262,16 +267,7 @@ int CliRunner::runAuto() {
     const bool started = session_.startConfigureBatch(
         [this](int32_t c, int32_t v) { return onEvent(c, v); }, batch, firstSequence, mode,
         [this](const std::string& m, bool b) { return onQuestion(m, b); });
-    if (!started) {
-        say("lanset-cli: the configuration could not be started");
-        return kExitFailed;
-    }
-    const Waited w = awaitFinal();
-    if (w == Waited::Interrupted) {
-        say("lanset-cli: interrupted");
-        return kExitInterrupted;
-    }
-    if (w == Waited::NoFinalEvent || session_.networkFailed) return networkFailure();
+    if (const int status = awaitConfiguration(started); status != kExitOk) return status;
     std::vector<int32_t> done;
     bool missing = false;
     {
