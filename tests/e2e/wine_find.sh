@@ -5,11 +5,7 @@
 WINE_RUN=$5
 WINE_PREFIX_DIR=$6
 
-loader=""
-for c in /usr/lib/wine/wine64 /usr/lib/x86_64-linux-gnu/wine/wine64 "$(command -v wine64 || true)"; do
-  if [ -n "$c" ] && [ -x "$c" ]; then loader=$c; break; fi
-done
-[ -n "$loader" ] || skip "wine64 is not installed"
+loader=$("$WINE_RUN" --loader 2>/dev/null) || skip "wine64 is not installed"
 wineserver=$(dirname "$loader")/wineserver
 [ -x "$wineserver" ] || wineserver=$(command -v wineserver || true)
 [ -n "$wineserver" ] || skip "wineserver is not installed"

@@ -21,11 +21,7 @@ skip() { echo "SKIP: $*"; exit $SKIP; }
 why=$("$NETNS_LAN" check 2>&1) || skip "$why"
 [ -x "$BOARDSIM" ] || skip "no native boardsim at $BOARDSIM: build the linux preset first"
 command -v Xvfb >/dev/null || skip "Xvfb is not installed"
-loader=""
-for c in /usr/lib/wine/wine64 /usr/lib/x86_64-linux-gnu/wine/wine64 "$(command -v wine64 || true)"; do
-  if [ -n "$c" ] && [ -x "$c" ]; then loader=$c; break; fi
-done
-[ -n "$loader" ] || skip "wine64 is not installed"
+loader=$("$WINE_RUN" --loader 2>/dev/null) || skip "wine64 is not installed"
 wineserver=$(dirname "$loader")/wineserver
 [ -x "$wineserver" ] || wineserver=$(command -v wineserver || true)
 [ -n "$wineserver" ] || skip "wineserver is not installed"

@@ -147,16 +147,9 @@ int CliRunner::networkFailure() {
 int CliRunner::find() {
     session_.devices.freeAll();
     prepare({EVT_COMPLETE});
-    if (!session_.startFind([this](int32_t c, int32_t v) { return onEvent(c, v); })) {
-        say("lanset-cli: the search could not be started");
-        return kExitFailed;
-    }
-    const Waited w = awaitFinal();
-    if (w == Waited::Interrupted) {
-        say("lanset-cli: interrupted");
-        return kExitInterrupted;
-    }
-    if (w == Waited::NoFinalEvent || session_.networkFailed) return networkFailure();
+    const bool started =
+        session_.startFind([this](int32_t c, int32_t v) { return onEvent(c, v); });
+    if (const int status = awaitOperation(started, "search"); status != kExitOk) return status;
     say(finishedText(session_.devices.count()));
     return kExitOk;
 }
@@ -193,16 +186,16 @@ int CliRunner::runConfigure() {
     const bool started = session_.startConfigureOne(
         [this](int32_t c, int32_t v) { return onEvent(c, v); }, record, index,
         [this](const std::string& m, bool batch) { return onQuestion(m, batch); });
-    if (const int status = awaitConfiguration(started); status != kExitOk) return status;
+    if (const int status = awaitOperation(started, "configuration"); status != kExitOk) return status;
     if (finalCode_ != EVT_COMPLETE) return kExitFailed;   // the not-found text has been shown
     say("Configured device " + describe(*session_.devices.at(index)));
     printBoards({index});
     return kExitOk;
 }
 
-int CliRunner::awaitConfiguration(bool started) {
+int CliRunner::awaitOperation(bool started, const char* what) {
     if (!started) {
-        say("lanset-cli: the configuration could not be started");
+        say(std::string("lanset-cli: the ") + what + " could not be started");
         return kExitFailed;
     }
     const Waited w = awaitFinal();
@@ -267,7 +260,7 @@ int CliRunner::runAuto() {
     const bool started = session_.startConfigureBatch(
         [this](int32_t c, int32_t v) { return onEvent(c, v); }, batch, firstSequence, mode,
         [this](const std::string& m, bool b) { return onQuestion(m, b); });
-    if (const int status = awaitConfiguration(started); status != kExitOk) return status;
+    if (const int status = awaitOperation(started, "configuration"); status != kExitOk) return status;
     std::vector<int32_t> done;
     bool missing = false;
     {

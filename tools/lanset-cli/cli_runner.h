@@ -35,9 +35,9 @@ private:
     // Runs one find to its end; kExitOk, or the status to end with.
     int find();
     Waited awaitFinal();
-    // After a configure start: kExitOk once the operation has sent its final event, otherwise
-    // the exit status that says why it did not run to its end.
-    int awaitConfiguration(bool started);
+    // After a start: kExitOk once the operation has sent its final event, otherwise the exit
+    // status that says why it did not run to its end (what names it: "search", ...).
+    int awaitOperation(bool started, const char* what);
     void prepare(std::vector<int32_t> finals);
     bool onEvent(int32_t code, int32_t value);
     QuestionAnswer onQuestion(const std::string& message, bool batch);
