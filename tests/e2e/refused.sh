@@ -24,7 +24,7 @@ expect_eq "$(sim_log)" "" "nothing at all sent for entries refused before the se
 
 # Bad usage: the usage text, status 2.
 for args in "configure" "configure 025a00000001 --ip 10.0.0.1" "find --format xml" \
-            "auto --retries -1" ""; do
+            "auto --retries -1" "auto --ip 10.77.0.064 --mask 255.255.255.0" ""; do
   # shellcheck disable=SC2086
   cli $args
   expect_rc 2 "usage: lanset-cli $args"

@@ -59,6 +59,8 @@ TEST(CliArgs, RefusesBadUsage) {
         {"configure", "02a1b2c3d4e5", "--mask", "255.0.0.0"},         // no address
         {"configure", "02a1b2c3d4e5", "--ip", "10.0.0.1", "--mask", "255.0.0.0", "--dhcp", "on"},
         {"configure", "02a1b2c3d4e5", "--gateway", "10.0.0.256"},
+        {"configure", "02a1b2c3d4e5", "--ip", "192.168.1.064", "--mask", "255.255.255.0"},
+        {"auto", "--ip", "192.168.1.064", "--mask", "255.255.255.0"},
         {"configure", "02a1b2c3d4e5", "--dhcp", "yes"},
         {"configure", "02a1b2c3d4e5", "--id"},                        // no value
         {"configure", "02a1b2c3d4e5", "--id", "--gateway", "10.0.0.1"},
@@ -101,6 +103,10 @@ TEST(CliArgs, HelpAndAddressForms) {
     EXPECT_FALSE(isDottedQuad("1.2.3.0400"));
     EXPECT_FALSE(isDottedQuad("0x1.2.3.4"));
     EXPECT_FALSE(isDottedQuad("1.2.3.4 "));
+    // Leading zeros read as octal elsewhere: one reading only.
+    for (const char* twoReadings : {"192.168.1.064", "010.0.0.1", "1.2.3.00"})
+        EXPECT_FALSE(isDottedQuad(twoReadings)) << twoReadings;
+    EXPECT_TRUE(isDottedQuad("10.0.100.0"));
     EXPECT_EQ(normaliseSn("02A1B2C3D4E5"), "02a1b2c3d4e5");
     EXPECT_EQ(normaliseSn("02:a1:b2:c3:d4:e5"), "02a1b2c3d4e5");
     EXPECT_FALSE(normaliseSn(":02a1b2c3d4e5").has_value());

@@ -57,7 +57,10 @@ std::string apply(CliOptions& o, const std::string& name, const std::string& val
     } else if (name == "--sequence") {
         o.sequence = value;
     } else if (name == "--ip" || name == "--mask" || name == "--gateway") {
-        if (!isDottedQuad(value)) return name + ": '" + value + "' is not an address a.b.c.d";
+        // One reading only: the entry rules and the datagram must see the same address.
+        if (!isDottedQuad(value))
+            return name + ": '" + value +
+                   "' is not an address a.b.c.d (four decimal numbers 0 to 255, no leading zeros)";
         (name == "--ip" ? o.ip : name == "--mask" ? o.mask : o.gateway) = value;
     } else if (name == "--dhcp") {
         if (value != "on" && value != "off") return "--dhcp: on or off";
@@ -146,14 +149,16 @@ bool isDottedQuad(const std::string& text) {
             if (pos >= text.size() || text[pos] != '.') return false;
             ++pos;
         }
-        size_t digits = 0;
+        const size_t first = pos;
         int value = 0;
-        while (pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos])) && digits < 3) {
+        while (pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos])) &&
+               pos - first < 3) {
             value = value * 10 + (text[pos] - '0');
             ++pos;
-            ++digits;
         }
-        if (digits == 0 || value > 255) return false;
+        const size_t digits = pos - first;
+        // "064" would be octal to inet_addr and decimal on the wire: refused.
+        if (digits == 0 || value > 255 || (digits > 1 && text[first] == '0')) return false;
     }
     return pos == text.size();
 }

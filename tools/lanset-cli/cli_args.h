@@ -37,5 +37,5 @@ std::string cliUsage();
 // A board's SN as the list shows it: 12 lowercase hex digits. Accepts either case and ':' or
 // '-' between digit pairs; nullopt for anything else.
 std::optional<std::string> normaliseSn(const std::string& text);
-// True for a strict dotted quad a.b.c.d, each part 0..255 in decimal.
+// True for a strict dotted quad a.b.c.d, each part 0..255 in decimal without leading zeros.
 bool isDottedQuad(const std::string& text);
