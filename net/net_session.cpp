@@ -29,7 +29,7 @@ bool NetSession::openSocket() {
     // nothing to close, so look again once it is open.
     if (cancelRequested) return false;
     if (!channel_->open(port)) {
-        if (!cancelRequested) networkFailed = true;
+        if (!cancelRequested) openFailed = true;
         return false;
     }
     std::lock_guard<std::mutex> lock(sessionLock_);
@@ -56,21 +56,21 @@ void NetSession::configureCycle() { runCycle(CycleKind::Configure); }
 // its final time-out when nothing came.
 void NetSession::runCycle(CycleKind kind) {
     const bool discovery = kind == CycleKind::Discovery;
-    bool counted = false;
+    const size_t length = discovery ? kDiscoveryDatagramSize : sendLength;
+    const int64_t started = channel_->nowMs();
+    const bool sent =
+        length != 0 && length <= sizeof sendBuffer && channel_->send(sendBuffer, length);
+    (sent ? sentAny_ : sendRefused_) = true;
+
+    // A cycle whose send failed still takes its time (and any late reply), so ten attempts
+    // never pass in an instant; asking nobody, it is not counted as a quiet one.
+    bool counted = !sent;
     auto countOnce = [&] {
         if (discovery && !counted) {
             ++idleCycles;
             counted = true;
         }
     };
-
-    const size_t length = discovery ? kDiscoveryDatagramSize : sendLength;
-    const int64_t started = channel_->nowMs();
-    if (length == 0 || length > sizeof sendBuffer || !channel_->send(sendBuffer, length)) {
-        sendFailed_ = true;
-        return;
-    }
-    sentAny_ = true;
 
     for (;;) {
         const int64_t left = kCycleCeilingMs - (channel_->nowMs() - started);

@@ -39,9 +39,13 @@ public:
     std::atomic<bool> operationActive{false};
     std::atomic<bool> configureAcknowledged{false};
     std::atomic<bool> manyBoardsAsked{false};
-    // Set when the operation could not open the network (port in use, no network); read by
-    // the caller at the operation's final event.
-    std::atomic<bool> networkFailed{false};
+    // Read by the caller at the operation's final event; each has one meaning.
+    // The board port could not be opened (another program holds it, or there is no network).
+    std::atomic<bool> openFailed{false};
+    // The port was open, but not one datagram of the operation could be sent.
+    std::atomic<bool> sendFailed{false};
+    // How many boards the last batch worked through: its selection, or every listed board.
+    std::atomic<int32_t> batchBoardCount{0};
     std::atomic<int32_t> currentIndex{0};
     std::atomic<int32_t> selectionMode{0};
     std::atomic<int32_t> sequenceStart{0};
@@ -123,9 +127,10 @@ private:
     DeviceRecord oneRequest_;       // copy of the record that configure one sends
     DeviceRecord templateCopy_;     // copy of the batch template
     DeviceRecord batchRecord_;      // the batch's working record
+    std::vector<int32_t> batchSelection_;   // the list indexes a batch over the selection takes
     int32_t ackTarget_ = -1;        // list index that an acknowledgement writes to
     bool sentAny_ = false;          // this operation got at least one datagram out
-    bool sendFailed_ = false;       // ...and at least one send failed
+    bool sendRefused_ = false;      // ...and at least one send failed
     std::mutex workersLock_;   // guards workers_
     // Threads not yet joined; the last one runs (or ran) the latest operation. Earlier ones are
     // past their final event and only have to return.

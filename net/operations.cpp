@@ -81,7 +81,8 @@ bool NetSession::waitForPreviousWorker() {
 bool NetSession::startWorker(void (NetSession::*body)()) {
     // Cleared here, not on the worker, so that a stop() right after the start is not lost.
     cancelRequested = false;
-    networkFailed = false;
+    openFailed = false;
+    sendFailed = false;
     std::lock_guard<std::mutex> lock(workersLock_);
     workerRunning_ = true;
     try {
@@ -152,12 +153,18 @@ bool NetSession::startConfigureBatch(EventSink sink, const DeviceRecord& batchTe
     templateCopy_ = batchTemplateRecord;
     terminateTexts(templateCopy_);
     batchTemplate = &templateCopy_;
+    // The selection as it stands now is the pass's: nothing written later changes its boards.
+    batchSelection_.clear();
+    if (mode == 1) {
+        const int32_t count = std::clamp<int32_t>(selectionCount, 0, kMaxSelection);
+        batchSelection_.assign(selection, selection + count);
+    }
     return startWorker(&NetSession::runConfigureBatch);
 }
 
 void NetSession::beginOperation() {
     sentAny_ = false;
-    sendFailed_ = false;
+    sendRefused_ = false;
 }
 
 // The end every operation shares: socket closed, operationActive cleared, then the one final
@@ -165,8 +172,8 @@ void NetSession::beginOperation() {
 void NetSession::finishOperation(int32_t finalEvent) {
     idleCycles = 0;
     closeChannel();
-    // Every datagram refused by the network: as much a failure as a socket that would not open.
-    if (sendFailed_ && !sentAny_ && !cancelRequested) networkFailed = true;
+    // Cycles ran, yet not one datagram left: the user must hear why nothing answered.
+    if (sendRefused_ && !sentAny_ && !cancelRequested) sendFailed = true;
     operationActive = false;
     // The handler of this event may start the next operation, which replaces eventSink_.
     const EventSink sink = eventSink_;
@@ -265,18 +272,15 @@ void NetSession::runConfigureBatch() {
     request = &batchRecord_;
     configureAcknowledged = false;
 
-    const bool overSelection = selectionMode == 1 && selectionCount != 0;
-    int32_t count = 0;
-    if (overSelection) {
-        count = std::min<int32_t>(selectionCount, kMaxSelection);
-    } else {
-        count = devices.count();
-        selectionCount = count;
-    }
+    // Only the boards chosen for this pass: an empty selection takes none, never every board.
+    const bool overSelection = selectionMode == 1;
+    const int32_t count =
+        overSelection ? static_cast<int32_t>(batchSelection_.size()) : devices.count();
+    batchBoardCount = count;
 
     for (int32_t position = 0; position < count;) {
         currentIndex = position;
-        const int32_t board = overSelection ? selection[position] : position;
+        const int32_t board = overSelection ? batchSelection_[static_cast<size_t>(position)] : position;
         ackTarget_ = board;
         // A selection entry that names no listed board has nothing to configure.
         if (!fillBatchRecord(position, board)) {

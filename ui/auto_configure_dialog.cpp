@@ -1,5 +1,6 @@
 #include "ui/auto_configure_dialog.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "net/ipv4.h"
@@ -33,6 +34,15 @@ SequenceCheck readSequence(const std::string& text, bool patternHasHash, int32_t
     value = static_cast<int32_t>(number);
     return SequenceCheck::Ok;
 }
+// Entries of the main list's selection that name a listed board (ascending, so any others
+// stand at the end and the batch never reaches them).
+int32_t listedSelection(const NetSession& session) {
+    const int32_t count = std::clamp<int32_t>(session.selectionCount, 0, NetSession::kMaxSelection);
+    int32_t listed = 0;
+    while (listed < count && session.devices.at(session.selection[listed]) != nullptr) ++listed;
+    return listed;
+}
+
 }  // namespace
 
 std::string proposedStartAddress(const std::string& ip, const std::string& mask) {
@@ -42,12 +52,12 @@ std::string proposedStartAddress(const std::string& ip, const std::string& mask)
 
 AutoConfigureDialog::AutoConfigureDialog(DialogView& view, NetSession& session,
                                          DeviceRecord& autoTemplate, AdapterSource adapters,
-                                         std::function<void()> emptyBoardList)
+                                         BoardListHooks boardList)
     : view_(view),
       session_(session),
       autoTemplate_(autoTemplate),
       adapters_(std::move(adapters)),
-      emptyBoardList_(std::move(emptyBoardList)) {}
+      boardList_(std::move(boardList)) {}
 
 AutoConfigureDialog::~AutoConfigureDialog() {
     if (started_) session_.waitForWorker();
@@ -63,16 +73,11 @@ void AutoConfigureDialog::onOpen() {
     view_.check(IDC_AUTO_DHCP_CHECK, true);
     view_.checkRadio(IDC_AUTO_DHCP_YES, IDC_AUTO_DHCP_NO, IDC_AUTO_DHCP_NO);
 
-    if (session_.devices.count() == 0) {
-        view_.enable(IDC_AUTO_MODE_SELECTED, false);
-        view_.enable(IDC_AUTO_MODE_ALL, false);
-        view_.checkRadio(IDC_AUTO_MODE_SELECTED, IDC_AUTO_MODE_FIND, IDC_AUTO_MODE_FIND);
-    } else if (session_.selectionCount <= 0) {
-        view_.enable(IDC_AUTO_MODE_SELECTED, false);
-        view_.checkRadio(IDC_AUTO_MODE_SELECTED, IDC_AUTO_MODE_FIND, IDC_AUTO_MODE_ALL);
-    } else {
-        view_.checkRadio(IDC_AUTO_MODE_SELECTED, IDC_AUTO_MODE_FIND, IDC_AUTO_MODE_SELECTED);
-    }
+    offerModes();
+    const int mode = !view_.isEnabled(IDC_AUTO_MODE_ALL)        ? IDC_AUTO_MODE_FIND
+                     : !view_.isEnabled(IDC_AUTO_MODE_SELECTED) ? IDC_AUTO_MODE_ALL
+                                                                : IDC_AUTO_MODE_SELECTED;
+    view_.checkRadio(IDC_AUTO_MODE_SELECTED, IDC_AUTO_MODE_FIND, mode);
 
     if (adapters_) {
         if (std::optional<AdapterAddresses> adapter = adapters_()) {
@@ -151,16 +156,12 @@ void AutoConfigureDialog::onCommand(int id, int /*notification*/, intptr_t value
         findPhaseEnded();
         break;
     case EVT_CONFIGURED:
+        ++configured_;
+        if (boardList_.configured) boardList_.configured(static_cast<int32_t>(value));
         view_.setText(IDC_STATUS, "Device " + std::to_string(value) + "Configured");
         break;
     case EVT_BATCH_COMPLETE:
-        if (session_.networkFailed) {
-            endPass(0);
-        } else {
-            view_.setText(IDC_STATUS, "Auto Configuration complete");
-            view_.enable(IDC_AUTO_CONFIGURE_ALL, true);
-            view_.close(EVT_BATCH_COMPLETE);
-        }
+        batchEnded();
         break;
     case EVT_BATCH_CANCELLED:
         endPass(0);
@@ -193,6 +194,14 @@ bool AutoConfigureDialog::autoBatchSink(int32_t code, int32_t value) {
     return true;
 }
 
+// A mode is offered only with boards behind it: the selection names lines of the main list
+// as they stood when the dialog opened, and a find phase replaces the table under them.
+void AutoConfigureDialog::offerModes() {
+    const bool listed = session_.devices.count() > 0;
+    view_.enable(IDC_AUTO_MODE_ALL, listed);
+    view_.enable(IDC_AUTO_MODE_SELECTED, listed && session_.selectionCount > 0);
+}
+
 void AutoConfigureDialog::configureAll() {
     passRunning_ = true;
     view_.enable(IDC_AUTO_CONFIGURE_ALL, false);
@@ -202,7 +211,10 @@ void AutoConfigureDialog::configureAll() {
         batchMode_ = 0;
         if (!startFindPhase()) backToReady();
     } else {
-        batchMode_ = view_.isChecked(IDC_AUTO_MODE_SELECTED) ? 1 : 2;
+        // A mode no longer offered takes no board.
+        const int mode = view_.isChecked(IDC_AUTO_MODE_SELECTED) ? IDC_AUTO_MODE_SELECTED
+                                                                 : IDC_AUTO_MODE_ALL;
+        batchMode_ = !view_.isEnabled(mode) ? -1 : mode == IDC_AUTO_MODE_SELECTED ? 1 : 2;
         if (!startPass()) backToReady();
     }
 }
@@ -257,8 +269,11 @@ bool AutoConfigureDialog::startFindPhase() {
     // boards are freed.
     session_.waitForWorker();
     session_.workerIdle = false;
-    if (emptyBoardList_) emptyBoardList_();
+    if (boardList_.empty) boardList_.empty();
     session_.devices.freeAll();
+    // The main list's selected lines are gone with the table.
+    session_.selectionCount = 0;
+    offerModes();
     view_.setText(IDC_AUTO_PHASE, "Discovering...");
     started_ = true;
     if (!session_.startFind(
@@ -271,14 +286,14 @@ bool AutoConfigureDialog::startFindPhase() {
 
 bool AutoConfigureDialog::startPass() {
     view_.waitWhile(session_.operationActive);
-    const int32_t boards =
-        batchMode_ == 1 ? session_.selectionCount.load() : session_.devices.count();
+    const int32_t boards = batchMode_ < 0    ? 0
+                           : batchMode_ == 1 ? listedSelection(session_)
+                                             : session_.devices.count();
     if (boards <= 0) {
         view_.setText(IDC_AUTO_PHASE, "Done.");
         view_.messageBox("No boards found to configure.\nCheck Connections and try again.",
                          "Alert", MessageButtons::Ok);
-        view_.enable(IDC_AUTO_CONFIGURE_ALL, true);
-        passRunning_ = false;
+        backToReady();
         return true;
     }
     if (autoTemplate_.ip[0] != '\0' &&
@@ -288,25 +303,39 @@ bool AutoConfigureDialog::startPass() {
     }
     view_.setText(IDC_AUTO_PHASE, "Configuring...");
     started_ = true;
+    configured_ = 0;
     return session_.startConfigureBatch(
         [this](int32_t code, int32_t value) { return autoBatchSink(code, value); }, autoTemplate_,
         firstSequence_, batchMode_, notFoundQuestionFor(view_));
 }
 
 void AutoConfigureDialog::findPhaseEnded() {
-    if (!session_.networkFailed) {
-        view_.setText(IDC_STATUS, finishedText(session_.devices.count()));
-    }
+    if (!session_.openFailed) view_.setText(IDC_STATUS, finishedText(session_.devices.count()));
     if (cancelAsked_) return view_.close(0);
-    if (session_.networkFailed) return endPass(0);
+    if (networkFailureText(session_)) return endPass(0);
     if (!startPass()) backToReady();
+}
+
+void AutoConfigureDialog::batchEnded() {
+    if (networkFailureText(session_)) return endPass(0);
+    if (configured_ == 0) {
+        // Every board was skipped: nothing to report as done.
+        if (cancelAsked_) return endPass(0);
+        view_.setText(IDC_AUTO_PHASE, "Done.");
+        view_.setText(IDC_STATUS, "No device configured");
+        return backToReady();
+    }
+    view_.setText(IDC_STATUS, "Auto Configuration complete");
+    view_.enable(IDC_AUTO_CONFIGURE_ALL, true);
+    view_.close(EVT_BATCH_COMPLETE);
 }
 
 // A pass (or its find phase) ended without completing.
 void AutoConfigureDialog::endPass(int result) {
-    if (session_.networkFailed && !cancelAsked_) {
+    const char* failure = networkFailureText(session_);
+    if (failure && !cancelAsked_) {
         // Nothing reached a board: say why and stay open with the entries as typed.
-        view_.messageBox(kNetworkFailedText, "Error", MessageButtons::Ok);
+        view_.messageBox(failure, "Error", MessageButtons::Ok);
         view_.setText(IDC_AUTO_PHASE, "Ready");
         return backToReady();
     }
@@ -317,6 +346,7 @@ void AutoConfigureDialog::endPass(int result) {
 
 void AutoConfigureDialog::backToReady() {
     passRunning_ = false;
+    offerModes();
     view_.enable(IDC_AUTO_CONFIGURE_ALL, true);
 }
 

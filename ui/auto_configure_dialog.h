@@ -27,12 +27,17 @@ using AdapterSource = std::function<std::optional<AdapterAddresses>()>;
 // The proposed start address: the network address of ip under mask, "0.0.0.0" for "0.0.0.0".
 std::string proposedStartAddress(const std::string& ip, const std::string& mask);
 
+// What the dialog does to the main window's board list while it runs.
+struct BoardListHooks {
+    std::function<void()> empty;                     // a find phase starts
+    std::function<void(int32_t index)> configured;   // a board of the pass acknowledged
+};
+
 class AutoConfigureDialog : public ModalLogic {
 public:
-    // autoTemplate outlives the dialog and keeps its values between openings; emptyBoardList
-    // empties the main window's board list when a find phase starts.
+    // autoTemplate outlives the dialog and keeps its values between openings.
     AutoConfigureDialog(DialogView& view, NetSession& session, DeviceRecord& autoTemplate,
-                        AdapterSource adapters, std::function<void()> emptyBoardList);
+                        AdapterSource adapters, BoardListHooks boardList);
     // Waits for an operation this dialog started, so its sinks never outlive it.
     ~AutoConfigureDialog() override;
     AutoConfigureDialog(const AutoConfigureDialog&) = delete;
@@ -48,11 +53,13 @@ public:
     bool autoBatchSink(int32_t code, int32_t value);
 
 private:
+    void offerModes();
     void configureAll();
     bool readTemplate();
     bool startFindPhase();
     bool startPass();
     void findPhaseEnded();
+    void batchEnded();
     void endPass(int result);
     void backToReady();
     void cancel();
@@ -61,10 +68,11 @@ private:
     NetSession& session_;
     DeviceRecord& autoTemplate_;
     AdapterSource adapters_;
-    std::function<void()> emptyBoardList_;
+    BoardListHooks boardList_;
     bool passRunning_ = false;
     bool cancelAsked_ = false;
     int32_t batchMode_ = 0;
     int32_t firstSequence_ = 0;
+    int32_t configured_ = 0;   // boards the running pass has configured
     bool started_ = false;
 };

@@ -178,6 +178,7 @@ void ConfigureDialog::refuse() { view_.enable(IDC_CFG_CONFIGURE, true); }
 
 void ConfigureDialog::operationCancelled() {
     view_.setText(IDC_STATUS, "Configuration canceled");
-    if (session_.networkFailed) view_.messageBox(kNetworkFailedText, "Error", MessageButtons::Ok);
+    if (const char* failure = networkFailureText(session_))
+        view_.messageBox(failure, "Error", MessageButtons::Ok);
     view_.enable(IDC_CFG_CONFIGURE, true);
 }

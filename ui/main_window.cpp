@@ -115,12 +115,11 @@ void MainWindow::find() {
 
 void MainWindow::findFinished() {
     const int32_t count = session_.devices.count();
-    if (session_.networkFailed) {
-        view_.setText(IDC_STATUS, "Ready");
-        view_.messageBox(kNetworkFailedText, "Error", MessageButtons::Ok);
-    } else {
-        view_.setText(IDC_STATUS, finishedText(count));
-    }
+    // A port that never opened found nothing, not zero boards; a find whose datagrams could not
+    // leave still lists what answered, but says why the rest did not.
+    view_.setText(IDC_STATUS, session_.openFailed ? "Ready" : finishedText(count));
+    if (const char* failure = networkFailureText(session_))
+        view_.messageBox(failure, "Error", MessageButtons::Ok);
     if (count == 0) view_.enable(IDC_CONFIGURE, false);
     view_.enable(IDC_STOP_FIND, false);
     view_.enable(IDC_FIND, true);
@@ -169,11 +168,20 @@ void MainWindow::autoConfigure() {
     session_.selectionCount = count;
     session_.stop();
     session_.workerIdle = true;
-    const int result = openModal_(IDD_AUTOCONFIGURE, [this](DialogView& view) {
+    std::vector<int32_t> configured;
+    const int result = openModal_(IDD_AUTOCONFIGURE, [&](DialogView& view) {
+        BoardListHooks hooks{[this] { view_.listReset(IDC_DEVICE_LIST); },
+                             [&configured](int32_t index) { configured.push_back(index); }};
         return std::make_unique<AutoConfigureDialog>(view, session_, autoTemplate_, adapters_,
-                                                     [this] { view_.listReset(IDC_DEVICE_LIST); });
+                                                     std::move(hooks));
     });
-    if (result == 0) return;
+    if (result == 0) {
+        // Boards configured before an Abort have new settings too: their lines show them. A
+        // list emptied by the dialog's own find stays empty.
+        for (int32_t index : configured)
+            if (index < view_.listCount(IDC_DEVICE_LIST)) rewriteLine(index);
+        return;
+    }
     const int32_t boards = session_.devices.count();
     for (int32_t i = 0; i < boards; ++i) rewriteLine(i);
     // Line i shows board i: nothing may stay below the last board.
@@ -181,7 +189,7 @@ void MainWindow::autoConfigure() {
         view_.listDelete(IDC_DEVICE_LIST, view_.listCount(IDC_DEVICE_LIST) - 1);
     }
     view_.setText(IDC_STATUS,
-                  session_.selectionCount > 1 ? "Devices Configured" : "Device Configured");
+                  session_.batchBoardCount > 1 ? "Devices Configured" : "Device Configured");
     view_.enable(IDC_CONFIGURE, false);
     view_.listClearSelection(IDC_DEVICE_LIST);
 }

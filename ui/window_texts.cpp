@@ -4,6 +4,16 @@ const char* const kNetworkFailedText =
     "Could not open the network port (UDP 21210). Another program may be using it, or no "
     "network is available.";
 
+const char* const kSendFailedText =
+    "Could not send to the boards (UDP 21210): no network adapter is connected, or the network "
+    "refused every datagram.";
+
+const char* networkFailureText(const NetSession& session) {
+    if (session.openFailed) return kNetworkFailedText;
+    if (session.sendFailed) return kSendFailedText;
+    return nullptr;
+}
+
 std::string finishedText(int32_t count) {
     return "Finished.  Found " + std::to_string(count) + (count == 1 ? " device" : " devices");
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "net/device_record.h"
+#include "net/net_session.h"
 
 // "Finished.  Found N device" / "... devices" (two blanks after the point).
 std::string finishedText(int32_t count);
@@ -13,3 +14,9 @@ std::string listLine(const DeviceRecord& board);
 
 // Shown (caption "Error") when an operation could not open the board port.
 extern const char* const kNetworkFailedText;
+// Shown (caption "Error") when the port was open but not one datagram could be sent.
+extern const char* const kSendFailedText;
+
+// What to tell the user of the network at an operation's end: one of the two texts above, or
+// null when the network did its part.
+const char* networkFailureText(const NetSession& session);

@@ -84,6 +84,6 @@ int main(int argc, char** argv) {
                 expected, session.devices.count(), cycles.load(), static_cast<long long>(durationMs),
                 static_cast<long long>(lastFoundMs.load()), static_cast<unsigned long long>(datagrams),
                 cpu * 1e3, datagrams ? cpu * 1e6 / static_cast<double>(datagrams) : 0.0,
-                session.networkFailed ? 1 : 0);
-    return session.networkFailed ? 1 : 0;
+                session.openFailed || session.sendFailed ? 1 : 0);
+    return session.openFailed || session.sendFailed ? 1 : 0;
 }

@@ -238,6 +238,7 @@ TEST_F(ConfigureTest, BatchOverTheSelectionNumbersByPosition) {
     for (int i : {0, 1, 3, 4})
         EXPECT_EQ(std::string(session.devices.at(i)->id), "Bd" + std::to_string(i + 1));
     EXPECT_EQ(session.selectionCount, 2);
+    EXPECT_EQ(session.batchBoardCount, 2);
     EXPECT_EQ(session.idleCycles, 0);
     EXPECT_FALSE(session.operationActive);
     EXPECT_FALSE(lan.isOpen());
@@ -245,14 +246,16 @@ TEST_F(ConfigureTest, BatchOverTheSelectionNumbersByPosition) {
 
 TEST_F(ConfigureTest, BatchOverAllBoardsCarriesAcrossOctets) {
     findBoards(4);
-    session.selectionCount = 99;   // replaced by the number of boards
+    select({1});   // the user's selection is no business of a pass over every board
     DeviceRecord t = labTemplate();
     t.setIp("10.0.0.254");
     ScriptedQuestion question;
     batch(log, t, 9, 2, question);
     EXPECT_EQ(log.valuesOf(EVT_CONFIGURED), (std::vector<int32_t>{0, 1, 2, 3}));
     EXPECT_EQ(log.events().back(), (Event{EVT_BATCH_COMPLETE, 0}));
-    EXPECT_EQ(session.selectionCount, 4);
+    EXPECT_EQ(session.batchBoardCount, 4);
+    EXPECT_EQ(session.selectionCount, 1);
+    EXPECT_EQ(session.selection[0], 1);
     const char* ids[] = {"Lab009", "Lab010", "Lab011", "Lab012"};
     const char* ips[] = {"10.0.0.254", "10.0.0.255", "10.0.1.0", "10.0.1.1"};
     for (int i = 0; i < 4; ++i) {
@@ -353,22 +356,36 @@ TEST_F(ConfigureTest, BatchOverNothingSendsOnlyTheFinalEvent) {
         log.clear();
         batch(log, labTemplate(), 0, mode, question);
         EXPECT_EQ(log.events(), (Events{{EVT_BATCH_COMPLETE, 0}}));
-        EXPECT_EQ(session.selectionCount, 0);
+        EXPECT_EQ(session.batchBoardCount, 0);
     }
     EXPECT_TRUE(lan.configureRequests().empty());
-    EXPECT_FALSE(session.networkFailed);
+    EXPECT_FALSE(session.openFailed);
+    EXPECT_FALSE(session.sendFailed);
 }
 
 TEST_F(ConfigureTest, BatchSelectionEdges) {
     findBoards(3);
-    // Mode 1 without a selection works through the whole list; stale entries are not used.
+    // Mode 1 without a selection takes no board at all: stale entries are not used, and the
+    // boards nobody chose are left alone.
     session.selection[0] = 2;
     session.selectionCount = 0;
     ScriptedQuestion question;
     batch(log, labTemplate(), 1, 1, question);
-    EXPECT_EQ(log.valuesOf(EVT_CONFIGURED), (std::vector<int32_t>{0, 1, 2}));
+    EXPECT_EQ(log.events(), (Events{{EVT_BATCH_COMPLETE, 0}}));
+    EXPECT_TRUE(lan.configureRequests().empty());
+    EXPECT_STREQ(session.devices.at(2)->id, "Bd3");
+
+    // The pass takes the selection as it stood at its start, whatever is written later.
+    select({0});
+    lan.holdReceives(true);
+    ASSERT_TRUE(session.startConfigureBatch(log.sink(), labTemplate(), 1, 1, question.question()));
+    ASSERT_TRUE(lan.waitUntilHeld());
+    select({0, 1, 2});
+    lan.holdReceives(false);
+    session.waitForWorker();
+    EXPECT_EQ(lan.configureRequests().size(), 1u);
     EXPECT_STREQ(session.devices.at(0)->id, "Lab001");
-    EXPECT_STREQ(session.devices.at(2)->id, "Lab003");
+    EXPECT_STREQ(session.devices.at(1)->id, "Bd2");
 
     // A selection entry that names no listed board is skipped without a question.
     select({1, 40});

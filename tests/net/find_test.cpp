@@ -21,7 +21,8 @@ TEST_F(FindTest, NoBoardsGivesThreeQuietCyclesThenComplete) {
     EXPECT_EQ(session.idleCycles, 0);
     EXPECT_EQ(lan.openCount(), 1);
     EXPECT_EQ(lan.closeCount(), 1);
-    EXPECT_FALSE(session.networkFailed);
+    EXPECT_FALSE(session.openFailed);
+    EXPECT_FALSE(session.sendFailed);
     EXPECT_FALSE(session.operationActive);
     EXPECT_TRUE(session.workerIdle);
 

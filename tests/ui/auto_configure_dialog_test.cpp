@@ -22,7 +22,8 @@ protected:
         dialog.reset();
         view = std::make_unique<FakeDialogView>();
         dialog = std::make_unique<AutoConfigureDialog>(
-            *view, session, autoTemplate, [adapter] { return adapter; }, [this] { ++listEmptied; });
+            *view, session, autoTemplate, [adapter] { return adapter; },
+            BoardListHooks{[this] { ++listEmptied; }, {}});
         view->attach([this](int id, intptr_t value) { dialog->onCommand(id, 0, value); });
         dialog->onOpen();
     }
@@ -37,6 +38,13 @@ protected:
     }
 
     void select(std::vector<int32_t> lines) { selected = std::move(lines); }
+    void neverAckAll() {
+        for (int i = 0; i < lan.boardCount(); ++i) {
+            SimBoard b = lan.board(i);
+            b.silentConfigures = SimChannel::kNeverAck;
+            lan.setBoard(i, b);
+        }
+    }
 
     std::string progress() const { return view->text(IDC_STATUS); }
     std::vector<std::string> progressHistory() const { return view->textHistory(IDC_STATUS); }
@@ -334,6 +342,74 @@ TEST_F(AutoConfigureTest, NetworkThatCannotOpenIsReportedAndTheDialogStaysReady)
         click(IDCANCEL);
         EXPECT_EQ(view->result(), 0);
     }
+}
+
+// A pass takes only the boards chosen for it: a pass over every board that ends without
+// success leaves the main list's selection as it was, and a find phase that replaces the
+// table takes the old selection (and the mode that would use it) away.
+TEST_F(AutoConfigureTest, APassTakesOnlyTheBoardsChosenForIt) {
+    lan.addBoards(3);
+    findBoards();
+    select({1});
+    open();
+    ASSERT_TRUE(view->checked(IDC_AUTO_MODE_SELECTED));
+    toggleBox(IDC_AUTO_IP_CHECK);
+    click(IDC_AUTO_MODE_ALL);
+    lan.setFailSend(true);
+    view->queueAnswer(MessageAnswer::Abort);
+    configureAll();
+    ASSERT_FALSE(view->closed());
+    EXPECT_EQ(view->lastMessage()->text, kSendFailedText);
+    EXPECT_TRUE(view->enabled(IDC_AUTO_MODE_SELECTED));
+
+    lan.setFailSend(false);
+    click(IDC_AUTO_MODE_SELECTED);
+    configureAll();
+    EXPECT_EQ(view->result(), EVT_BATCH_COMPLETE);
+    ASSERT_EQ(requests().size(), 1u);
+    EXPECT_EQ(requests()[0].at(kMac), (std::vector<uint8_t>{0x02, 0, 0, 0, 0, 0x02}));
+    EXPECT_EQ(lan.board(0).id, "Bd1");
+    EXPECT_EQ(lan.board(2).id, "Bd3");
+
+    // A find phase that ends without a pass: the selection is gone with the old table. The
+    // boards it found (refused start address) may be taken all; none found: only a new find.
+    for (bool answering : {true, false}) {
+        SCOPED_TRACE(answering);
+        for (int i = 0; i < lan.boardCount() && !answering; ++i) {
+            SimBoard b = lan.board(i);
+            b.firstDiscovery = 1 << 30;
+            lan.setBoard(i, b);
+        }
+        select({1});
+        open();
+        ASSERT_TRUE(view->checked(IDC_AUTO_MODE_SELECTED));
+        click(IDC_AUTO_MODE_FIND);
+        view->setText(IDV_IP_ADDRESS, "10.0.0.0");   // the network address: refused
+        view->setText(IDV_SUBNET_MASK, "255.255.255.0");
+        configureAll();
+        ASSERT_FALSE(view->closed());
+        EXPECT_EQ(session.selectionCount, 0);
+        EXPECT_FALSE(view->enabled(IDC_AUTO_MODE_SELECTED));
+        EXPECT_EQ(view->enabled(IDC_AUTO_MODE_ALL), answering);
+        EXPECT_TRUE(view->checked(IDC_AUTO_MODE_FIND));
+        click(IDCANCEL);
+    }
+    EXPECT_EQ(requests().size(), 1u);
+}
+
+// Ignore at every board: the pass ends, but nothing was configured, and no success is reported.
+TEST_F(AutoConfigureTest, APassThatConfiguredNoBoardIsNoSuccess) {
+    lan.addBoards(2);
+    findBoards();
+    neverAckAll();
+    open();
+    view->queueAnswer(MessageAnswer::Ignore);
+    view->queueAnswer(MessageAnswer::Ignore);
+    configureAll();
+    EXPECT_FALSE(view->closed());
+    EXPECT_EQ(progress(), "No device configured");
+    EXPECT_EQ(view->text(IDC_AUTO_PHASE), "Done.");
+    EXPECT_FALSE(saw("Auto Configuration complete"));
 }
 
 TEST_F(AutoConfigureTest, SinksForwardTheirOwnEventsOnly) {

@@ -306,6 +306,29 @@ TEST_F(MainWindowTest, CompletedFindAndConfigurePassRebuildsTheList) {
     EXPECT_FALSE(view.enabled(IDC_CONFIGURE));
 }
 
+TEST_F(MainWindowTest, APassAbortedAfterSomeBoardsStillShowsTheirNewSettings) {
+    lan.addBoards(3);
+    findAndWait();
+    SimBoard silent = lan.board(1);
+    silent.silentConfigures = SimChannel::kNeverAck;
+    lan.setBoard(1, silent);
+    view.selectLines(IDC_DEVICE_LIST, {2}, 2);
+    modal.setScript([&](FakeDialogView& dialog, ModalLogic& logic) {
+        dialog.checkRadio(IDC_AUTO_MODE_SELECTED, IDC_AUTO_MODE_FIND, IDC_AUTO_MODE_ALL);
+        toggle(dialog, logic, IDC_AUTO_IP_CHECK);
+        dialog.setText(IDC_AUTO_PATTERN, "Oven#");
+        dialog.queueAnswer(MessageAnswer::Abort);
+        logic.onCommand(IDC_AUTO_CONFIGURE_ALL, 0, 0);
+    });
+    click(IDC_AUTO_CONFIGURE);
+    const auto lines = view.listLines(IDC_DEVICE_LIST);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "Oven1\t020000000001\t10.0.0.1");
+    EXPECT_EQ(lines[1], "Bd2\t020000000002\t10.0.0.2");
+    EXPECT_EQ(view.listSelection(IDC_DEVICE_LIST), std::vector<int>{2});   // untouched line
+    EXPECT_EQ(status(), "Finished.  Found 3 devices");
+}
+
 TEST_F(MainWindowTest, CancelledFreshFindLeavesTheListEmptyAndConfigureOpensNothing) {
     lan.addBoards(2);
     findAndWait();

@@ -36,7 +36,7 @@ protected:
     int open(AdapterSource adapters, const wintest::DialogScript& script) {
         ModalFactory make = [this, adapters](DialogView& view) {
             return std::make_unique<AutoConfigureDialog>(view, session_, template_, adapters,
-                                                         nullptr);
+                                                         BoardListHooks{});
         };
         return wintest::runScriptedDialog(IDD_AUTOCONFIGURE, make, script);
     }

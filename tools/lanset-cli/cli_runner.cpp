@@ -139,8 +139,12 @@ CliRunner::Waited CliRunner::awaitFinal() {
 }
 
 int CliRunner::networkFailure() {
-    say("lanset-cli: cannot open UDP port " + std::to_string(kBoardPort) +
-        ": another program holds the port, or no network can be reached");
+    if (session_.sendFailed)
+        say("lanset-cli: could not send on UDP port " + std::to_string(kBoardPort) +
+            ": no network adapter is connected, or the network refused every datagram");
+    else
+        say("lanset-cli: cannot open UDP port " + std::to_string(kBoardPort) +
+            ": another program holds the port, or no network can be reached");
     return kExitFailed;
 }
 
@@ -203,7 +207,8 @@ int CliRunner::awaitOperation(bool started, const char* what) {
         say("lanset-cli: interrupted");
         return kExitInterrupted;
     }
-    if (w == Waited::NoFinalEvent || session_.networkFailed) return networkFailure();
+    if (w == Waited::NoFinalEvent || session_.openFailed || session_.sendFailed)
+        return networkFailure();
     return kExitOk;
 }
 
