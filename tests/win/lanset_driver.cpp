@@ -8,6 +8,7 @@
 //   lanset_driver configure N      one board gets a new ID and IP address; a new find shows it
 //   lanset_driver auto N           all boards get a pattern ID and consecutive addresses
 //   lanset_driver exit-finding N   Exit while a find runs closes the window at once
+//   lanset_driver storm N          Find / Stop Find / Find again, then a find lists every board
 //   lanset_driver screenshots N    pictures of the three windows over the boards, as BMP files
 //                                  in the current directory
 //
@@ -105,6 +106,14 @@ bool press(HWND dialog, int id) {
         return false;
     }
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    return true;
+}
+
+// A press whose handling is over when this returns (for buttons whose handler does not wait).
+bool pressNow(HWND dialog, int id) {
+    HWND button = GetDlgItem(dialog, id);
+    if (button == nullptr || !IsWindowEnabled(button)) return false;
+    ask(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
     return true;
 }
 
@@ -366,6 +375,29 @@ int scenarioAuto(HWND window, int n) {
     return 0;
 }
 
+// Find, Stop Find and Find again in quick succession, each stop at another moment of the find
+// (after a random number of boards), like an impatient user; then one find must list every
+// board once.
+int scenarioStorm(HWND window, int n) {
+    srand(static_cast<unsigned>(GetTickCount()));
+    for (int round = 0; round < 20; ++round) {
+        if (!waitFor([&] { return enabled(window, IDC_FIND); }, 30000))
+            return fail("storm: Find did not come back in round " + std::to_string(round)), 1;
+        if (!pressNow(window, IDC_FIND)) return fail("storm: Find cannot be pressed"), 1;
+        const size_t stopAfter = static_cast<size_t>(rand() % (n + 1));
+        waitFor([&] { return lines(window).size() >= stopAfter || enabled(window, IDC_FIND); }, 10000);
+        pressNow(window, IDC_STOP_FIND);
+        if (!waitFor([&] { return enabled(window, IDC_FIND); }, 30000))
+            return fail("storm: the stopped find did not end in round " + std::to_string(round)), 1;
+        const int listed = static_cast<int>(lines(window).size());
+        expectEq(status(window), finishedText(listed), "storm: status of round " + std::to_string(round));
+        if (listed > n) fail("storm: " + std::to_string(listed) + " lines in round " + std::to_string(round));
+    }
+    runFind(window, 120000);
+    expectSimBoards(window, n, "find after the storm");
+    return 0;
+}
+
 int scenarioExitWhileFinding(HWND window) {
     if (!press(window, IDC_FIND)) return 1;
     if (!waitFor([&] { return !lines(window).empty(); }, 30000)) fail("no board listed during the find");
@@ -411,7 +443,7 @@ int scenarioScreenshots(HWND window, int n) {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: lanset_driver find|stop|configure|auto|exit-finding|screenshots [N]\n");
+        std::fprintf(stderr, "usage: lanset_driver find|stop|configure|auto|exit-finding|storm|screenshots [N]\n");
         return 2;
     }
     const std::string scenario = argv[1];
@@ -428,6 +460,7 @@ int main(int argc, char** argv) {
     else if (scenario == "configure") scenarioConfigure(window, n);
     else if (scenario == "auto") scenarioAuto(window, n);
     else if (scenario == "exit-finding") scenarioExitWhileFinding(window);
+    else if (scenario == "storm") scenarioStorm(window, n);
     else if (scenario == "screenshots") scenarioScreenshots(window, n);
     else {
         std::fprintf(stderr, "unknown scenario %s\n", scenario.c_str());
