@@ -7,6 +7,9 @@ namespace {
 constexpr int kDetailControls[] = {IDC_USB_DETAILS, IDC_USB_SERIAL_LABEL, IDC_USB_NAME_LABEL,
                                    IDC_USB_NAME, IDC_USB_RENAME};
 constexpr size_t kNameMaxChars = 16;
+// Far more than a name may have: a name cut on reading (on a double-byte code page a character
+// is left out whole) must still be long enough to be refused.
+constexpr size_t kNameReadChars = 255;
 
 }  // namespace
 
@@ -93,8 +96,7 @@ void UsbWindow::selectionChanged() {
 
 void UsbWindow::rename() {
     const int selected = view_.listCurSel(IDC_USB_LIST);
-    // One character more than allowed, so that a name that is too long is seen as such.
-    const std::string name = view_.getText(IDC_USB_NAME, kNameMaxChars + 1);
+    const std::string name = view_.getText(IDC_USB_NAME, kNameReadChars);
     if (name.size() > kNameMaxChars) {
         showError("Name must be less than 16 characters.");
     } else if (name.empty()) {
