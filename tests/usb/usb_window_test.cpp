@@ -90,6 +90,29 @@ TEST_F(UsbWindowTest, EachLineIsNameTabSerialLeavingOutWhatFailed) {
                               "Lab\tS7", "\tS8"}));
 }
 
+// An entry whose path the system did not give is stored as "error": a request there would open
+// a file of that name in the current folder, so none is made, whatever the user does.
+TEST_F(UsbWindowTest, AnEntryWithoutDevicePathGetsNoRequest) {
+    bus.plug("alpha", "111");
+    bus.plug("x", "S5").pathFails = true;
+    open();
+    tick();
+    EXPECT_EQ(lines(), (Lines{"alpha\t111", ""}));
+    userSelects(0);
+    userSelects(1);
+    EXPECT_EQ(view.text(IDC_USB_SERIAL), "111");  // nothing read, so nothing changed
+    EXPECT_EQ(view.text(IDC_USB_NAME), "alpha");
+    expectDetailsEnabled(true);
+    userTypesName("Bench-7");
+    userRenames();
+    ASSERT_EQ(view.messageCount(), 1u);
+    EXPECT_EQ(view.lastMessage()->text, "An error occured while trying to change the USB device name.");
+    EXPECT_EQ(view.lastMessage()->caption, "Error");
+    EXPECT_TRUE(bus.writes().empty());
+    EXPECT_EQ(bus.requests(kUsbErrorPath), 0);
+    EXPECT_GT(bus.requests(path(0)), 0);
+}
+
 TEST_F(UsbWindowTest, BoardsPluggedOrUnpluggedShowOnTheNextRefreshTick) {
     bus.plug("one", "1");
     open();
