@@ -133,6 +133,7 @@ private:
     static void CALLBACK onReceiveComplete(DWORD error, DWORD bytes, LPWSAOVERLAPPED overlapped,
                                            DWORD flags) {
         auto* self = static_cast<Win32UdpChannel*>(overlapped->hEvent);
+        if (!self->receivePending_) return;   // a receive already given up: nobody waits for it
         self->receiveError_ = error;
         self->receiveBytes_ = bytes;
         self->receiveFlags_ = flags;
@@ -149,11 +150,18 @@ private:
         receiveOverlapped_.hEvent = this;
         receiveFlags_ = 0;
         fromLength_ = sizeof from_;
+        receivePending_ = true;
         if (WSARecvFrom(sock_, &buffer, 1, nullptr, &receiveFlags_, reinterpret_cast<sockaddr*>(&from_),
                         &fromLength_, &receiveOverlapped_,
                         &Win32UdpChannel::onReceiveComplete) == SOCKET_ERROR) {
             const int error = WSAGetLastError();
             if (error != WSA_IO_PENDING) {
+                // A receive that failed at once (an oversize datagram) may still have queued its
+                // completion. Run it now, while the overlapped and the buffer are still its own:
+                // left for a later wait, it would complete the next receive in that one's place.
+                SleepEx(0, TRUE);
+                receivePending_ = false;
+                receiveDone_ = false;
                 if (error == WSAEMSGSIZE || error == WSAECONNRESET || error == WSAENETRESET) {
                     return ReceiveResult::Dropped;
                 }
@@ -161,7 +169,6 @@ private:
                 return ReceiveResult::Closed;
             }
         }
-        receivePending_ = true;
         return ReceiveResult::Datagram;
     }
 

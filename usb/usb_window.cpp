@@ -1,5 +1,7 @@
 #include "usb/usb_window.h"
 
+#include <cstring>
+
 #include "usb/resource.h"
 
 namespace {
@@ -7,6 +9,9 @@ namespace {
 constexpr int kDetailControls[] = {IDC_USB_DETAILS, IDC_USB_SERIAL_LABEL, IDC_USB_NAME_LABEL,
                                    IDC_USB_NAME, IDC_USB_RENAME};
 constexpr size_t kNameMaxChars = 16;
+// Far more than a name may have: a name cut on reading (on a double-byte code page a character
+// is left out whole) must still be long enough to be refused.
+constexpr size_t kNameReadChars = 255;
 
 }  // namespace
 
@@ -14,9 +19,12 @@ UsbWindow::UsbWindow(DialogView& view, UsbBus& bus) : view_(view), bus_(bus) {}
 
 UsbWindow::~UsbWindow() { freeUsbDeviceList(deviceList_); }
 
+// Null outside the list, and for an entry whose path the system did not give: its "error"
+// would name a file in the current folder.
 const char* UsbWindow::devicePath(int32_t index) const {
     if (deviceList_ == nullptr || index < 0 || index >= deviceCount_) return nullptr;
-    return deviceList_[index];
+    const char* path = deviceList_[index];
+    return std::strcmp(path, kUsbErrorPath) == 0 ? nullptr : path;
 }
 
 void UsbWindow::opened() {
@@ -58,7 +66,7 @@ void UsbWindow::refresh() {
     relist();
     const int selected = view_.listCurSel(IDC_USB_LIST);
     view_.listReset(IDC_USB_LIST);
-    for (int32_t i = 0; i < deviceCount_; ++i) view_.listAdd(IDC_USB_LIST, boardLine(deviceList_[i]));
+    for (int32_t i = 0; i < deviceCount_; ++i) view_.listAdd(IDC_USB_LIST, boardLine(devicePath(i)));
     // Selecting by program raises no selection change, so the details keep what they show
     // (including a name the user is typing).
     if (selected >= 0 && selected < deviceCount_) view_.listSetCurSel(IDC_USB_LIST, selected);
@@ -66,6 +74,7 @@ void UsbWindow::refresh() {
 
 std::string UsbWindow::boardLine(const char* path) {
     std::string line;
+    if (path == nullptr) return line;
     char name[kUsbNameBuffer];
     if (bus_.readName(path, name)) {
         line = name;
@@ -93,14 +102,14 @@ void UsbWindow::selectionChanged() {
 
 void UsbWindow::rename() {
     const int selected = view_.listCurSel(IDC_USB_LIST);
-    // One character more than allowed, so that a name that is too long is seen as such.
-    const std::string name = view_.getText(IDC_USB_NAME, kNameMaxChars + 1);
+    const std::string name = view_.getText(IDC_USB_NAME, kNameReadChars);
     if (name.size() > kNameMaxChars) {
         showError("Name must be less than 16 characters.");
     } else if (name.empty()) {
         showError("Enter new USB device name.");
-    } else if (const char* path = devicePath(selected)) {
-        if (!bus_.writeName(path, name.c_str()))
+    } else if (selected >= 0 && selected < deviceCount_) {
+        const char* path = devicePath(selected);
+        if (path == nullptr || !bus_.writeName(path, name.c_str()))
             showError("An error occured while trying to change the USB device name.");
     }
 }

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
@@ -34,6 +35,12 @@ bool parseDottedQuad(const std::string& text, DWORD& address) {
     if (i != text.size()) return false;
     address = MAKEIPADDRESS(parts[0], parts[1], parts[2], parts[3]);
     return true;
+}
+
+// A blank field of a half-filled control reads as 0, as the control reports it.
+std::string formatDottedQuad(DWORD address) {
+    return std::to_string(FIRST_IPADDRESS(address)) + "." + std::to_string(SECOND_IPADDRESS(address)) +
+           "." + std::to_string(THIRD_IPADDRESS(address)) + "." + std::to_string(FOURTH_IPADDRESS(address));
 }
 
 }  // namespace
@@ -110,6 +117,15 @@ void Win32DialogView::setText(int id, const std::string& text) {
 std::string Win32DialogView::getText(int id, size_t maxChars) {
     HWND h = control(id);
     if (h == nullptr || maxChars == 0) return {};
+    // Read an address control by its fields, as it is written: its text for a blank or
+    // half-filled control differs between comctl32 versions ("" or "0.0.0.0").
+    if (isAddressControl(h)) {
+        if (SendMessageA(h, IPM_ISBLANK, 0, 0)) return {};
+        DWORD address = 0;
+        SendMessageA(h, IPM_GETADDRESS, 0, reinterpret_cast<LPARAM>(&address));
+        const std::string text = formatDottedQuad(address);
+        return text.substr(0, maxChars);
+    }
     std::string buffer(maxChars + 1, '\0');
     int n = GetWindowTextA(h, buffer.data(), static_cast<int>(buffer.size()));
     buffer.resize(n > 0 ? static_cast<size_t>(n) : 0);

@@ -13,6 +13,28 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+// The recording view, which can also read texts as Windows does on the double-byte code page
+// 932: at most maxChars bytes, and a character whose second byte would not fit is left out
+// whole (so a name cut on reading can look short enough).
+class UsbTestView : public FakeDialogView {
+public:
+    bool doubleByteCodePage = false;
+
+    std::string getText(int id, size_t maxChars) override {
+        const std::string text = FakeDialogView::getText(id, std::string::npos);
+        if (!doubleByteCodePage) return text.substr(0, maxChars);
+        size_t end = 0;
+        while (end < text.size()) {
+            const auto byte = static_cast<unsigned char>(text[end]);
+            const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+            const size_t next = end + (lead ? 2 : 1);
+            if (next > maxChars) break;
+            end = next;
+        }
+        return text.substr(0, end);
+    }
+};
+
 class UsbWindowTest : public ::testing::Test {
 protected:
     // As the Win32 window opens: the logic's opening, then the timer's first tick at once.
@@ -39,7 +61,7 @@ protected:
     }
     std::string path(int board) { return bus.boards()[static_cast<size_t>(board)].path; }
 
-    FakeDialogView view;
+    UsbTestView view;
     SimUsbBus bus;
     UsbWindow window{view, bus};
 };
@@ -66,6 +88,29 @@ TEST_F(UsbWindowTest, EachLineIsNameTabSerialLeavingOutWhatFailed) {
     open();
     EXPECT_EQ(lines(), (Lines{"Lab3\tA1B2C3", "S2", "noserial\t", "", "ABCDEFGHIJKLMNOPQ\t1234567890123",
                               "Lab\tS7", "\tS8"}));
+}
+
+// An entry whose path the system did not give is stored as "error": a request there would open
+// a file of that name in the current folder, so none is made, whatever the user does.
+TEST_F(UsbWindowTest, AnEntryWithoutDevicePathGetsNoRequest) {
+    bus.plug("alpha", "111");
+    bus.plug("x", "S5").pathFails = true;
+    open();
+    tick();
+    EXPECT_EQ(lines(), (Lines{"alpha\t111", ""}));
+    userSelects(0);
+    userSelects(1);
+    EXPECT_EQ(view.text(IDC_USB_SERIAL), "111");  // nothing read, so nothing changed
+    EXPECT_EQ(view.text(IDC_USB_NAME), "alpha");
+    expectDetailsEnabled(true);
+    userTypesName("Bench-7");
+    userRenames();
+    ASSERT_EQ(view.messageCount(), 1u);
+    EXPECT_EQ(view.lastMessage()->text, "An error occured while trying to change the USB device name.");
+    EXPECT_EQ(view.lastMessage()->caption, "Error");
+    EXPECT_TRUE(bus.writes().empty());
+    EXPECT_EQ(bus.requests(kUsbErrorPath), 0);
+    EXPECT_GT(bus.requests(path(0)), 0);
 }
 
 TEST_F(UsbWindowTest, BoardsPluggedOrUnpluggedShowOnTheNextRefreshTick) {
@@ -157,7 +202,12 @@ struct RenameCase {
     bool boardRefuses;
     const char* message;  // nullptr: none
     bool written;
+    bool doubleByteCodePage = false;
 };
+
+// Hiragana "a" (two bytes on code page 932): nine are 18 bytes, eight are 16.
+constexpr char kNineKana[] = "\x82\xa0\x82\xa0\x82\xa0\x82\xa0\x82\xa0\x82\xa0\x82\xa0\x82\xa0\x82\xa0";
+constexpr char kEightKana[] = "\x82\xa0\x82\xa0\x82\xa0\x82\xa0\x82\xa0\x82\xa0\x82\xa0\x82\xa0";
 
 class UsbRenameTest : public UsbWindowTest, public ::testing::WithParamInterface<RenameCase> {};
 
@@ -168,6 +218,7 @@ TEST_P(UsbRenameTest, ChecksTheNameThenWritesIt) {
     open();
     if (c.lineSelected) userSelects(1);
     bus.boards()[1].writeFails = c.boardRefuses;
+    view.doubleByteCodePage = c.doubleByteCodePage;
     userTypesName(c.typed);
     userRenames();
 
@@ -200,6 +251,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RenameCase{"", false, false, "Enter new USB device name.", false},
                       RenameCase{"Bench-7", false, false, nullptr, false},
                       RenameCase{"Bench-7", true, true,
-                                 "An error occured while trying to change the USB device name.", true}));
+                                 "An error occured while trying to change the USB device name.", true},
+                      RenameCase{kNineKana, true, false, "Name must be less than 16 characters.", false, true},
+                      RenameCase{kEightKana, true, false, nullptr, true, true}));
 
 }  // namespace

@@ -1,11 +1,13 @@
 // The configure dialog from its template over a board, read back with Win32 calls.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "net/net_session.h"
+#include "tests/net/support/sim_channel.h"
 #include "tests/win/win_test_support.h"
 #include "ui/configure_dialog.h"
 #include "ui/resource.h"
@@ -30,7 +32,10 @@ protected:
         };
         return wintest::runScriptedDialog(IDD_CONFIGURE, make, script);
     }
-    NetSession session_;
+    // The boards answer on a simulated network: nothing here reaches a real one.
+    std::unique_ptr<SimChannel> owned_ = std::make_unique<SimChannel>();
+    SimChannel& lan_ = *owned_;
+    NetSession session_{std::move(owned_)};
 };
 
 TEST(ConfigureDialogTemplate, DescribesTheDialogAndItsControls) {
@@ -120,6 +125,33 @@ TEST_F(ConfigureDialogTest, ABoardWithDhcpOnShowsYesAndLocksTheAddress) {
         EXPECT_FALSE(enabled(dialog, IDC_CFG_DHCP_NO));
     });
     EXPECT_EQ(result, wintest::kScriptDone);
+}
+
+// A blank address control reads as no text, which sends nothing for its part: the board
+// keeps its gateway even though "Default Gateway:" is checked.
+TEST_F(ConfigureDialogTest, ACheckedButBlankGatewaySendsNoGateway) {
+    session_.devices.append(wintest::newBoard("Lab-7", "0a1b2c3d4e5f", "192.168.1.20",
+                                              "255.255.255.0", "192.168.1.1", false));
+    SimBoard board;
+    board.mac = "0a1b2c3d4e5f";
+    board.ip = "192.168.1.20";
+    board.gateway = "192.168.1.1";
+    lan_.addBoard(board);
+    int result = open(0, [](HWND dialog) {
+        auto [ip, mask, gateway] = wintest::expectAddressControls(dialog, {58, 89, 120});
+        SendMessageA(ip, IPM_SETADDRESS, 0, MAKEIPADDRESS(192, 168, 1, 30));
+        SendMessageA(gateway, IPM_CLEARADDRESS, 0, 0);
+        EXPECT_TRUE(checked(dialog, IDC_CFG_GATEWAY_CHECK));
+        SendMessageA(GetDlgItem(dialog, IDC_CFG_CONFIGURE), BM_CLICK, 0, 0);
+        // The acknowledgement ends the dialog; the limit only guards against waiting for ever.
+        for (const DWORD start = GetTickCount(); IsWindowVisible(dialog) && GetTickCount() - start < 20000;)
+            wintest::pumpFor(10);
+    });
+    EXPECT_EQ(result, EVT_COMPLETE);
+    ASSERT_EQ(lan_.configureRequests().size(), 1u);
+    EXPECT_EQ(lan_.board(0).ip, "192.168.1.30");
+    EXPECT_EQ(lan_.board(0).gateway, "192.168.1.1");
+    EXPECT_STREQ(session_.devices.at(0)->gateway, "192.168.1.1");
 }
 
 TEST_F(ConfigureDialogTest, CancelAndTheCloseBoxEndTheDialogWithZero) {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <string>
 #include <thread>
@@ -124,6 +125,16 @@ TEST_F(DialogViewOnTemplate, ABurstOfLinesIsDrawnOnceItHasArrived) {
     EXPECT_EQ(scroll.nMax, 500);
 }
 
+// Types text into one of an address control's four fields (0 is the leftmost) as a user would.
+void typeInField(HWND address, int field, const char* text) {
+    std::vector<HWND> fields = wintest::childWindows(address);
+    ASSERT_EQ(fields.size(), 4u);
+    std::sort(fields.begin(), fields.end(), [](HWND a, HWND b) {
+        return wintest::clientRectOf(a).left < wintest::clientRectOf(b).left;
+    });
+    SetWindowTextA(fields[static_cast<size_t>(field)], text);
+}
+
 TEST_F(DialogViewOnTemplate, TextsStatesAndRegisteredControls) {
     open(IDD_CONFIGURE);
     view_.setTitle("A title");
@@ -159,6 +170,19 @@ TEST_F(DialogViewOnTemplate, TextsStatesAndRegisteredControls) {
     EXPECT_EQ(wintest::shownAddress(address), "255.255.255.0");
     view_.setText(IDV_IP_ADDRESS, "");
     EXPECT_TRUE(SendMessageA(address, IPM_ISBLANK, 0, 0));
+    // Read as the fields hold it, whatever text this comctl32 makes of them: blank is "" (the
+    // logic then sends nothing), a blank field of a half-filled control is 0.
+    EXPECT_EQ(view_.getText(IDV_IP_ADDRESS, 31), "");
+    view_.setText(IDV_IP_ADDRESS, "0.0.0.0");
+    EXPECT_EQ(view_.getText(IDV_IP_ADDRESS, 31), "0.0.0.0");
+    view_.setText(IDV_IP_ADDRESS, "10.1.2.3");
+    typeInField(address, 2, "");
+    EXPECT_EQ(view_.getText(IDV_IP_ADDRESS, 31), "10.1.0.3");
+    view_.setText(IDV_IP_ADDRESS, "");
+    typeInField(address, 0, "192");
+    typeInField(address, 1, "168");
+    EXPECT_EQ(view_.getText(IDV_IP_ADDRESS, 31), "192.168.0.0");
+    EXPECT_EQ(view_.getText(IDV_IP_ADDRESS, 5), "192.1");  // read with room for 5 only
     view_.setText(IDV_IP_ADDRESS, "10.1.2.3");
     view_.enable(IDV_IP_ADDRESS, false);
     EXPECT_FALSE(IsWindowEnabled(address));

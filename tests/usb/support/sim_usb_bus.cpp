@@ -60,8 +60,14 @@ void SimUsbBus::unplug(const std::string& path) {
     std::erase_if(boards_, [&](const SimBoard& b) { return b.path == path; });
 }
 
-const SimBoard* SimUsbBus::attached(const char* path) const {
+int SimUsbBus::requests(const std::string& path) const {
+    auto it = requests_.find(path);
+    return it == requests_.end() ? 0 : it->second;
+}
+
+const SimBoard* SimUsbBus::attached(const char* path) {
     if (path == nullptr) return nullptr;
+    ++requests_[path];
     for (const auto& b : boards_)
         if (!b.pathFails && b.path == path) return &b;
     return nullptr;

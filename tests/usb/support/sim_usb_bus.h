@@ -2,6 +2,7 @@
 // Boards in memory on a simulated USB bus: plugged and unplugged by a test, with requests that
 // fail on demand and memory that runs out on demand.
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,8 @@ public:
 
     // Every name write asked for, whether the board accepted it or not.
     const std::vector<SimWrite>& writes() const { return writes_; }
+    // Requests of any kind (read name, read serial, write name) made on path.
+    int requests(const std::string& path) const;
 
     int32_t list(UsbDeviceList& list) override;
     bool readName(const char* path, char (&name)[kUsbNameBuffer]) override;
@@ -51,11 +54,13 @@ public:
 
 private:
     friend class SimSource;
-    const SimBoard* attached(const char* path) const;
+    // The board a request on path reaches, if any; counts the request.
+    const SimBoard* attached(const char* path);
 
     std::vector<SimBoard> boards_;
     std::vector<uint32_t> failedIndexes_;
     std::vector<SimWrite> writes_;
+    std::map<std::string, int> requests_;
     std::vector<size_t> allocations_;
     int failAllocationAt_ = -1;
     int allocationsSeen_ = 0;

@@ -273,6 +273,29 @@ TEST_F(PlugsetDialog, TheRenameButtonWritesTheTypedNameOrSaysWhatWentWrong) {
     EXPECT_EQ(lines(), Lines{"Bench-7\t111"});
 }
 
+// On a double-byte ANSI code page a Japanese character is two bytes, and the driver takes
+// bytes: nine of them are 18 bytes, too long, however the window cuts the text when read.
+// The test's environment chooses code page 932 (LC_ALL=ja_JP.UTF-8 under Wine).
+TEST_F(PlugsetDialog, OnADoubleByteCodePageTheNameRuleCountsBytes) {
+    if (GetACP() != 932) GTEST_SKIP() << "the ANSI code page is " << GetACP() << ", not 932";
+    bus.plug("old", "111");
+    open();
+    userClicksLine(0);
+    SetWindowTextW(item(IDC_USB_NAME), L"\u65E5\u672C\u8A9E\u306E\u540D\u524D\u3067\u3059\u3088");
+    userClicksRename();
+    ASSERT_EQ(shownMessages.size(), 1u);
+    EXPECT_EQ(shownMessages[0].caption, "Error");
+    EXPECT_EQ(shownMessages[0].text, "Name must be less than 16 characters.");
+    EXPECT_TRUE(bus.writes().empty());
+
+    // Eight of them are 16 bytes: the most a name may have.
+    SetWindowTextW(item(IDC_USB_NAME), L"\u65E5\u672C\u8A9E\u306E\u540D\u524D\u3067\u3059");
+    userClicksRename();
+    EXPECT_EQ(shownMessages.size(), 1u);
+    ASSERT_EQ(bus.writes().size(), 1u);
+    EXPECT_EQ(bus.writes()[0].bytes.size(), 16u);
+}
+
 TEST_F(PlugsetDialog, TheCloseBoxEndsTheProgramWithExitCode0) {
     open();
     SendMessageA(dialog, WM_CLOSE, 0, 0);
