@@ -13,6 +13,7 @@ struct DeviceRecord {
     char mac[16] = {};       // 12 lowercase hex digits: the board's identity (SN)
     char echoText[16] = {};  // sent back unchanged in every configuration request
     char number16[16] = {};  // carried, never sent, never shown
+    uint32_t heardOn = 0;    // address of the adapter it first answered on, host order; 0 unknown
 
     // Each copies the text, cut to the field's width, always terminated.
     void setIp(const char* text);

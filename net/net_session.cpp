@@ -134,6 +134,7 @@ void NetSession::addBoardFromReply(const uint8_t* data, size_t length) {
     copyText(record->echoText, reply.echoText);
     record->dhcp = reply.dhcp;
     copyText(record->number16, reply.number16);
+    record->heardOn = channel_->receivedOn();
 
     if (!devices.append(record)) {
         delete record;

@@ -1,35 +1,53 @@
 #pragma once
-// The only code that touches sockets: a UDP socket bound to the board port that sends to the
-// limited broadcast address and receives from anyone.
+// The only code that touches sockets: the board port, open on every adapter that can broadcast,
+// sending to the limited broadcast address out of each and receiving from anyone. The cycles
+// above never see the adapters: one send is one datagram out of every adapter.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 enum class ReceiveResult {
     Datagram,   // data/length hold one datagram of 1..256 bytes
     Dropped,    // a datagram arrived but is unusable (empty, or longer than 256 bytes)
     Timeout,    // nothing arrived within the time-out; a posted receive may stay posted
-    Closed,     // the socket was closed (by close(), or after an error); nothing more will come
+    Closed,     // the channel was closed (by close()); nothing more will come
 };
 
 class UdpChannel {
 public:
+    // What the system gave the board port to hold datagrams that have not yet been taken.
+    struct ReceiveBuffer {
+        int asked = 0;     // bytes
+        int granted = 0;   // bytes; 0 when not known
+    };
+
     virtual ~UdpChannel() = default;
 
-    // Opens the socket: broadcast allowed, a large receive buffer, bound to any address:port.
+    // Reads the adapters afresh and opens the board port: broadcast allowed, a large receive
+    // buffer, replies taken from any adapter. False when there is no adapter to send by or the
+    // port cannot be had (another program holds it).
     virtual bool open(uint16_t port) = 0;
-    // Sends one datagram to 255.255.255.255:port. False when the socket is closed or the send
-    // did not complete.
+    // Sends one datagram to 255.255.255.255:port out of every adapter. True when it left by at
+    // least one; false when the channel is closed or every adapter refused it.
     virtual bool send(const uint8_t* data, size_t length) = 0;
     // Waits up to timeoutMs for one datagram. data points into the channel's own buffer and
     // stays valid until the next call.
     virtual ReceiveResult receive(int timeoutMs, const uint8_t*& data, size_t& length) = 0;
-    // Any thread, any number of times: closes the socket and ends a waiting receive at once.
-    // The handle is closed exactly once.
+    // Any thread, any number of times: closes the port and ends a waiting receive at once.
+    // Every handle is closed exactly once.
     virtual void close() = 0;
     // Monotonic milliseconds (a virtual clock in tests).
     virtual int64_t nowMs() = 0;
+
+    // The address (host order) of the adapter the last datagram arrived on; 0 when unknown.
+    virtual uint32_t receivedOn() const { return 0; }
+    // Later opens use only the adapters named, or addressed, in only; empty: every adapter.
+    virtual void limitAdapters(std::vector<std::string> only) { (void)only; }
+    // As the last open found it.
+    virtual ReceiveBuffer receiveBuffer() const { return {}; }
 };
 
-// The platform's channel: Winsock overlapped I/O on Windows, poll() elsewhere.
+// The platform's channel: Winsock overlapped I/O on Windows, poll() and recvmmsg() elsewhere.
 std::unique_ptr<UdpChannel> makeSystemChannel();

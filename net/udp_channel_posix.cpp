@@ -1,5 +1,9 @@
-// The UDP channel over POSIX sockets: poll() on the socket and on a wake-up pipe, so that close()
-// from another thread ends a waiting receive at once.
+// The UDP channel over POSIX sockets. One socket bound to any address takes the replies from
+// every adapter; each send leaves once by every adapter (IP_PKTINFO names the interface, so no
+// route for 255.255.255.255 is needed). Datagrams are drained in batches (recvmmsg) into a ring
+// of the channel's own, so a burst of thousands of replies outruns neither a small kernel buffer
+// nor the handling of each reply. poll() watches a wake-up pipe too, so that close() from
+// another thread ends a waiting receive at once.
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -7,11 +11,14 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <memory>
 #include <mutex>
 
+#include "net/network_adapters.h"
 #include "net/udp_channel.h"
 #include "net/wire.h"
 
@@ -19,8 +26,18 @@ namespace {
 
 constexpr int kReceiveBufferBytes = 8 * 1024 * 1024;  // room for thousands of replies at once
 constexpr int kSendWaitMs = 1000;
+constexpr size_t kRingSlots = 8192;   // a whole rack's burst, with room to spare
+constexpr size_t kBatch = 64;         // datagrams per recvmmsg
+constexpr int kDrainEvery = 16;       // datagrams handed out between two drains
 
 enum class Wait { Ready, Timeout, Closed };
+
+struct Slot {
+    uint8_t data[kReceiveBufferSize];
+    uint32_t length;
+    bool whole;          // neither empty nor cut
+    uint32_t adapter;    // address of the adapter it arrived on, host order; 0 unknown
+};
 
 class PosixUdpChannel final : public UdpChannel {
 public:
@@ -47,16 +64,29 @@ public:
         closeNow();
         drainWake();
         if (wakeRead_ < 0) return false;
+        adapters_ = broadcastAdapters(systemInterfaces(), only_);
+        if (adapters_.empty()) return false;
+        if (!ring_) ring_ = std::make_unique<Slot[]>(kRingSlots);
+        head_ = count_ = 0;
+        held_ = false;
+        sinceDrain_ = 0;
+
         const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
         if (fd < 0) return false;
         const int on = 1;
         ::setsockopt(fd, SOL_SOCKET, SO_BROADCAST, &on, sizeof on);
-        // Thousands of boards may answer in one burst; as root the system limit can be passed.
+        ::setsockopt(fd, IPPROTO_IP, IP_PKTINFO, &on, sizeof on);   // which adapter heard it
+        // As root the system limit can be passed; otherwise it caps what we get.
         const int size = kReceiveBufferBytes;
 #ifdef SO_RCVBUFFORCE
         if (::setsockopt(fd, SOL_SOCKET, SO_RCVBUFFORCE, &size, sizeof size) != 0)
 #endif
             ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &size, sizeof size);
+        int granted = 0;
+        socklen_t grantedSize = sizeof granted;
+        ::getsockopt(fd, SOL_SOCKET, SO_RCVBUF, &granted, &grantedSize);
+        // Linux reports twice what it counts against the limit (room for its bookkeeping).
+        buffer_ = {size, granted / 2};
         // No SO_REUSEADDR: a port held by another program must fail here, not share replies.
         sockaddr_in local{};
         local.sin_family = AF_INET;
@@ -66,10 +96,7 @@ public:
             ::close(fd);
             return false;
         }
-        destination_ = sockaddr_in{};
-        destination_.sin_family = AF_INET;
-        destination_.sin_port = htons(port);
-        destination_.sin_addr.s_addr = htonl(INADDR_BROADCAST);
+        port_ = port;
         fd_ = fd;
         closeRequested_ = false;
         return true;
@@ -78,31 +105,53 @@ public:
     bool send(const uint8_t* data, size_t length) override {
         const int fd = acquire();
         if (fd < 0) return false;
-        bool sent = false;
-        for (;;) {
-            const ssize_t n = ::sendto(fd, data, length, MSG_DONTWAIT,
-                                       reinterpret_cast<const sockaddr*>(&destination_),
-                                       sizeof destination_);
-            if (n >= 0) {
-                sent = static_cast<size_t>(n) == length;
-                break;
-            }
-            if (errno == EINTR) continue;
-            if (errno != EAGAIN && errno != EWOULDBLOCK && errno != ENOBUFS) break;
-            if (waitFor(fd, POLLOUT, kSendWaitMs) != Wait::Ready) break;
+        sockaddr_in to{};
+        to.sin_family = AF_INET;
+        to.sin_port = htons(port_);
+        to.sin_addr.s_addr = htonl(INADDR_BROADCAST);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kSendWaitMs);
+        bool sentAny = false;
+        for (const NetworkAdapter& adapter : adapters_) {
+            sentAny = sendBy(fd, adapter, data, length, to, deadline) || sentAny;
         }
         release();
-        return sent;
+        return sentAny;
     }
 
     ReceiveResult receive(int timeoutMs, const uint8_t*& data, size_t& length) override {
         data = nullptr;
         length = 0;
+        adapter_ = 0;
         const int fd = acquire();
         if (fd < 0) return ReceiveResult::Closed;
+        if (held_) {   // the datagram handed out last time is done with
+            head_ = (head_ + 1) % kRingSlots;
+            --count_;
+            held_ = false;
+        }
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
         ReceiveResult result = ReceiveResult::Timeout;
         for (;;) {
+            if (count_ == 0 || sinceDrain_ >= kDrainEvery) {
+                if (!drain(fd)) {
+                    result = ReceiveResult::Closed;
+                    break;
+                }
+            }
+            if (count_ > 0) {
+                const Slot& slot = ring_[head_];
+                held_ = true;
+                ++sinceDrain_;
+                adapter_ = slot.adapter;
+                if (slot.whole) {
+                    data = slot.data;
+                    length = slot.length;
+                    result = ReceiveResult::Datagram;
+                } else {
+                    result = ReceiveResult::Dropped;   // empty, or longer than any board sends
+                }
+                break;
+            }
             const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
                 deadline - std::chrono::steady_clock::now()).count();
             const Wait wait = waitFor(fd, POLLIN, left > 0 ? static_cast<int>(left) : 0);
@@ -111,26 +160,6 @@ public:
                 break;
             }
             if (wait == Wait::Timeout) break;
-            iovec part{buffer_, sizeof buffer_};
-            msghdr message{};
-            message.msg_iov = &part;
-            message.msg_iovlen = 1;
-            const ssize_t n = ::recvmsg(fd, &message, MSG_DONTWAIT);
-            if (n > 0 && !(message.msg_flags & MSG_TRUNC)) {
-                data = buffer_;
-                length = static_cast<size_t>(n);
-                result = ReceiveResult::Datagram;
-                break;
-            }
-            if (n >= 0) {  // empty, or longer than any board sends
-                result = ReceiveResult::Dropped;
-                break;
-            }
-            if (errno == EBADF || errno == ENOTSOCK || errno == EINVAL || errno == EFAULT) {
-                result = ReceiveResult::Closed;
-                break;
-            }
-            // EAGAIN, EINTR, an ICMP error queued on the socket: nothing to take, keep waiting.
         }
         if (result == ReceiveResult::Closed) {
             std::lock_guard<std::mutex> lock(mutex_);
@@ -158,7 +187,103 @@ public:
             std::chrono::steady_clock::now().time_since_epoch()).count();
     }
 
+    uint32_t receivedOn() const override { return adapter_; }
+
+    void limitAdapters(std::vector<std::string> only) override {
+        std::lock_guard<std::mutex> lock(mutex_);
+        only_ = std::move(only);
+    }
+
+    ReceiveBuffer receiveBuffer() const override {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return buffer_;
+    }
+
 private:
+    // One datagram out of one adapter. An adapter that has gone (unplugged, switched off)
+    // refuses; the others still send.
+    bool sendBy(int fd, const NetworkAdapter& adapter, const uint8_t* data, size_t length,
+                const sockaddr_in& to, std::chrono::steady_clock::time_point deadline) {
+        iovec part{const_cast<uint8_t*>(data), length};
+        alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))] = {};
+        msghdr message{};
+        message.msg_name = const_cast<sockaddr_in*>(&to);
+        message.msg_namelen = sizeof to;
+        message.msg_iov = &part;
+        message.msg_iovlen = 1;
+        message.msg_control = control;
+        message.msg_controllen = sizeof control;
+        cmsghdr* header = CMSG_FIRSTHDR(&message);
+        header->cmsg_level = IPPROTO_IP;
+        header->cmsg_type = IP_PKTINFO;
+        header->cmsg_len = CMSG_LEN(sizeof(in_pktinfo));
+        in_pktinfo info{};
+        info.ipi_ifindex = static_cast<int>(adapter.index);
+        info.ipi_spec_dst.s_addr = htonl(adapter.address);
+        std::memcpy(CMSG_DATA(header), &info, sizeof info);
+        for (;;) {
+            const ssize_t n = ::sendmsg(fd, &message, MSG_DONTWAIT);
+            if (n >= 0) return static_cast<size_t>(n) == length;
+            if (errno == EINTR) continue;
+            if (errno != EAGAIN && errno != EWOULDBLOCK && errno != ENOBUFS) return false;
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now()).count();
+            if (left <= 0 || waitFor(fd, POLLOUT, static_cast<int>(left)) != Wait::Ready) return false;
+        }
+    }
+
+    // Takes what has arrived, without waiting, into the free slots of the ring. False when the
+    // socket is unusable.
+    bool drain(int fd) {
+        sinceDrain_ = 0;
+        mmsghdr messages[kBatch];
+        iovec parts[kBatch];
+        alignas(cmsghdr) char controls[kBatch][CMSG_SPACE(sizeof(in_pktinfo))];
+        while (count_ < kRingSlots) {
+            const size_t tail = (head_ + count_) % kRingSlots;
+            const size_t batch = std::min({kBatch, kRingSlots - count_, kRingSlots - tail});
+            for (size_t i = 0; i < batch; ++i) {
+                parts[i] = iovec{ring_[tail + i].data, sizeof ring_[tail + i].data};
+                messages[i] = mmsghdr{};
+                messages[i].msg_hdr.msg_iov = &parts[i];
+                messages[i].msg_hdr.msg_iovlen = 1;
+                messages[i].msg_hdr.msg_control = controls[i];
+                messages[i].msg_hdr.msg_controllen = sizeof controls[i];
+            }
+            const int n = ::recvmmsg(fd, messages, static_cast<unsigned>(batch), MSG_DONTWAIT, nullptr);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                if (errno == EBADF || errno == ENOTSOCK || errno == EINVAL || errno == EFAULT) return false;
+                // EAGAIN: nothing more for now. An ICMP error queued on the socket is taken by
+                // this call; datagrams behind it come with the next one.
+                if (errno != EAGAIN && errno != EWOULDBLOCK) continue;
+                return true;
+            }
+            for (int i = 0; i < n; ++i) {
+                Slot& slot = ring_[tail + static_cast<size_t>(i)];
+                const msghdr& header = messages[i].msg_hdr;
+                slot.length = messages[i].msg_len;
+                slot.whole = slot.length > 0 && (header.msg_flags & MSG_TRUNC) == 0;
+                slot.adapter = adapterOf(header);
+            }
+            count_ += static_cast<size_t>(n);
+            if (static_cast<size_t>(n) < batch) return true;
+        }
+        return true;
+    }
+
+    uint32_t adapterOf(const msghdr& header) const {
+        for (const cmsghdr* c = CMSG_FIRSTHDR(const_cast<msghdr*>(&header)); c != nullptr;
+             c = CMSG_NXTHDR(const_cast<msghdr*>(&header), const_cast<cmsghdr*>(c))) {
+            if (c->cmsg_level != IPPROTO_IP || c->cmsg_type != IP_PKTINFO) continue;
+            in_pktinfo info{};
+            std::memcpy(&info, CMSG_DATA(c), sizeof info);
+            for (const NetworkAdapter& a : adapters_)
+                if (a.index == static_cast<uint32_t>(info.ipi_ifindex)) return a.address;
+        }
+        return 0;
+    }
+
     // The descriptor for one send or receive, or -1 when closed. It stays open until release().
     int acquire() {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -195,14 +320,24 @@ private:
         return n == 0 ? Wait::Timeout : Wait::Ready;
     }
 
-    std::mutex mutex_;
+    mutable std::mutex mutex_;   // guards fd_, users_, closeRequested_, only_, buffer_
     int fd_ = -1;
     int users_ = 0;
     bool closeRequested_ = false;
     int wakeRead_ = -1;
     int wakeWrite_ = -1;
-    sockaddr_in destination_{};
-    uint8_t buffer_[kReceiveBufferSize];
+    std::vector<std::string> only_;
+    ReceiveBuffer buffer_;
+
+    // Worker-thread state: set by open(), used by send() and receive().
+    uint16_t port_ = 0;
+    std::vector<NetworkAdapter> adapters_;
+    std::unique_ptr<Slot[]> ring_;
+    size_t head_ = 0;
+    size_t count_ = 0;
+    bool held_ = false;     // ring_[head_] was handed out by the last receive
+    int sinceDrain_ = 0;
+    uint32_t adapter_ = 0;
 };
 
 }  // namespace

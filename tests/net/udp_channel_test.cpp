@@ -1,30 +1,55 @@
 // The platform's channel on real sockets (Winsock under Wine, POSIX natively). Nothing here sends
-// on the host's interfaces: the POSIX tests that send run in a child process inside a network
-// namespace of its own (loopback only).
+// on the host's interfaces: the POSIX tests run in a network namespace of their own.
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
+#include <map>
+#include <string>
 #include <thread>
 #include <vector>
 
+#include "net/network_adapters.h"
 #include "net/udp_channel.h"
+#include "net/wire.h"
 
 #ifdef _WIN32
 #include <winsock2.h>
 #else
 #include <arpa/inet.h>
-#include <net/if.h>
 #include <netinet/in.h>
 #include <sched.h>
-#include <sys/ioctl.h>
 #include <sys/socket.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
 namespace {
+
+#ifndef _WIN32
+// The POSIX tests run in a network namespace of their own, made before any test starts: two
+// veth pairs (la-lb on 10.77.1.0/24, ma-mb on 10.77.2.0/24) are its four adapters, and nothing
+// reaches the host's interfaces.
+struct PrivateLan {
+    bool ready = false;
+    PrivateLan() {
+        if (::unshare(CLONE_NEWNET) != 0) return;
+        ready = std::system(
+                    "ip link set lo up && "
+                    "ip link add name la type veth peer name lb && ip link add name ma type veth peer name mb && "
+                    "ip addr add 10.77.1.1/24 dev la && ip addr add 10.77.1.2/24 dev lb && "
+                    "ip addr add 10.77.2.1/24 dev ma && ip addr add 10.77.2.2/24 dev mb && "
+                    "for i in la lb ma mb; do ip link set dev $i up || exit 1; done") == 0;
+    }
+};
+const PrivateLan privateLan;
+
+#define SKIP_WITHOUT_PRIVATE_LAN() \
+    if (!privateLan.ready) GTEST_SKIP() << "no private network namespace (needs root and ip)"
+#else
+#define SKIP_WITHOUT_PRIVATE_LAN()
+#endif
 
 // A port that nothing holds right now (bound for a moment to learn it; nothing is sent).
 uint16_t freePort() {
@@ -52,7 +77,46 @@ uint16_t freePort() {
     return ntohs(a.sin_port);
 }
 
+// Which interfaces a broadcast leaves by, from what the system reports of them.
+TEST(BroadcastAdapters, UpBroadcastCapableWithAnAddressOncePerInterface) {
+    auto entry = [](const char* name, uint32_t index, uint32_t address, bool up = true,
+                    bool broadcast = true, bool loopback = false) {
+        return InterfaceAddress{name, index, address, up, broadcast, loopback};
+    };
+    const std::vector<InterfaceAddress> system = {
+        entry("lo", 1, 0x7F000001, true, false, true),   // loopback
+        entry("eth0", 2, 0x0A000005),
+        entry("eth0", 2, 0x0A000006),                    // its second address: no second send
+        entry("eth1", 3, 0),                             // no IPv4 address
+        entry("eth2", 4, 0xC0A80102, false),             // down
+        entry("ppp0", 5, 0x0A080001, true, false),       // point to point
+        entry("wlan0", 6, 0xC0A80065),
+    };
+    struct Case {
+        std::vector<std::string> only;
+        std::vector<std::string> expected;   // names, in the system's order
+    };
+    const Case cases[] = {
+        {{}, {"eth0", "wlan0"}},
+        {{"wlan0"}, {"wlan0"}},
+        {{"10.0.0.5", "eth2"}, {"eth0"}},   // by address; a chosen adapter that is down stays out
+        {{"10.0.0.6"}, {"eth0"}},            // any of its addresses names it; it sends from that one
+        {{"lo", "eth1"}, {}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> names;
+        for (const NetworkAdapter& a : broadcastAdapters(system, c.only)) names.push_back(a.name);
+        EXPECT_EQ(names, c.expected) << (c.only.empty() ? std::string("all") : c.only[0]);
+    }
+    const auto all = broadcastAdapters(system);
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[0].address, 0x0A000005u);
+    EXPECT_EQ(all[0].index, 2u);
+    EXPECT_EQ(broadcastAdapters(system, {"10.0.0.6"}).at(0).address, 0x0A000006u);
+}
+
 TEST(UdpChannel, AHeldPortFailsASecondOpenAndQuietReceivesTimeOut) {
+    SKIP_WITHOUT_PRIVATE_LAN();
     const uint16_t port = freePort();
     auto first = makeSystemChannel();
     auto second = makeSystemChannel();
@@ -74,6 +138,7 @@ TEST(UdpChannel, AHeldPortFailsASecondOpenAndQuietReceivesTimeOut) {
 // As an operation uses it: open, receive and the final close on one worker thread; close() from
 // another thread ends the waiting receive.
 TEST(UdpChannel, CloseFromAnotherThreadEndsAWaitingReceive) {
+    SKIP_WITHOUT_PRIVATE_LAN();
     const uint16_t port = freePort();
     auto channel = makeSystemChannel();
     std::atomic<bool> opened{false};
@@ -112,6 +177,7 @@ TEST(UdpChannel, CloseFromAnotherThreadEndsAWaitingReceive) {
 }
 
 TEST(UdpChannel, ClosesRacingAReceiveEndItSafely) {
+    SKIP_WITHOUT_PRIVATE_LAN();
     auto channel = makeSystemChannel();
     for (int round = 0; round < 30; ++round) {
         std::atomic<bool> opened{false};
@@ -181,79 +247,126 @@ TEST(UdpChannel, AnOversizeDatagramLeavesNoReceiveBehind) {
 
 #else
 
-bool bringLoopbackUp() {
-    const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-    if (fd < 0) return false;
-    ifreq request{};
-    std::strncpy(request.ifr_name, "lo", IFNAMSIZ - 1);
-    bool up = ::ioctl(fd, SIOCGIFFLAGS, &request) == 0;
-    request.ifr_flags = static_cast<short>(request.ifr_flags | IFF_UP);
-    up = up && ::ioctl(fd, SIOCSIFFLAGS, &request) == 0;
-    ::close(fd);
-    return up;
+constexpr uint32_t kLa = 0x0A4D0101, kLb = 0x0A4D0102, kMa = 0x0A4D0201, kMb = 0x0A4D0202;
+
+// Datagrams taken within quietMs, counted by the adapter each arrived on.
+std::map<uint32_t, int> arrivals(UdpChannel& channel, int quietMs = 300) {
+    std::map<uint32_t, int> by;
+    const uint8_t* data = nullptr;
+    size_t length = 0;
+    while (channel.receive(quietMs, data, length) == ReceiveResult::Datagram) ++by[channel.receivedOn()];
+    return by;
 }
 
-// Runs in the child, inside its own network namespace; the exit code names the failed step.
-int receiveChecks() {
-    if (::unshare(CLONE_NEWNET) != 0 || !bringLoopbackUp()) return 77;
-    const uint16_t port = 21210;
-    auto channel = makeSystemChannel();
-    if (!channel->open(port)) return 10;
-
-    const int sender = ::socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in to{};
-    to.sin_family = AF_INET;
-    to.sin_port = htons(port);
-    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    auto sendBytes = [&](const std::vector<uint8_t>& bytes) {
-        return ::sendto(sender, bytes.data(), bytes.size(), 0, reinterpret_cast<sockaddr*>(&to),
+class PosixChannel : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SKIP_WITHOUT_PRIVATE_LAN();
+        sender_ = ::socket(AF_INET, SOCK_DGRAM, 0);
+        ASSERT_GE(sender_, 0);
+    }
+    void TearDown() override {
+        if (sender_ >= 0) ::close(sender_);
+    }
+    bool sendTo(uint32_t address, const std::vector<uint8_t>& bytes) {
+        sockaddr_in to{};
+        to.sin_family = AF_INET;
+        to.sin_port = htons(kBoardPort);
+        to.sin_addr.s_addr = htonl(address);
+        return ::sendto(sender_, bytes.data(), bytes.size(), 0, reinterpret_cast<sockaddr*>(&to),
                         sizeof to) == static_cast<ssize_t>(bytes.size());
-    };
+    }
+    std::unique_ptr<UdpChannel> channel_ = makeSystemChannel();
+    int sender_ = -1;
+};
+
+TEST_F(PosixChannel, TakesWholeDatagramsInOrderAndSaysWhichAdapterHeardThem) {
+    ASSERT_TRUE(channel_->open(kBoardPort));
     std::vector<uint8_t> good(256);
     for (size_t i = 0; i < good.size(); ++i) good[i] = static_cast<uint8_t>(i * 7);
-    if (!sendBytes(std::vector<uint8_t>(257, 1)) || !sendBytes({}) || !sendBytes(good) ||
-        !sendBytes({9, 8, 7})) {
-        return 11;
-    }
+    ASSERT_TRUE(sendTo(kLa, std::vector<uint8_t>(257, 1)));
+    ASSERT_TRUE(sendTo(kLa, {}));
+    ASSERT_TRUE(sendTo(kLa, good));
+    ASSERT_TRUE(sendTo(kMb, {9, 8, 7}));
 
     const uint8_t* data = nullptr;
     size_t length = 0;
-    if (channel->receive(5000, data, length) != ReceiveResult::Dropped) return 12;  // 257 bytes
-    if (channel->receive(5000, data, length) != ReceiveResult::Dropped) return 13;  // empty
-    if (channel->receive(5000, data, length) != ReceiveResult::Datagram) return 14;
-    if (length != good.size() || std::memcmp(data, good.data(), length) != 0) return 15;
-    if (channel->receive(5000, data, length) != ReceiveResult::Datagram || length != 3 ||
-        data[0] != 9) {
-        return 16;
-    }
-    if (channel->receive(50, data, length) != ReceiveResult::Timeout) return 17;
+    EXPECT_EQ(channel_->receive(5000, data, length), ReceiveResult::Dropped);   // 257 bytes
+    EXPECT_EQ(channel_->receive(5000, data, length), ReceiveResult::Dropped);   // empty
+    ASSERT_EQ(channel_->receive(5000, data, length), ReceiveResult::Datagram);
+    EXPECT_EQ(std::vector<uint8_t>(data, data + length), good);
+    EXPECT_EQ(channel_->receivedOn(), kLa);
+    ASSERT_EQ(channel_->receive(5000, data, length), ReceiveResult::Datagram);
+    EXPECT_EQ(std::vector<uint8_t>(data, data + length), (std::vector<uint8_t>{9, 8, 7}));
+    EXPECT_EQ(channel_->receivedOn(), kMb);
+    EXPECT_EQ(channel_->receive(50, data, length), ReceiveResult::Timeout);
 
-    // A burst far beyond a default receive buffer is kept whole.
+    // A burst far beyond a default receive buffer is kept whole and in order.
     const int burst = 4096;
     std::vector<uint8_t> reply(120, 0x5A);
     for (int i = 0; i < burst; ++i) {
         reply[0] = static_cast<uint8_t>(i >> 8);
         reply[1] = static_cast<uint8_t>(i & 0xFF);
-        if (!sendBytes(reply)) return 18;
+        ASSERT_TRUE(sendTo(kLb, reply)) << i;
     }
     for (int i = 0; i < burst; ++i) {
-        if (channel->receive(5000, data, length) != ReceiveResult::Datagram) return 19;
-        if (length != reply.size() || data[0] != (i >> 8) || data[1] != (i & 0xFF)) return 20;
+        ASSERT_EQ(channel_->receive(5000, data, length), ReceiveResult::Datagram) << i;
+        ASSERT_EQ(length, reply.size());
+        ASSERT_EQ(data[0] * 256 + data[1], i);
     }
-    ::close(sender);
-    channel->close();
-    return 0;
+    channel_->close();
+    EXPECT_EQ(channel_->receive(50, data, length), ReceiveResult::Closed);
 }
 
-TEST(UdpChannel, ReceivesInItsOwnNetworkNamespace) {
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) ::_exit(receiveChecks());
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "no network namespace (needs root)";
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "failed step " << WEXITSTATUS(status);
+// A broadcast out of an adapter comes back to the host on that adapter (its veth peer, holding
+// an address of this host too, drops it as its own): one arrival per adapter that sent.
+TEST_F(PosixChannel, EachSendLeavesOnceByEveryAdapterOrByThoseChosen) {
+    struct Case {
+        std::vector<std::string> only;
+        std::map<uint32_t, int> expected;
+    };
+    const Case cases[] = {
+        {{}, {{kLa, 1}, {kLb, 1}, {kMa, 1}, {kMb, 1}}},
+        {{"la", "10.77.2.2"}, {{kLa, 1}, {kMb, 1}}},
+        {{"lb"}, {{kLb, 1}}},
+    };
+    const std::vector<uint8_t> discovery(12, 0);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.only.empty() ? std::string("every adapter") : c.only[0]);
+        channel_->limitAdapters(c.only);
+        ASSERT_TRUE(channel_->open(kBoardPort));
+        ASSERT_TRUE(channel_->send(discovery.data(), discovery.size()));
+        EXPECT_EQ(arrivals(*channel_), c.expected);
+        channel_->close();
+    }
+    // No adapter to send by: the port cannot serve, as when another program holds it.
+    channel_->limitAdapters({"eth9"});
+    EXPECT_FALSE(channel_->open(kBoardPort));
+}
+
+// An adapter that goes away during an operation refuses its datagram; the others still send,
+// and the send counts as done.
+TEST_F(PosixChannel, AnAdapterThatVanishesLeavesTheOthersSending) {
+    ASSERT_TRUE(channel_->open(kBoardPort));
+    ASSERT_EQ(std::system("ip link del dev ma"), 0);   // takes its peer mb with it
+    const std::vector<uint8_t> discovery(12, 0);
+    ASSERT_TRUE(channel_->send(discovery.data(), discovery.size()));
+    EXPECT_EQ(arrivals(*channel_), (std::map<uint32_t, int>{{kLa, 1}, {kLb, 1}}));
+    channel_->close();
+    ASSERT_EQ(std::system("ip link add name ma type veth peer name mb && ip addr add 10.77.2.1/24 dev ma && "
+                          "ip addr add 10.77.2.2/24 dev mb && ip link set dev ma up && ip link set dev mb up"),
+              0);
+    // Every adapter gone: the send fails, and a receive still waits its time.
+    ASSERT_TRUE(channel_->open(kBoardPort));
+    ASSERT_EQ(std::system("for i in la lb ma mb; do ip link set dev $i down; done"), 0);
+    EXPECT_FALSE(channel_->send(discovery.data(), discovery.size()));
+    const uint8_t* data = nullptr;
+    size_t length = 0;
+    const auto before = std::chrono::steady_clock::now();
+    EXPECT_EQ(channel_->receive(200, data, length), ReceiveResult::Timeout);
+    EXPECT_GE(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(190));
+    channel_->close();
+    ASSERT_EQ(std::system("ip link set dev la up && ip link set dev lb up && ip link set dev ma up && ip link set dev mb up"), 0);
 }
 
 #endif

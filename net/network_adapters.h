@@ -1,0 +1,31 @@
+#pragma once
+// The host's IPv4 adapters that a broadcast can leave by. A limited broadcast leaves by one
+// adapter only, so the channel sends every datagram out of each of them.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One address of one interface, as the system reports it.
+struct InterfaceAddress {
+    std::string name;       // "eth0"; on Windows the adapter's friendly name
+    uint32_t index = 0;     // the system's interface index
+    uint32_t address = 0;   // IPv4, host order; 0 when the interface has none
+    bool up = false;
+    bool broadcast = false; // can broadcast (not point-to-point)
+    bool loopback = false;
+};
+
+struct NetworkAdapter {
+    std::string name;
+    uint32_t index = 0;
+    uint32_t address = 0;   // its first IPv4 address, host order
+};
+
+// Every interface that is up, can broadcast, is no loopback and has an IPv4 address, once (by
+// its first address), in the system's order. With names or dotted addresses in only, just the
+// adapters that one of them names (by an address: the adapter sends from that address).
+std::vector<NetworkAdapter> broadcastAdapters(const std::vector<InterfaceAddress>& interfaces,
+                                              const std::vector<std::string>& only = {});
+
+// The system's interfaces as they are now (empty when they cannot be read).
+std::vector<InterfaceAddress> systemInterfaces();
