@@ -22,10 +22,10 @@ start_sim --boards 4 --reply unicast --length-first-byte --first-mac 02:5A:00:00
 cli find --format json
 expect_rc 0 "find, unicast replies"
 expect_eq "$OUT" '[
-  {"id": "Unit-00", "sn": "025a00000001", "ip": "192.168.10.101", "subnet": "255.255.255.0", "gateway": "192.168.10.1", "dhcp": "on"},
-  {"id": "Unit-01", "sn": "025a00000002", "ip": "192.168.10.102", "subnet": "255.255.255.0", "gateway": "192.168.10.1", "dhcp": "on"},
-  {"id": "Unit-02", "sn": "025a00000003", "ip": "192.168.10.103", "subnet": "255.255.255.0", "gateway": "192.168.10.1", "dhcp": "on"},
-  {"id": "Unit-03", "sn": "025a00000004", "ip": "192.168.10.104", "subnet": "255.255.255.0", "gateway": "192.168.10.1", "dhcp": "on"}
+  {"id": "Unit-00", "sn": "025a00000001", "ip": "192.168.10.101", "subnet": "255.255.255.0", "gateway": "192.168.10.1", "dhcp": "on", "adapter": "10.213.0.1"},
+  {"id": "Unit-01", "sn": "025a00000002", "ip": "192.168.10.102", "subnet": "255.255.255.0", "gateway": "192.168.10.1", "dhcp": "on", "adapter": "10.213.0.1"},
+  {"id": "Unit-02", "sn": "025a00000003", "ip": "192.168.10.103", "subnet": "255.255.255.0", "gateway": "192.168.10.1", "dhcp": "on", "adapter": "10.213.0.1"},
+  {"id": "Unit-03", "sn": "025a00000004", "ip": "192.168.10.104", "subnet": "255.255.255.0", "gateway": "192.168.10.1", "dhcp": "on", "adapter": "10.213.0.1"}
 ]' "find, unicast replies"
 
 # Replies spread over 400 ms arrive in any order; the list holds each board once.

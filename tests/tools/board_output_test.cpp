@@ -28,10 +28,14 @@ TEST(BoardOutput, CsvQuotesWhatWouldBreakARow) {
 }
 
 TEST(BoardOutput, JsonIsValidForAnyIdBytes) {
-    const std::vector<DeviceRecord> boards = {board("q\"\\\t\xe9", "02a1b2c3d4e5", "10.0.0.5", true)};
+    std::vector<DeviceRecord> boards = {board("q\"\\\t\xe9", "02a1b2c3d4e5", "10.0.0.5", true),
+                                        board("B", "02a1b2c3d4e6", "10.0.0.6", false)};
+    boards[1].heardOn = 0x0AD50201;
     EXPECT_EQ(formatBoards(boards, OutputFormat::Json),
               "[\n  {\"id\": \"q\\\"\\\\\\u0009\\u00e9\", \"sn\": \"02a1b2c3d4e5\", \"ip\": \"10.0.0.5\", "
-              "\"subnet\": \"255.255.255.0\", \"gateway\": \"10.0.0.1\", \"dhcp\": \"on\"}\n]\n");
+              "\"subnet\": \"255.255.255.0\", \"gateway\": \"10.0.0.1\", \"dhcp\": \"on\", \"adapter\": null},\n"
+              "  {\"id\": \"B\", \"sn\": \"02a1b2c3d4e6\", \"ip\": \"10.0.0.6\", \"subnet\": \"255.255.255.0\", "
+              "\"gateway\": \"10.0.0.1\", \"dhcp\": \"off\", \"adapter\": \"10.213.2.1\"}\n]\n");
     EXPECT_EQ(formatBoards({}, OutputFormat::Json), "[]\n");
 }
 

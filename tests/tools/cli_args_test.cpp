@@ -13,6 +13,9 @@ TEST(CliArgs, FindTakesOnlyAFormat) {
     EXPECT_FALSE(parse({"find", "--format", "xml"}).ok);
     EXPECT_FALSE(parse({"find", "--id", "A"}).ok);
     EXPECT_FALSE(parse({"find", "extra"}).ok);
+    EXPECT_EQ(parse({"find", "--adapter", "eth1", "--adapter=10.0.0.5"}).options.adapters,
+              (std::vector<std::string>{"eth1", "10.0.0.5"}));
+    EXPECT_FALSE(parse({"find", "--adapter="}).ok);
 }
 
 TEST(CliArgs, ConfigureSendsOnlyWhatIsGiven) {

@@ -89,6 +89,21 @@ TEST(CliChecks, ConfigureEntriesUseBothRules) {
     EXPECT_FALSE(checkBatchRange(a, 1000)) << "no address, no range";
 }
 
+TEST(CliChecks, AdaptersMustNameOneThatCanBroadcast) {
+    const std::vector<InterfaceAddress> host = {{"lo", 1, 0x7F000001, true, false, true},
+                                                {"eth0", 2, 0x0A000005, true, true, false},
+                                                {"eth1", 3, 0, true, true, false}};
+    EXPECT_FALSE(checkAdapters({}, host));
+    EXPECT_FALSE(checkAdapters({"eth0", "10.0.0.5"}, host));
+    for (const char* wrong : {"eth1", "lo", "10.0.0.6"}) {
+        const auto r = checkAdapters({"eth0", wrong}, host);
+        ASSERT_TRUE(r) << wrong;
+        EXPECT_EQ(r->message, std::string("--adapter ") + wrong +
+                                  " names no network adapter that can broadcast (there are: eth0 10.0.0.5)");
+    }
+    EXPECT_NE(checkAdapters({"eth0"}, {})->message.find("(there is none)"), std::string::npos);
+}
+
 // What configure sends is checked on the wire by the runner's tests; the batch template's
 // DHCP setting is given or not as a whole.
 TEST(CliChecks, TheBatchTemplateCarriesDhcpOnlyWhenGiven) {

@@ -160,6 +160,24 @@ TEST_F(CliRunnerTest, NetworkThatCannotBeOpened) {
     EXPECT_EQ(run({"find"}), kExitFailed);
     EXPECT_NE(err.str().find("lanset-cli: cannot open UDP port 21210"), std::string::npos) << err.str();
     EXPECT_EQ(out.str(), "");
+    sim.lan.setFailOpen(false);
+    sim.lan.setFailSend(true);
+    EXPECT_EQ(run({"find"}), kExitFailed);
+    EXPECT_NE(err.str().find("lanset-cli: could not send on UDP port 21210"), std::string::npos) << err.str();
+}
+
+// The adapters given reach the channel; a small receive buffer is said once, with its remedy.
+TEST_F(CliRunnerTest, AdaptersAndTheReceiveBuffer) {
+    sim.lan.addBoards(1);
+    sim.lan.setReceiveBuffer(8388608, 212992);
+    EXPECT_EQ(run({"configure", "020000000001", "--id", "X", "--adapter", "eth1", "--adapter=10.0.0.9"}),
+              kExitOk);
+    EXPECT_EQ(sim.lan.limitedTo(), (std::vector<std::string>{"eth1", "10.0.0.9"}));
+    EXPECT_EQ(count(err.str(), "a receive buffer of 212992 bytes (8388608 asked)"), 1u) << err.str();
+    sim.lan.setReceiveBuffer(8388608, 8388608);
+    EXPECT_EQ(run({"find"}), kExitOk);
+    EXPECT_EQ(sim.lan.limitedTo(), std::vector<std::string>{});
+    EXPECT_EQ(err.str().find("receive buffer"), std::string::npos);
 }
 
 TEST_F(CliRunnerTest, InterruptStopsTheOperation) {

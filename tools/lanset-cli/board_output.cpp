@@ -5,6 +5,8 @@
 #include <cctype>
 #include <cstdio>
 
+#include "net/ipv4.h"
+
 namespace {
 
 constexpr std::array<const char*, 6> kFields = {"id", "sn", "ip", "subnet", "gateway", "dhcp"};
@@ -97,12 +99,10 @@ std::string formatBoards(const std::vector<DeviceRecord>& boards, OutputFormat f
         for (size_t n = 0; n < boards.size(); ++n) {
             const auto v = values(boards[n]);
             out += n ? ",\n  {" : "\n  {";
-            for (size_t i = 0; i < v.size(); ++i) {
-                out += jsonString(kFields[i]) + ": ";
-                out += jsonString(v[i]);
-                if (i + 1 < v.size()) out += ", ";
-            }
-            out += "}";
+            for (size_t i = 0; i < v.size(); ++i) out += jsonString(kFields[i]) + ": " + jsonString(v[i]) + ", ";
+            // The adapter the board answered on, when the system told.
+            const uint32_t heardOn = boards[n].heardOn;
+            out += jsonString("adapter") + ": " + (heardOn ? jsonString(formatIpv4(heardOn)) : "null") + "}";
         }
         out += boards.empty() ? "]\n" : "\n]\n";
         return out;

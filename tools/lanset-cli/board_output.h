@@ -1,6 +1,6 @@
 #pragma once
 // The boards as lanset-cli prints them: aligned table, CSV or JSON, fields id, sn, ip, subnet,
-// gateway, dhcp.
+// gateway, dhcp; JSON also adapter, the address of the adapter the board answered on.
 #include <string>
 #include <vector>
 

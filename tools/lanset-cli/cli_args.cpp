@@ -27,6 +27,7 @@ constexpr OptionInfo kOptions[] = {
     {"--sn", false, false, true, true},
     {"--on-missing", false, false, true, false},
     {"--retries", false, true, true, false},
+    {"--adapter", true, true, true, true},
 };
 
 const OptionInfo* findOption(const std::string& name) {
@@ -80,6 +81,9 @@ std::string apply(CliOptions& o, const std::string& name, const std::string& val
         if (value == "abort") o.onMissing = OnMissing::Abort;
         else if (value == "ignore") o.onMissing = OnMissing::Ignore;
         else return "--on-missing: abort or ignore";
+    } else if (name == "--adapter") {
+        if (value.empty()) return "--adapter: the name or address of a network adapter";
+        o.adapters.push_back(value);
     } else if (name == "--retries") {
         int n = 0;
         auto [p, ec] = std::from_chars(value.data(), value.data() + value.size(), n);
@@ -108,12 +112,14 @@ std::string crossCheck(const CliOptions& o) {
 
 std::string cliUsage() {
     return "usage:\n"
-           "  lanset-cli find [--format table|csv|json]\n"
+           "  lanset-cli find [--format table|csv|json] [--adapter NAME|ADDRESS]...\n"
            "  lanset-cli configure SN [--id ID] [--ip IP --mask MASK] [--gateway GW]\n"
            "                      [--dhcp on|off] [--retries N] [--format table|csv|json]\n"
+           "                      [--adapter NAME|ADDRESS]...\n"
            "  lanset-cli auto [--pattern P [--sequence N]] [--ip START --mask MASK]\n"
            "                  [--gateway GW] [--dhcp on|off] [--sn SN]...\n"
            "                  [--on-missing abort|ignore] [--retries N] [--format table|csv|json]\n"
+           "                  [--adapter NAME|ADDRESS]...\n"
            "\n"
            "find       lists the boards on the local network (progress on stderr).\n"
            "configure  finds, then sends the board with hardware address SN the settings\n"
@@ -125,6 +131,9 @@ std::string cliUsage() {
            "configure and auto print the boards they configured, as they now stand.\n"
            "--retries N  further rounds of ten attempts for a board that does not answer.\n"
            "--on-missing  what a pass does after such a board: abort (default) or ignore.\n"
+           "--adapter  send only out of this network adapter (by name or address); may be\n"
+           "           repeated. Without it, every adapter that can broadcast is used.\n"
+           "JSON output also gives each board the address of the adapter it answered on.\n"
            "Exit status: 0 done; 1 a board did not answer, was not found, or the network\n"
            "could not be opened; 2 bad usage or a refused entry (nothing sent); 130 interrupted.\n";
 }

@@ -20,6 +20,7 @@ struct CliOptions {
     std::optional<std::string> gateway;
     std::optional<bool> dhcp;
     std::vector<std::string> sns;           // auto --sn, normalised, in the order given
+    std::vector<std::string> adapters;      // --adapter: names or addresses; empty: every adapter
     OnMissing onMissing = OnMissing::Abort;
     int retries = 0;
 };

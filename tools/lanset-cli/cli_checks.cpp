@@ -1,5 +1,6 @@
 #include "tools/lanset-cli/cli_checks.h"
 
+#include "net/ipv4.h"
 #include "ui/entry_rules.h"
 
 namespace {
@@ -51,6 +52,19 @@ std::optional<Refusal> checkPatternEntries(const CliOptions& o, int32_t& firstSe
 std::optional<Refusal> checkBatchRange(const CliOptions& o, int32_t boards) {
     if (!o.ip) return std::nullopt;
     return refusalOf(checkAddressRangeText(o.ip->c_str(), o.mask->c_str(), boards));
+}
+
+std::optional<Refusal> checkAdapters(const std::vector<std::string>& given,
+                                     const std::vector<InterfaceAddress>& interfaces) {
+    for (const std::string& g : given) {
+        if (!broadcastAdapters(interfaces, {g}).empty()) continue;
+        std::string have;
+        for (const NetworkAdapter& a : broadcastAdapters(interfaces))
+            have += (have.empty() ? "" : ", ") + a.name + " " + formatIpv4(a.address);
+        return Refusal{"lanset-cli", "--adapter " + g + " names no network adapter that can broadcast (" +
+                                         (have.empty() ? std::string("there is none") : "there are: " + have) + ")"};
+    }
+    return std::nullopt;
 }
 
 DeviceRecord configureRecord(const CliOptions& o, const DeviceRecord& board) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "net/device_record.h"
+#include "net/network_adapters.h"
 #include "tools/lanset-cli/cli_args.h"
 
 struct Refusal {
@@ -26,6 +27,11 @@ std::optional<Refusal> checkPatternEntries(const CliOptions& options, int32_t& f
 
 // auto, once the number of boards is known: the address-range rule from --ip/--mask.
 std::optional<Refusal> checkBatchRange(const CliOptions& options, int32_t boards);
+
+// --adapter: each given name or address must name one of the adapters present (a misspelt
+// adapter would otherwise send nowhere and find nothing). The refusal lists what is there.
+std::optional<Refusal> checkAdapters(const std::vector<std::string>& given,
+                                     const std::vector<InterfaceAddress>& interfaces);
 
 // The configuration for one board: the options given, the board's own mac and echo text;
 // everything not given stays empty (dhcpGiven clear) so that the board keeps it.

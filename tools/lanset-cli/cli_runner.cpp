@@ -34,6 +34,7 @@ CliRunner::CliRunner(NetSession& session, std::ostream& out, std::ostream& err,
 
 int CliRunner::run(const CliOptions& options) {
     options_ = options;
+    session_.channel().limitAdapters(options.adapters);
     switch (options.command) {
     case CliCommand::Find: return runFind();
     case CliCommand::Configure: return runConfigure();
@@ -155,7 +156,24 @@ int CliRunner::find() {
         session_.startFind([this](int32_t c, int32_t v) { return onEvent(c, v); });
     if (const int status = awaitOperation(started, "search"); status != kExitOk) return status;
     say(finishedText(session_.devices.count()));
+    noteSmallReceiveBuffer();
     return kExitOk;
+}
+
+// Thousands of boards answering at once fill the port's buffer faster than replies are taken
+// when the system grants much less than asked: say so once, with the setting that raises it.
+void CliRunner::noteSmallReceiveBuffer() {
+    const UdpChannel::ReceiveBuffer buffer = session_.channel().receiveBuffer();
+    if (bufferNoted_ || buffer.granted <= 0 || buffer.granted >= buffer.asked) return;
+    bufferNoted_ = true;
+    say("lanset-cli: note: the system gave UDP port " + std::to_string(kBoardPort) +
+        " a receive buffer of " + std::to_string(buffer.granted) + " bytes (" +
+        std::to_string(buffer.asked) + " asked); if boards of a large rack go missing, " +
+#ifdef _WIN32
+        "close programs that hold many sockets open and try again");
+#else
+        "raise the limit: sysctl -w net.core.rmem_max=" + std::to_string(buffer.asked));
+#endif
 }
 
 void CliRunner::printBoards(const std::vector<int32_t>& indexes) {

@@ -42,6 +42,7 @@ private:
     bool onEvent(int32_t code, int32_t value);
     QuestionAnswer onQuestion(const std::string& message, bool batch);
     int networkFailure();
+    void noteSmallReceiveBuffer();
     void say(const std::string& line);
     void printBoards(const std::vector<int32_t>& indexes);
 
@@ -61,4 +62,5 @@ private:
     bool missing_ = false;
     int32_t questionPosition_ = -1;
     int retriesUsed_ = 0;
+    bool bufferNoted_ = false;
 };

@@ -5,7 +5,9 @@
 #include <memory>
 
 #include "net/net_session.h"
+#include "net/network_adapters.h"
 #include "tools/lanset-cli/cli_args.h"
+#include "tools/lanset-cli/cli_checks.h"
 #include "tools/lanset-cli/cli_runner.h"
 
 namespace {
@@ -34,6 +36,10 @@ int main(int argc, char** argv) {
 #ifdef SIGBREAK
     std::signal(SIGBREAK, onInterrupt);
 #endif
+    if (auto refusal = checkAdapters(parsed.options.adapters, systemInterfaces())) {
+        std::cerr << refusal->caption << ": " << refusal->message << "\n";
+        return kExitRefused;
+    }
     auto session = std::make_unique<NetSession>();
     if (!session->devices.initialise()) {
         std::cerr << "lanset-cli: out of memory\n";
