@@ -4,27 +4,10 @@
 
 #include <algorithm>
 #include <new>
+#include <thread>
 
-#include "net/id_pattern.h"
-
-void NetSession::buildDiscoveryRequest() {
-    ::buildDiscoveryRequest(sendBuffer);
-    sendLength = kDiscoveryDatagramSize;
-}
-
-bool NetSession::buildConfigureRequest() {
-    sendLength = request ? ::buildConfigureRequest(*request, sendBuffer, sizeof sendBuffer) : 0;
-    return sendLength != 0;
-}
-
-bool NetSession::parseReply(const uint8_t* data, size_t length) {
-    // A field that a reply leaves out must not carry over from the board before it.
-    reply = ReplyFields{};
-    return ::parseReply(data, length, reply);
-}
-
+// operationActive is raised by the start routine already, before the worker exists.
 bool NetSession::openSocket() {
-    operationActive = true;
     // A stop() that came first keeps the socket shut; one that comes while it opens finds
     // nothing to close, so look again once it is open.
     if (cancelRequested) return false;
@@ -45,18 +28,12 @@ void NetSession::stop() {
     replyHandled = 1;
 }
 
-void NetSession::closeChannel() { channel_->close(); }
-
-void NetSession::discoveryCycle() { runCycle(CycleKind::Discovery); }
-
-void NetSession::configureCycle() { runCycle(CycleKind::Configure); }
-
 // One send, then receives until kQuietMs pass without a datagram (or kCycleCeilingMs in all).
 // A discovery cycle adds 1 to idleCycles exactly once: at its first handled completion, or at
 // its final time-out when nothing came.
 void NetSession::runCycle(CycleKind kind) {
     const bool discovery = kind == CycleKind::Discovery;
-    const size_t length = discovery ? kDiscoveryDatagramSize : sendLength;
+    const size_t length = discovery ? kDiscoveryDatagramSize : sendLength_;
     const int64_t started = channel_->nowMs();
     const bool sent =
         length != 0 && length <= sizeof sendBuffer && channel_->send(sendBuffer, length);
@@ -117,11 +94,12 @@ void NetSession::handleDatagram(CycleKind kind, const uint8_t* data, size_t leng
 }
 
 void NetSession::addBoardFromReply(const uint8_t* data, size_t length) {
-    if (!parseReply(data, length)) return;
+    // A field that a reply leaves out must not carry over from the board before it.
+    reply = ReplyFields{};
+    if (!parseReply(data, length, reply)) return;
     if (devices.findByMac(reply.mac) >= 0) return;
 
     auto* record = new (std::nothrow) DeviceRecord;
-    newRecord = record;
     if (!record) {
         stop();
         return;
@@ -138,7 +116,6 @@ void NetSession::addBoardFromReply(const uint8_t* data, size_t length) {
 
     if (!devices.append(record)) {
         delete record;
-        newRecord = nullptr;
         cancelRequested = true;
         replyHandled = 1;
         return;
@@ -168,15 +145,6 @@ void NetSession::applyAcknowledgedSettings() {
     if (request->dhcpGiven) target->dhcp = request->dhcp;
     // A board on DHCP has no address that we know.
     if (target->dhcp) target->setIp("0.0.0.0");
-}
-
-std::string NetSession::expandIdPattern(const char* pattern, int32_t boardIndex,
-                                        int32_t position) const {
-    const DeviceRecord* board = devices.at(boardIndex);
-    // Wraps instead of overflowing; the window keeps the start within 0..65535.
-    const auto sequence = static_cast<int32_t>(static_cast<uint32_t>(sequenceStart.load()) +
-                                               static_cast<uint32_t>(position));
-    return ::expandIdPattern(pattern ? pattern : "", sequence, board ? board->mac : "");
 }
 
 bool NetSession::sendEvent(int32_t code, int32_t value) {

@@ -1,18 +1,26 @@
 #pragma once
-// The one protocol object of lanset: the boards found, the datagram to send, the exchange
-// cycles and the find / configure operations that run them on a worker thread.
+// The one protocol object of lanset: the boards found, the flags shared with the windows, and
+// the find / configure operations, each run on a worker thread of its own.
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "net/device_list.h"
 #include "net/session_events.h"
 #include "net/udp_channel.h"
 #include "net/wire.h"
+#include "net/worker_threads.h"
+
+// Which boards a batch takes.
+enum class BatchScope : int32_t {
+    FreshFind = 0,   // every board that a find just before it listed
+    Selection = 1,   // the boards chosen in the main list (select())
+    AllListed = 2,   // every board in the list
+};
 
 class NetSession {
 public:
@@ -31,11 +39,14 @@ public:
 
     // --- State shared with the windows -------------------------------------------------------
     DeviceList devices;
-    int32_t selection[kMaxSelection] = {};     // ascending list indexes chosen in the main list
+    // The lines chosen in the main list (ascending), as select() wrote them.
+    int32_t selection[kMaxSelection] = {};
     std::atomic<int32_t> selectionCount{0};
 
     std::atomic<bool> cancelRequested{false};
+    // No worker runs: the windows start a find only while it is set, and clear it then.
     std::atomic<bool> workerIdle{false};
+    // From a start until just before the operation's final event.
     std::atomic<bool> operationActive{false};
     std::atomic<bool> configureAcknowledged{false};
     std::atomic<bool> manyBoardsAsked{false};
@@ -47,8 +58,11 @@ public:
     // How many boards the last batch worked through: its selection, or every listed board.
     std::atomic<int32_t> batchBoardCount{0};
     std::atomic<int32_t> currentIndex{0};
-    std::atomic<int32_t> selectionMode{0};
+    std::atomic<BatchScope> selectionMode{BatchScope::FreshFind};
     std::atomic<int32_t> sequenceStart{0};
+
+    // The main list's chosen lines (ascending); only the first kMaxSelection are kept.
+    void select(const std::vector<int>& lines);
 
     // --- Start routines (window thread) -------------------------------------------------------
     // Each first waits until a previous operation has done its work (running the wait hook
@@ -57,12 +71,17 @@ public:
     // start the next operation. False only when called from inside a running operation's event
     // or when no thread can be started; then nothing was started.
     bool startFind(EventSink sink);
+    // A find over an emptied list, as the windows and lanset-cli start one: only while no worker
+    // runs (workerIdle); a stopped find is let to return first. emptied runs once the list is
+    // empty. False when a worker still runs, or when the start fails (workerIdle is set again).
+    bool startFreshFind(EventSink sink, const std::function<void()>& emptied = {});
     // The record is copied: the caller's record need not outlive the operation.
     bool startConfigureOne(EventSink sink, const DeviceRecord& record, int32_t index,
                            NotFoundQuestion ask);
-    // The template is copied when the batch starts.
+    // The template is copied, and the selection as it stands now is the pass's.
     bool startConfigureBatch(EventSink sink, const DeviceRecord& batchTemplate,
-                             int32_t firstSequence, int32_t mode, NotFoundQuestion ask);
+                             int32_t firstSequence, BatchScope scope, NotFoundQuestion ask);
+    // What the starting thread does while it waits for a worker.
     void setWorkerWait(WorkerWait wait);
     // Waits until no worker runs (running the wait hook meanwhile) and joins it. The destructor
     // waits the same way.
@@ -70,72 +89,51 @@ public:
     // Any thread: ends the running operation (closes the socket, raises cancelRequested).
     void stop();
 
-    // --- Codec on the session's buffers --------------------------------------------------------
-    void buildDiscoveryRequest();
-    bool buildConfigureRequest();   // from *request
-    bool parseReply(const uint8_t* data, size_t length);
-
-    // --- Exchange engine (worker thread) -----------------------------------------------------------
-    bool openSocket();
-    void discoveryCycle();
-    void configureCycle();
-    void addBoardFromReply(const uint8_t* data, size_t length);
-    void applyAcknowledgedSettings();
-    std::string expandIdPattern(const char* pattern, int32_t boardIndex, int32_t position) const;
-
-    // --- Operations (worker thread bodies; public for tests that drive them directly) -------------
-    void runFind();
-    void runConfigureOne();
-    void runConfigureBatch();
-
-    // --- Engine internals, visible to tests -----------------------------------------------------
-    ReplyFields reply{};
-    DeviceRecord* newRecord = nullptr;
-    DeviceRecord* request = nullptr;            // the configuration being sent
-    const DeviceRecord* batchTemplate = nullptr;
-    std::atomic<uint8_t> replyHandled{0};
-    int32_t idleCycles = 0;
-    uint16_t port = 0;
-    uint8_t sendBuffer[kSendBufferSize] = {};
-    size_t sendLength = 0;
+    // The board port, for what a caller may tune or ask of it (adapters, receive buffer).
     UdpChannel& channel() { return *channel_; }
 
 private:
     enum class CycleKind { Discovery, Configure };
-    struct Worker;  // one operation thread and whether it has returned
 
+    // Exchange engine (worker thread).
+    bool openSocket();
     void runCycle(CycleKind kind);
     void handleDatagram(CycleKind kind, const uint8_t* data, size_t length);
-    void closeChannel();
+    void addBoardFromReply(const uint8_t* data, size_t length);
+    void applyAcknowledgedSettings();
     bool sendEvent(int32_t code, int32_t value);
     QuestionAnswer ask(const DeviceRecord& board, bool batch);
-    bool attemptLoop(int32_t broadcastEvent);  // true when acknowledged
-    bool startWorker(void (NetSession::*body)());
-    bool waitForPreviousWorker();
-    bool workersPending();        // under workersLock_
-    void joinReturnedWorkers();   // under workersLock_
-    void waitHook();
+
+    // Operations (worker thread).
+    void runFind();
+    void runConfigureOne();
+    void runConfigureBatch();
+    bool attemptLoop(int32_t broadcastEvent);   // true when acknowledged
+    bool fillBatchRecord(int32_t position, int32_t boardIndex);
     void beginOperation();
     void finishOperation(int32_t finalEvent);
-    bool fillBatchRecord(int32_t position, int32_t boardIndex);
+
+    // Starting (window thread).
+    bool mayStart();
+    bool launch(void (NetSession::*body)());
 
     std::unique_ptr<UdpChannel> channel_;
     std::mutex sessionLock_;   // orders stop() against a cycle's look at replyHandled
+    std::atomic<uint8_t> replyHandled{0};
+    int32_t idleCycles = 0;    // discovery cycles without a new board
+    uint16_t port = 0;
+    uint8_t sendBuffer[kSendBufferSize] = {};
+    size_t sendLength_ = 0;
+    ReplyFields reply{};
+    DeviceRecord* request = nullptr;   // the configuration being sent
     EventSink eventSink_;
     NotFoundQuestion question_;
-    WorkerWait workerWait_;
     DeviceRecord oneRequest_;       // copy of the record that configure one sends
-    DeviceRecord templateCopy_;     // copy of the batch template
+    DeviceRecord batchTemplate;     // copy of the template a batch was started with
     DeviceRecord batchRecord_;      // the batch's working record
     std::vector<int32_t> batchSelection_;   // the list indexes a batch over the selection takes
     int32_t ackTarget_ = -1;        // list index that an acknowledgement writes to
     bool sentAny_ = false;          // this operation got at least one datagram out
     bool sendRefused_ = false;      // ...and at least one send failed
-    std::mutex workersLock_;   // guards workers_
-    // Threads not yet joined; the last one runs (or ran) the latest operation. Earlier ones are
-    // past their final event and only have to return.
-    std::vector<std::unique_ptr<Worker>> workers_;
-    // True while an operation does its work; cleared just before its final event, so that
-    // the window handling that event may start the next operation.
-    std::atomic<bool> workerRunning_{false};
+    WorkerThreads workers_;
 };

@@ -3,102 +3,52 @@
 #include <string>
 #include <string_view>
 
+#include "net/id_pattern.h"
 #include "net/ipv4.h"
 #include "net/net_session.h"
-
-struct NetSession::Worker {
-    std::thread thread;
-    std::atomic<bool> returned{false};
-};
 
 NetSession::NetSession(std::unique_ptr<UdpChannel> channel) : channel_(std::move(channel)) {}
 
 NetSession::~NetSession() {
     stop();
     waitForWorker();
-    // Only a session destroyed from inside its own event can leave its own thread behind.
-    for (auto& w : workers_) {
-        if (w->thread.joinable()) w->thread.detach();
-    }
 }
 
-void NetSession::setWorkerWait(WorkerWait wait) { workerWait_ = std::move(wait); }
+void NetSession::setWorkerWait(WorkerWait wait) { workers_.setWaitHook(std::move(wait)); }
 
-void NetSession::waitHook() {
-    if (workerWait_) workerWait_();
-    else std::this_thread::yield();
+void NetSession::waitForWorker() { workers_.waitForAll(); }
+
+void NetSession::select(const std::vector<int>& lines) {
+    int32_t count = 0;
+    for (int line : lines) {
+        if (count == kMaxSelection) break;
+        selection[count++] = line;
+    }
+    selectionCount = count;
 }
 
-// A thread never waits for itself: a sink may call this from inside an event.
-bool NetSession::workersPending() {
-    const auto self = std::this_thread::get_id();
-    for (const auto& w : workers_) {
-        if (!w->returned && w->thread.get_id() != self) return true;
-    }
-    return false;
-}
-
-void NetSession::joinReturnedWorkers() {
-    for (auto it = workers_.begin(); it != workers_.end();) {
-        if ((*it)->returned || !(*it)->thread.joinable()) {
-            if ((*it)->thread.joinable()) (*it)->thread.join();
-            it = workers_.erase(it);
-        } else {
-            ++it;
-        }
-    }
-}
-
-void NetSession::waitForWorker() {
-    for (;;) {
-        {
-            std::lock_guard<std::mutex> lock(workersLock_);
-            // Look first, then join: a worker that returns in between is joined too.
-            if (!workersPending()) {
-                joinReturnedWorkers();
-                return;
-            }
-        }
-        waitHook();
-    }
-}
-
-bool NetSession::waitForPreviousWorker() {
-    {
-        // A start from inside an event of the running operation would wait for itself.
-        std::lock_guard<std::mutex> lock(workersLock_);
-        if (workerRunning_ && !workers_.empty() &&
-            workers_.back()->thread.get_id() == std::this_thread::get_id()) {
-            return false;
-        }
-    }
-    while (workerRunning_) waitHook();
-    std::lock_guard<std::mutex> lock(workersLock_);
-    joinReturnedWorkers();
+// A start from inside an event of the running operation would wait for itself: refused.
+// Otherwise the previous operation is let to finish its work; its worker may still be inside
+// its final event, whose handler may be this very start.
+bool NetSession::mayStart() {
+    if (operationActive && workers_.callerIsNewest()) return false;
+    while (operationActive) workers_.waitTurn();
     return true;
 }
 
-bool NetSession::startWorker(void (NetSession::*body)()) {
+bool NetSession::launch(void (NetSession::*body)()) {
     // Cleared here, not on the worker, so that a stop() right after the start is not lost.
     cancelRequested = false;
     openFailed = false;
     sendFailed = false;
-    std::lock_guard<std::mutex> lock(workersLock_);
-    workerRunning_ = true;
-    try {
-        workers_.push_back(std::make_unique<Worker>());
-        Worker* w = workers_.back().get();
-        w->thread = std::thread([this, body, w] {
+    operationActive = true;
+    if (workers_.start([this, body] {
             (this->*body)();
             workerIdle = true;
-            w->returned = true;
-        });
-    } catch (...) {   // no memory or no thread: nothing was started
-        if (!workers_.empty() && !workers_.back()->thread.joinable()) workers_.pop_back();
-        workerRunning_ = false;
-        return false;
-    }
-    return true;
+        }))
+        return true;
+    operationActive = false;
+    return false;
 }
 
 namespace {
@@ -120,17 +70,31 @@ void terminateTexts(DeviceRecord& r) {
 }  // namespace
 
 bool NetSession::startFind(EventSink sink) {
-    if (!waitForPreviousWorker()) return false;
+    if (!mayStart()) return false;
     port = kBoardPort;
     eventSink_ = std::move(sink);
     question_ = nullptr;
-    buildDiscoveryRequest();
-    return startWorker(&NetSession::runFind);
+    buildDiscoveryRequest(sendBuffer);
+    sendLength_ = kDiscoveryDatagramSize;
+    return launch(&NetSession::runFind);
+}
+
+bool NetSession::startFreshFind(EventSink sink, const std::function<void()>& emptied) {
+    if (!workerIdle) return false;
+    // A find that was stopped may still be returning: let it end before its boards are freed,
+    // so that two finds never overlap.
+    waitForWorker();
+    workerIdle = false;
+    devices.freeAll();
+    if (emptied) emptied();
+    if (startFind(std::move(sink))) return true;
+    workerIdle = true;
+    return false;
 }
 
 bool NetSession::startConfigureOne(EventSink sink, const DeviceRecord& record, int32_t index,
                                    NotFoundQuestion ask) {
-    if (!waitForPreviousWorker()) return false;
+    if (!mayStart()) return false;
     port = kBoardPort;
     eventSink_ = std::move(sink);
     question_ = std::move(ask);
@@ -138,28 +102,27 @@ bool NetSession::startConfigureOne(EventSink sink, const DeviceRecord& record, i
     terminateTexts(oneRequest_);
     request = &oneRequest_;
     currentIndex = index;
-    buildConfigureRequest();
-    return startWorker(&NetSession::runConfigureOne);
+    sendLength_ = buildConfigureRequest(oneRequest_, sendBuffer, sizeof sendBuffer);
+    return launch(&NetSession::runConfigureOne);
 }
 
 bool NetSession::startConfigureBatch(EventSink sink, const DeviceRecord& batchTemplateRecord,
-                                     int32_t firstSequence, int32_t mode, NotFoundQuestion ask) {
-    if (!waitForPreviousWorker()) return false;
+                                     int32_t firstSequence, BatchScope scope, NotFoundQuestion ask) {
+    if (!mayStart()) return false;
     sequenceStart = firstSequence;
-    selectionMode = mode;
+    selectionMode = scope;
     port = kBoardPort;
     eventSink_ = std::move(sink);
     question_ = std::move(ask);
-    templateCopy_ = batchTemplateRecord;
-    terminateTexts(templateCopy_);
-    batchTemplate = &templateCopy_;
+    batchTemplate = batchTemplateRecord;
+    terminateTexts(batchTemplate);
     // The selection as it stands now is the pass's: nothing written later changes its boards.
     batchSelection_.clear();
-    if (mode == 1) {
+    if (scope == BatchScope::Selection) {
         const int32_t count = std::clamp<int32_t>(selectionCount, 0, kMaxSelection);
         batchSelection_.assign(selection, selection + count);
     }
-    return startWorker(&NetSession::runConfigureBatch);
+    return launch(&NetSession::runConfigureBatch);
 }
 
 void NetSession::beginOperation() {
@@ -171,13 +134,12 @@ void NetSession::beginOperation() {
 // event. After that the worker touches nothing of the session but workerIdle.
 void NetSession::finishOperation(int32_t finalEvent) {
     idleCycles = 0;
-    closeChannel();
+    channel_->close();
     // Cycles ran, yet not one datagram left: the user must hear why nothing answered.
     if (sendRefused_ && !sentAny_ && !cancelRequested) sendFailed = true;
-    operationActive = false;
     // The handler of this event may start the next operation, which replaces eventSink_.
     const EventSink sink = eventSink_;
-    workerRunning_ = false;
+    operationActive = false;
     if (sink) sink(finalEvent, 0);
 }
 
@@ -187,7 +149,7 @@ void NetSession::runFind() {
     if (openSocket()) {
         for (int32_t cycle = 0; idleCycles < kIdleCyclesToFinish && !cancelRequested;) {
             sendEvent(EVT_BROADCAST, cycle);
-            discoveryCycle();
+            runCycle(CycleKind::Discovery);
             if (++cycle >= kMaxCycles) break;
         }
     }
@@ -202,7 +164,7 @@ bool NetSession::attemptLoop(int32_t broadcastEvent) {
         if (configureAcknowledged) return true;
         if (cancelRequested) return false;
         sendEvent(broadcastEvent, attempt);
-        configureCycle();
+        runCycle(CycleKind::Configure);
     }
     return configureAcknowledged;
 }
@@ -238,14 +200,17 @@ void NetSession::runConfigureOne() {
 // The working record for the board at list index boardIndex, batch position position.
 bool NetSession::fillBatchRecord(int32_t position, int32_t boardIndex) {
     const DeviceRecord* board = devices.at(boardIndex);
-    if (!board || !batchTemplate) return false;
-    const DeviceRecord& t = *batchTemplate;
+    if (!board) return false;
+    const DeviceRecord& t = batchTemplate;
     DeviceRecord& w = batchRecord_;
     w = DeviceRecord{};
     copyText(w.mac, board->mac);
     copyText(w.echoText, board->echoText);
     if (t.id[0] != '\0') {
-        w.setId(expandIdPattern(t.id, boardIndex, position).c_str());
+        // Wraps instead of overflowing; the window keeps the start within 0..65535.
+        const auto sequence = static_cast<int32_t>(static_cast<uint32_t>(sequenceStart.load()) +
+                                                   static_cast<uint32_t>(position));
+        w.setId(expandIdPattern(t.id, sequence, board->mac).c_str());
     }
     if (t.ip[0] != '\0') {
         // An address that cannot be read is not sent: the board keeps its own.
@@ -259,7 +224,8 @@ bool NetSession::fillBatchRecord(int32_t position, int32_t boardIndex) {
     w.dhcpGiven = t.dhcpGiven ? 1 : 0;
     w.dhcp = t.dhcpGiven ? t.dhcp : 0;
     request = &batchRecord_;
-    return buildConfigureRequest();
+    sendLength_ = buildConfigureRequest(batchRecord_, sendBuffer, sizeof sendBuffer);
+    return sendLength_ != 0;
 }
 
 void NetSession::runConfigureBatch() {
@@ -273,7 +239,7 @@ void NetSession::runConfigureBatch() {
     configureAcknowledged = false;
 
     // Only the boards chosen for this pass: an empty selection takes none, never every board.
-    const bool overSelection = selectionMode == 1;
+    const bool overSelection = selectionMode == BatchScope::Selection;
     const int32_t count =
         overSelection ? static_cast<int32_t>(batchSelection_.size()) : devices.count();
     batchBoardCount = count;

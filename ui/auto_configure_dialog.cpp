@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "net/ipv4.h"
+#include "ui/check_wiring.h"
 #include "ui/entry_rules.h"
 #include "ui/not_found_question.h"
 #include "ui/resource.h"
@@ -13,27 +14,14 @@ namespace {
 constexpr size_t kMaxPattern = 31;
 constexpr size_t kMaxSequence = 15;
 constexpr size_t kMaxAddress = 31;
-constexpr uint32_t kMaxSequenceValue = 65535;
 
-enum class SequenceCheck { Ok, Invalid, TooLong };
+constexpr CheckWiring kChecks[] = {
+    {IDC_AUTO_ID_CHECK, {IDC_AUTO_PATTERN, IDC_AUTO_SEQUENCE, IDC_AUTO_SEQUENCE_LABEL}},
+    {IDC_AUTO_IP_CHECK, {IDV_IP_ADDRESS, IDV_SUBNET_MASK, 0}},
+    {IDC_AUTO_GATEWAY_CHECK, {IDV_GATEWAY, 0, 0}},
+    {IDC_AUTO_DHCP_CHECK, {IDC_AUTO_DHCP_YES, IDC_AUTO_DHCP_NO, 0}},
+};
 
-// The first sequence number as typed: digits only, compared whole (never modulo a word size).
-SequenceCheck readSequence(const std::string& text, bool patternHasHash, int32_t& value) {
-    value = 0;
-    if (text.empty()) return patternHasHash ? SequenceCheck::Invalid : SequenceCheck::Ok;
-    uint32_t number = 0;
-    bool tooLong = false;
-    for (char c : text) {
-        if (c < '0' || c > '9') return SequenceCheck::Invalid;
-        if (!tooLong) {
-            number = number * 10 + static_cast<uint32_t>(c - '0');
-            tooLong = number > kMaxSequenceValue;
-        }
-    }
-    if (tooLong) return SequenceCheck::TooLong;
-    value = static_cast<int32_t>(number);
-    return SequenceCheck::Ok;
-}
 // Entries of the main list's selection that name a listed board (ascending, so any others
 // stand at the end and the batch never reaches them).
 int32_t listedSelection(const NetSession& session) {
@@ -63,14 +51,11 @@ AutoConfigureDialog::~AutoConfigureDialog() {
     if (started_) session_.waitForWorker();
 }
 
-void AutoConfigureDialog::onOpen() {
-    passRunning_ = false;
+void AutoConfigureDialog::opened() {
+    phase_ = Phase::Ready;
     cancelAsked_ = false;
 
-    view_.check(IDC_AUTO_ID_CHECK, true);
-    view_.check(IDC_AUTO_IP_CHECK, true);
-    view_.check(IDC_AUTO_GATEWAY_CHECK, true);
-    view_.check(IDC_AUTO_DHCP_CHECK, true);
+    for (const CheckWiring& wiring : kChecks) view_.check(wiring.check, true);
     view_.checkRadio(IDC_AUTO_DHCP_YES, IDC_AUTO_DHCP_NO, IDC_AUTO_DHCP_NO);
 
     offerModes();
@@ -92,7 +77,8 @@ void AutoConfigureDialog::onOpen() {
     view_.setText(IDC_AUTO_PHASE, "Ready");
 }
 
-void AutoConfigureDialog::onCommand(int id, int /*notification*/, intptr_t value) {
+void AutoConfigureDialog::command(int id, int /*notification*/, intptr_t value) {
+    if (followCheck(view_, kChecks, id)) return;
     switch (id) {
     case IDCANCEL:
         cancel();
@@ -100,47 +86,26 @@ void AutoConfigureDialog::onCommand(int id, int /*notification*/, intptr_t value
     case IDC_AUTO_CONFIGURE_ALL:
         configureAll();
         break;
-    case IDC_AUTO_ID_CHECK: {
-        const bool on = view_.isChecked(id);
-        view_.enable(IDC_AUTO_PATTERN, on);
-        view_.enable(IDC_AUTO_SEQUENCE, on);
-        view_.enable(IDC_AUTO_SEQUENCE_LABEL, on);
-        break;
-    }
-    case IDC_AUTO_IP_CHECK: {
-        const bool on = view_.isChecked(id);
-        view_.enable(IDV_IP_ADDRESS, on);
-        view_.enable(IDV_SUBNET_MASK, on);
-        break;
-    }
-    case IDC_AUTO_GATEWAY_CHECK:
-        view_.enable(IDV_GATEWAY, view_.isChecked(id));
-        break;
-    case IDC_AUTO_DHCP_CHECK: {
-        const bool on = view_.isChecked(id);
-        view_.enable(IDC_AUTO_DHCP_YES, on);
-        view_.enable(IDC_AUTO_DHCP_NO, on);
-        break;
-    }
     case IDC_AUTO_DHCP_YES:
-        view_.enable(IDV_IP_ADDRESS, false);
-        view_.enable(IDV_SUBNET_MASK, false);
-        view_.enable(IDC_AUTO_IP_CHECK, false);
-        view_.checkRadio(IDC_AUTO_DHCP_YES, IDC_AUTO_DHCP_NO, IDC_AUTO_DHCP_YES);
-        break;
     case IDC_AUTO_DHCP_NO:
-        if (view_.isChecked(IDC_AUTO_IP_CHECK)) {
-            view_.enable(IDV_IP_ADDRESS, true);
-            view_.enable(IDV_SUBNET_MASK, true);
-        }
-        view_.enable(IDC_AUTO_IP_CHECK, true);
-        view_.checkRadio(IDC_AUTO_DHCP_YES, IDC_AUTO_DHCP_NO, IDC_AUTO_DHCP_NO);
+        // Plain radio buttons: the dialog checks the one clicked itself.
+        followDhcpChoice(view_, id == IDC_AUTO_DHCP_YES, IDC_AUTO_IP_CHECK);
+        view_.checkRadio(IDC_AUTO_DHCP_YES, IDC_AUTO_DHCP_NO, id);
         break;
     case IDC_AUTO_MODE_SELECTED:
     case IDC_AUTO_MODE_ALL:
     case IDC_AUTO_MODE_FIND:
         view_.checkRadio(IDC_AUTO_MODE_SELECTED, IDC_AUTO_MODE_FIND, id);
         break;
+    default:
+        event(id, value);
+        break;
+    }
+}
+
+// What the sinks forward of the operations, on the window thread.
+void AutoConfigureDialog::event(int code, intptr_t value) {
+    switch (code) {
     case EVT_FOUND: {
         std::string text = "Found device ";
         if (const DeviceRecord* board = session_.devices.at(static_cast<int32_t>(value))) {
@@ -203,20 +168,28 @@ void AutoConfigureDialog::offerModes() {
 }
 
 void AutoConfigureDialog::configureAll() {
-    passRunning_ = true;
+    phase_ = Phase::Checking;
     view_.enable(IDC_AUTO_CONFIGURE_ALL, false);
     view_.waitWhile(session_.operationActive);
     if (!readTemplate()) return backToReady();
-    if (view_.isChecked(IDC_AUTO_MODE_FIND)) {
-        batchMode_ = 0;
-        if (!startFindPhase()) backToReady();
-    } else {
-        // A mode no longer offered takes no board.
-        const int mode = view_.isChecked(IDC_AUTO_MODE_SELECTED) ? IDC_AUTO_MODE_SELECTED
-                                                                 : IDC_AUTO_MODE_ALL;
-        batchMode_ = !view_.isEnabled(mode) ? -1 : mode == IDC_AUTO_MODE_SELECTED ? 1 : 2;
-        if (!startPass()) backToReady();
+    scope_ = view_.isChecked(IDC_AUTO_MODE_FIND)       ? BatchScope::FreshFind
+             : view_.isChecked(IDC_AUTO_MODE_SELECTED) ? BatchScope::Selection
+                                                       : BatchScope::AllListed;
+    const bool started = scope_ == BatchScope::FreshFind ? startFindPhase() : startPass();
+    if (!started) backToReady();
+}
+
+// The boards the pass would take. A mode no longer offered takes none.
+int32_t AutoConfigureDialog::boardsOfPass() {
+    switch (scope_) {
+    case BatchScope::Selection:
+        return view_.isEnabled(IDC_AUTO_MODE_SELECTED) ? listedSelection(session_) : 0;
+    case BatchScope::AllListed:
+        return view_.isEnabled(IDC_AUTO_MODE_ALL) ? session_.devices.count() : 0;
+    case BatchScope::FreshFind:
+        break;
     }
+    return session_.devices.count();
 }
 
 bool AutoConfigureDialog::readTemplate() {
@@ -225,16 +198,10 @@ bool AutoConfigureDialog::readTemplate() {
         if (!CheckIdEntry(pattern.c_str(), view_)) return false;
         autoTemplate_.setId(pattern.c_str());
         const bool hasHash = pattern.find('#') != std::string::npos;
-        switch (readSequence(view_.getText(IDC_AUTO_SEQUENCE, kMaxSequence), hasHash,
-                             firstSequence_)) {
-        case SequenceCheck::Ok:
-            break;
-        case SequenceCheck::Invalid:
-            view_.messageBox("Invalid Sequence Number", "Error", MessageButtons::Ok);
-            return false;
-        case SequenceCheck::TooLong:
-            view_.messageBox("Sequence Number too long.  Must be 16 bit, non-negative number.",
-                             "Error", MessageButtons::Ok);
+        const RuleVerdict sequence =
+            checkSequenceText(view_.getText(IDC_AUTO_SEQUENCE, kMaxSequence), hasHash, firstSequence_);
+        if (!sequence.ok) {
+            view_.messageBox(sequence.message, sequence.caption, MessageButtons::Ok);
             return false;
         }
     } else {
@@ -264,49 +231,40 @@ bool AutoConfigureDialog::readTemplate() {
 }
 
 bool AutoConfigureDialog::startFindPhase() {
-    if (!session_.workerIdle) return false;
-    // A find that the main window stopped may still be returning: let it end before its
-    // boards are freed.
-    session_.waitForWorker();
-    session_.workerIdle = false;
-    if (boardList_.empty) boardList_.empty();
-    session_.devices.freeAll();
-    // The main list's selected lines are gone with the table.
-    session_.selectionCount = 0;
-    offerModes();
-    view_.setText(IDC_AUTO_PHASE, "Discovering...");
     started_ = true;
-    if (!session_.startFind(
-            [this](int32_t code, int32_t value) { return autoFindSink(code, value); })) {
-        session_.workerIdle = true;
-        return false;
-    }
+    const bool found = session_.startFreshFind(
+        [this](int32_t code, int32_t value) { return autoFindSink(code, value); }, [this] {
+            if (boardList_.empty) boardList_.empty();
+            // The main list's selected lines are gone with the table.
+            session_.selectionCount = 0;
+            offerModes();
+        });
+    if (!found) return false;
+    view_.setText(IDC_AUTO_PHASE, "Discovering...");
+    phase_ = Phase::Finding;
     return true;
 }
 
 bool AutoConfigureDialog::startPass() {
     view_.waitWhile(session_.operationActive);
-    const int32_t boards = batchMode_ < 0    ? 0
-                           : batchMode_ == 1 ? listedSelection(session_)
-                                             : session_.devices.count();
+    const int32_t boards = boardsOfPass();
     if (boards <= 0) {
         view_.setText(IDC_AUTO_PHASE, "Done.");
-        view_.messageBox("No boards found to configure.\nCheck Connections and try again.",
-                         "Alert", MessageButtons::Ok);
+        view_.messageBox(kNoBoardsText, "Alert", MessageButtons::Ok);
         backToReady();
         return true;
     }
     if (autoTemplate_.ip[0] != '\0' &&
         !CheckAddressRange(autoTemplate_.ip, autoTemplate_.subnet, boards, view_)) {
-        view_.enable(IDC_AUTO_CONFIGURE_ALL, true);
         return false;
     }
     view_.setText(IDC_AUTO_PHASE, "Configuring...");
+    phase_ = Phase::Configuring;
     started_ = true;
     configured_ = 0;
     return session_.startConfigureBatch(
         [this](int32_t code, int32_t value) { return autoBatchSink(code, value); }, autoTemplate_,
-        firstSequence_, batchMode_, notFoundQuestionFor(view_));
+        firstSequence_, scope_, notFoundQuestionFor(view_));
 }
 
 void AutoConfigureDialog::findPhaseEnded() {
@@ -345,13 +303,13 @@ void AutoConfigureDialog::endPass(int result) {
 }
 
 void AutoConfigureDialog::backToReady() {
-    passRunning_ = false;
+    phase_ = Phase::Ready;
     offerModes();
     view_.enable(IDC_AUTO_CONFIGURE_ALL, true);
 }
 
 void AutoConfigureDialog::cancel() {
-    if (!passRunning_) return view_.close(0);
+    if (phase_ == Phase::Ready) return view_.close(0);
     session_.stop();
     cancelAsked_ = true;
     view_.setText(IDC_STATUS, "Auto Configuration canceled");

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "common/dialog_view.h"
+#include "common/window_logic.h"
 #include "net/device_record.h"
 #include "net/net_session.h"
-#include "ui/modal_logic.h"
 
 // Dotted-quad texts of the host's first network adapter: its first address, that address's
 // mask and its first gateway.
@@ -33,7 +33,7 @@ struct BoardListHooks {
     std::function<void(int32_t index)> configured;   // a board of the pass acknowledged
 };
 
-class AutoConfigureDialog : public ModalLogic {
+class AutoConfigureDialog : public WindowLogic {
 public:
     // autoTemplate outlives the dialog and keeps its values between openings.
     AutoConfigureDialog(DialogView& view, NetSession& session, DeviceRecord& autoTemplate,
@@ -43,8 +43,8 @@ public:
     AutoConfigureDialog(const AutoConfigureDialog&) = delete;
     AutoConfigureDialog& operator=(const AutoConfigureDialog&) = delete;
 
-    void onOpen() override;
-    void onCommand(int id, int notification, intptr_t value) override;
+    void opened() override;
+    void command(int id, int notification, intptr_t value) override;
 
     // Worker thread. autoFindSink forwards EVT_FOUND, EVT_BROADCAST, EVT_COMPLETE; autoBatchSink
     // forwards EVT_CONFIG_BROADCAST as 201, EVT_CONFIGURED, EVT_BATCH_COMPLETE and
@@ -53,9 +53,18 @@ public:
     bool autoBatchSink(int32_t code, int32_t value);
 
 private:
+    enum class Phase {
+        Ready,         // entries may be changed; Cancel closes
+        Checking,      // "Configure All" is checking the entries
+        Finding,       // the find phase of "Find and Configure all devices" runs
+        Configuring,   // the batch runs
+    };
+
+    void event(int code, intptr_t value);
     void offerModes();
     void configureAll();
     bool readTemplate();
+    int32_t boardsOfPass();
     bool startFindPhase();
     bool startPass();
     void findPhaseEnded();
@@ -69,10 +78,10 @@ private:
     DeviceRecord& autoTemplate_;
     AdapterSource adapters_;
     BoardListHooks boardList_;
-    bool passRunning_ = false;
-    bool cancelAsked_ = false;
-    int32_t batchMode_ = 0;
+    Phase phase_ = Phase::Ready;
+    bool cancelAsked_ = false;     // Cancel while busy: close when the operation ends
+    BatchScope scope_ = BatchScope::FreshFind;
     int32_t firstSequence_ = 0;
-    int32_t configured_ = 0;   // boards the running pass has configured
-    bool started_ = false;
+    int32_t configured_ = 0;       // boards the running pass has configured
+    bool started_ = false;         // an operation of this dialog may still run
 };

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "ui/check_wiring.h"
 #include "ui/entry_rules.h"
 #include "ui/not_found_question.h"
 #include "ui/resource.h"
@@ -10,6 +11,13 @@
 
 namespace {
 constexpr size_t kMaxEntry = 31;
+
+constexpr CheckWiring kChecks[] = {
+    {IDC_CFG_ID_CHECK, {IDC_CFG_ID_EDIT, 0, 0}},
+    {IDC_CFG_IP_CHECK, {IDV_IP_ADDRESS, IDV_SUBNET_MASK, 0}},
+    {IDC_CFG_GATEWAY_CHECK, {IDV_GATEWAY, 0, 0}},
+    {IDC_CFG_DHCP_CHECK, {IDC_CFG_DHCP_YES, IDC_CFG_DHCP_NO, 0}},
+};
 }  // namespace
 
 ConfigureDialog::ConfigureDialog(DialogView& view, NetSession& session)
@@ -19,15 +27,12 @@ ConfigureDialog::~ConfigureDialog() {
     if (started_) session_.waitForWorker();
 }
 
-void ConfigureDialog::onOpen() {
+void ConfigureDialog::opened() {
     sendRecord_ = DeviceRecord{};
     boardIndex_ = session_.devices.selectedIndex;
     board_ = session_.devices.at(boardIndex_);
 
-    view_.check(IDC_CFG_ID_CHECK, true);
-    view_.check(IDC_CFG_IP_CHECK, true);
-    view_.check(IDC_CFG_GATEWAY_CHECK, true);
-    view_.check(IDC_CFG_DHCP_CHECK, true);
+    for (const CheckWiring& wiring : kChecks) view_.check(wiring.check, true);
     const bool dhcp = board_ != nullptr && board_->dhcp != 0;
     if (board_ != nullptr) {
         view_.setText(IDV_IP_ADDRESS, std::string(board_->ip, fieldLength(board_->ip)));
@@ -46,7 +51,7 @@ void ConfigureDialog::onOpen() {
     if (board_ == nullptr) view_.enable(IDC_CFG_CONFIGURE, false);
 }
 
-void ConfigureDialog::onCommand(int id, int /*notification*/, intptr_t value) {
+void ConfigureDialog::command(int id, int /*notification*/, intptr_t value) {
     switch (id) {
     case IDCANCEL:
         // Closed first, so that a running operation's question finds the dialog gone and the
@@ -64,50 +69,16 @@ void ConfigureDialog::onCommand(int id, int /*notification*/, intptr_t value) {
     case EVT_CANCELLED:
         operationCancelled();
         break;
-    case IDC_CFG_ID_CHECK:
-    case IDC_CFG_IP_CHECK:
-    case IDC_CFG_GATEWAY_CHECK:
-    case IDC_CFG_DHCP_CHECK:
-        followCheck(id);
-        break;
     case IDC_CFG_CONFIGURE:
         configure();
         break;
     case IDC_CFG_DHCP_YES:
-        view_.enable(IDV_IP_ADDRESS, false);
-        view_.enable(IDV_SUBNET_MASK, false);
-        view_.enable(IDC_CFG_IP_CHECK, false);
-        break;
     case IDC_CFG_DHCP_NO:
-        view_.enable(IDC_CFG_IP_CHECK, true);
-        if (view_.isChecked(IDC_CFG_IP_CHECK)) {
-            view_.enable(IDV_IP_ADDRESS, true);
-            view_.enable(IDV_SUBNET_MASK, true);
-        }
+        // Automatic radio buttons: the system has checked the one clicked.
+        followDhcpChoice(view_, id == IDC_CFG_DHCP_YES, IDC_CFG_IP_CHECK);
         break;
     default:
-        break;
-    }
-}
-
-void ConfigureDialog::followCheck(int checkId) {
-    const bool on = view_.isChecked(checkId);
-    switch (checkId) {
-    case IDC_CFG_ID_CHECK:
-        view_.enable(IDC_CFG_ID_EDIT, on);
-        break;
-    case IDC_CFG_IP_CHECK:
-        view_.enable(IDV_IP_ADDRESS, on);
-        view_.enable(IDV_SUBNET_MASK, on);
-        break;
-    case IDC_CFG_GATEWAY_CHECK:
-        view_.enable(IDV_GATEWAY, on);
-        break;
-    case IDC_CFG_DHCP_CHECK:
-        view_.enable(IDC_CFG_DHCP_YES, on);
-        view_.enable(IDC_CFG_DHCP_NO, on);
-        break;
-    default:
+        followCheck(view_, kChecks, id);
         break;
     }
 }

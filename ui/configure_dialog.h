@@ -7,9 +7,9 @@
 #include "common/dialog_view.h"
 #include "net/device_record.h"
 #include "net/net_session.h"
-#include "ui/modal_logic.h"
+#include "common/window_logic.h"
 
-class ConfigureDialog : public ModalLogic {
+class ConfigureDialog : public WindowLogic {
 public:
     ConfigureDialog(DialogView& view, NetSession& session);
     // Waits for an operation this dialog started (a Cancel closes the dialog while the operation
@@ -18,8 +18,8 @@ public:
     ConfigureDialog(const ConfigureDialog&) = delete;
     ConfigureDialog& operator=(const ConfigureDialog&) = delete;
 
-    void onOpen() override;
-    void onCommand(int id, int notification, intptr_t value) override;
+    void opened() override;
+    void command(int id, int notification, intptr_t value) override;
 
     // Worker thread: forwards EVT_BROADCAST, EVT_COMPLETE and EVT_CANCELLED; always true.
     bool configureSink(int32_t code, int32_t value);
@@ -31,7 +31,6 @@ private:
     void configure();
     void refuse();
     void operationCancelled();
-    void followCheck(int checkId);
 
     DialogView& view_;
     NetSession& session_;

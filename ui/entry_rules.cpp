@@ -20,6 +20,7 @@ constexpr const char* kBadSubnet =
     "Invalid subnet address.  Change the subnet address and try again.";
 
 constexpr size_t kMaxIdLength = 16;
+constexpr uint32_t kMaxSequence = 65535;
 
 const char* forbiddenMessage(char c) {
     switch (c) {
@@ -68,6 +69,24 @@ RuleVerdict checkAddressRangeText(const char* start, const char* mask, int32_t c
     if ((last & ~m) == ~m) return {false, kBadAddress, kError};
     // A zero mask is refused only after the address tests.
     if (m == 0) return {false, kBadSubnet, kError};
+    return kPass;
+}
+
+RuleVerdict checkSequenceText(const std::string& text, bool patternHasHash, int32_t& value) {
+    value = 0;
+    constexpr RuleVerdict kInvalidSequence{false, "Invalid Sequence Number", kError};
+    if (text.empty()) return patternHasHash ? kInvalidSequence : kPass;
+    uint32_t number = 0;
+    bool tooLong = false;
+    for (char c : text) {
+        if (c < '0' || c > '9') return kInvalidSequence;
+        if (!tooLong) {
+            number = number * 10 + static_cast<uint32_t>(c - '0');
+            tooLong = number > kMaxSequence;
+        }
+    }
+    if (tooLong) return {false, "Sequence Number too long.  Must be 16 bit, non-negative number.", kError};
+    value = static_cast<int32_t>(number);
     return kPass;
 }
 

@@ -3,6 +3,7 @@
 // functions only decide; CheckIdEntry and CheckAddressRange also tell the user why an entry
 // fails, in a message box owned by the dialog that asked.
 #include <cstdint>
+#include <string>
 
 #include "common/dialog_view.h"
 
@@ -17,6 +18,11 @@ RuleVerdict checkIdText(const char* text);
 // count consecutive addresses from start: a contiguous mask, none of them the network or
 // broadcast address, all inside the start's network.
 RuleVerdict checkAddressRangeText(const char* start, const char* mask, int32_t count);
+
+// The first sequence number of a batch, as typed: decimal digits only, compared whole with 65535
+// (never taken modulo a word size); empty only when the pattern has no '#'. value receives it
+// (0 for an empty text).
+RuleVerdict checkSequenceText(const std::string& text, bool patternHasHash, int32_t& value);
 
 bool CheckIdEntry(const char* text, DialogView& owner);
 bool CheckAddressRange(const char* start, const char* mask, int32_t count, DialogView& owner);

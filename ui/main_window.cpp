@@ -25,7 +25,12 @@ MainWindow::MainWindow(DialogView& view, NetSession& session, OpenModal openModa
       adapters_(std::move(adapters)),
       workerWait_(std::move(workerWait)) {}
 
-void MainWindow::onOpen() {
+MainWindow::~MainWindow() {
+    session_.stop();
+    session_.waitForWorker();
+}
+
+void MainWindow::opened() {
     session_.workerIdle = true;
     session_.devices.initialise();
     if (workerWait_) session_.setWorkerWait(workerWait_);
@@ -35,7 +40,7 @@ void MainWindow::onOpen() {
     view_.enable(IDC_CONFIGURE, false);
 }
 
-void MainWindow::onCommand(int id, int notification, intptr_t value) {
+void MainWindow::command(int id, int notification, intptr_t value) {
     switch (id) {
     case IDCANCEL:
         session_.stop();
@@ -96,21 +101,13 @@ bool MainWindow::mainSink(int32_t code, int32_t value) {
 }
 
 void MainWindow::find() {
-    if (!session_.workerIdle) return;
-    // A stopped find may still be returning: let it finish (its last events are handled
-    // meanwhile) before its list is emptied, so two finds never overlap.
-    session_.waitForWorker();
+    // Ignored while a worker runs; the worker's events are handled only after this returns.
+    if (!session_.startFreshFind([this](int32_t code, int32_t value) { return mainSink(code, value); },
+                                 [this] { view_.listReset(IDC_DEVICE_LIST); }))
+        return;
     view_.enable(IDC_FIND, false);
     view_.enable(IDC_CONFIGURE, false);
     view_.enable(IDC_STOP_FIND, true);
-    session_.workerIdle = false;
-    view_.listReset(IDC_DEVICE_LIST);
-    session_.devices.freeAll();
-    if (!session_.startFind([this](int32_t code, int32_t value) { return mainSink(code, value); })) {
-        session_.workerIdle = true;
-        view_.enable(IDC_STOP_FIND, false);
-        view_.enable(IDC_FIND, true);
-    }
 }
 
 void MainWindow::findFinished() {
@@ -158,14 +155,7 @@ void MainWindow::configure() {
 
 void MainWindow::autoConfigure() {
     if (!openModal_) return;
-    const std::vector<int> lines =
-        view_.listSelItems(IDC_DEVICE_LIST, NetSession::kMaxSelection);
-    int32_t count = 0;
-    for (int line : lines) {
-        if (count == NetSession::kMaxSelection) break;
-        session_.selection[count++] = line;
-    }
-    session_.selectionCount = count;
+    session_.select(view_.listSelItems(IDC_DEVICE_LIST, NetSession::kMaxSelection));
     session_.stop();
     session_.workerIdle = true;
     std::vector<int32_t> configured;

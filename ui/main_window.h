@@ -8,27 +8,29 @@
 #include "net/device_record.h"
 #include "net/net_session.h"
 #include "ui/auto_configure_dialog.h"
-#include "ui/modal_logic.h"
+#include "common/window_logic.h"
 
-class MainWindow {
+class MainWindow : public WindowLogic {
 public:
     // openModal runs dialogs IDD_CONFIGURE / IDD_AUTOCONFIGURE; adapters proposes the
     // auto-configure addresses; workerWait is what the window thread does while it waits for a
     // finishing worker: it must handle the commands that worker sends (sent messages) and leave
-    // posted ones (a WM_QUIT after Exit) alone. onOpen installs it on the session. All three are
+    // posted ones (a WM_QUIT after Exit) alone. opened() installs it on the session. All three are
     // kept for the window's life.
     MainWindow(DialogView& view, NetSession& session, OpenModal openModal, AdapterSource adapters,
                WorkerWait workerWait);
+    // Stops a running operation and waits for it, so its sink never outlives the window.
+    ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
     // WM_INITDIALOG. The platform sets the version title itself (buildVersionTitle) first.
-    void onOpen();
+    void opened() override;
     // WM_COMMAND: id = low word, notification = high word, value = lParam. Events forwarded by
     // mainSink arrive here with their event code as id. IDCANCEL (also the title bar's close
     // box) is Exit: it stops the running operation, closes the view with IDCANCEL and waits
     // for the worker, so the session is never destroyed under it.
-    void onCommand(int id, int notification, intptr_t value);
+    void command(int id, int notification, intptr_t value) override;
 
     // The window's EventSink (worker thread): forwards EVT_FOUND, EVT_BROADCAST, EVT_COMPLETE
     // and EVT_TOO_MANY through view.sendCommand; returns continueSearch for EVT_TOO_MANY.

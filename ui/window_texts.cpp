@@ -1,5 +1,7 @@
 #include "ui/window_texts.h"
 
+const char* const kNoBoardsText = "No boards found to configure.\nCheck Connections and try again.";
+
 const char* const kNetworkFailedText =
     "Could not open the network port (UDP 21210). Another program may be using it, or no "
     "network is available.";

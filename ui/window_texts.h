@@ -12,6 +12,9 @@ std::string finishedText(int32_t count);
 // One line of the board list: id, tab, mac, tab, ip.
 std::string listLine(const DeviceRecord& board);
 
+// Shown (caption "Alert") when a pass has no board to configure.
+extern const char* const kNoBoardsText;
+
 // Shown (caption "Error") when an operation could not open the board port.
 extern const char* const kNetworkFailedText;
 // Shown (caption "Error") when the port was open but not one datagram could be sent.

@@ -36,7 +36,7 @@ void UsbWindow::timer(uintptr_t id) {
     if (id == REFRESH_TIMER) refresh();
 }
 
-void UsbWindow::command(int id, int notification) {
+void UsbWindow::command(int id, int notification, intptr_t /*value*/) {
     switch (id) {
     case IDC_USB_LIST:
         if (notification == kListSelectionChanged) selectionChanged();

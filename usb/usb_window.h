@@ -5,23 +5,24 @@
 #include <string>
 
 #include "common/dialog_view.h"
+#include "common/window_logic.h"
 #include "usb/usb_bus.h"
 
 // The list box's selection-change notification (LBN_SELCHANGE).
 inline constexpr int kListSelectionChanged = 1;
 
-class UsbWindow {
+class UsbWindow : public WindowLogic {
 public:
     UsbWindow(DialogView& view, UsbBus& bus);
-    ~UsbWindow();
+    ~UsbWindow() override;
     UsbWindow(const UsbWindow&) = delete;
     UsbWindow& operator=(const UsbWindow&) = delete;
 
     // The window has been created: details disabled, first listing. The caller then starts
     // REFRESH_TIMER and delivers its first tick at once.
-    void opened();
-    void timer(uintptr_t id);
-    void command(int id, int notification);
+    void opened() override;
+    void timer(uintptr_t id) override;
+    void command(int id, int notification, intptr_t value) override;
 
     int32_t deviceCount() const { return deviceCount_; }
 

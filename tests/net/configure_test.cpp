@@ -55,8 +55,7 @@ protected:
     }
 
     void select(std::vector<int32_t> indexes) {
-        for (size_t i = 0; i < indexes.size(); ++i) session.selection[i] = indexes[i];
-        session.selectionCount = static_cast<int32_t>(indexes.size());
+        session.select(indexes);
     }
 };
 
@@ -83,7 +82,7 @@ TEST_F(ConfigureTest, OneAckOnTheFirstAttemptWritesTheSettingsBack) {
     EXPECT_STREQ(r->mac, "020000000003");
     EXPECT_EQ(lan.board(2).id, "Lab1");
     EXPECT_STREQ(session.devices.at(1)->id, "Bd2");
-    EXPECT_EQ(session.idleCycles, 0);
+    EXPECT_EQ(nextFindCycles(), 3);
     EXPECT_FALSE(session.operationActive);
     EXPECT_FALSE(lan.isOpen());
 }
@@ -104,7 +103,7 @@ TEST_F(ConfigureTest, OneNeverAnAckAsksAfterTenAttemptsAndRetryStartsAgain) {
     EXPECT_EQ(sent[0].bytes, sent[19].bytes);   // Retry sends the same datagram again
     EXPECT_STREQ(session.devices.at(1)->id, "Bd2");
     EXPECT_FALSE(session.configureAcknowledged);
-    EXPECT_EQ(session.idleCycles, 0);
+    EXPECT_EQ(nextFindCycles(), 3);
     EXPECT_FALSE(lan.isOpen());
 }
 
@@ -202,7 +201,7 @@ TEST_F(ConfigureTest, OneWritesToItsIndexEvenAfterABatchOverTheSelection) {
     batchTemplate.dhcpGiven = 0;
     batchTemplate.setId("Batch");
     ScriptedQuestion question;
-    batch(log, batchTemplate, 0, 1, question);
+    batch(log, batchTemplate, 0, BatchScope::Selection, question);
     ASSERT_EQ(log.valuesOf(EVT_CONFIGURED), (std::vector<int32_t>{0, 2}));
     EXPECT_EQ(session.currentIndex, 1);   // the last batch position
 
@@ -222,7 +221,7 @@ TEST_F(ConfigureTest, BatchOverTheSelectionNumbersByPosition) {
     findBoards(6);
     select({2, 5});
     ScriptedQuestion question;
-    batch(log, labTemplate(), 7, 1, question);
+    batch(log, labTemplate(), 7, BatchScope::Selection, question);
 
     EXPECT_EQ(log.events(), (Events{{EVT_CONFIG_BROADCAST, 0}, {EVT_CONFIGURED, 2},
                                     {EVT_CONFIG_BROADCAST, 0}, {EVT_CONFIGURED, 5},
@@ -239,7 +238,7 @@ TEST_F(ConfigureTest, BatchOverTheSelectionNumbersByPosition) {
         EXPECT_EQ(std::string(session.devices.at(i)->id), "Bd" + std::to_string(i + 1));
     EXPECT_EQ(session.selectionCount, 2);
     EXPECT_EQ(session.batchBoardCount, 2);
-    EXPECT_EQ(session.idleCycles, 0);
+    EXPECT_EQ(nextFindCycles(), 3);
     EXPECT_FALSE(session.operationActive);
     EXPECT_FALSE(lan.isOpen());
 }
@@ -250,7 +249,7 @@ TEST_F(ConfigureTest, BatchOverAllBoardsCarriesAcrossOctets) {
     DeviceRecord t = labTemplate();
     t.setIp("10.0.0.254");
     ScriptedQuestion question;
-    batch(log, t, 9, 2, question);
+    batch(log, t, 9, BatchScope::AllListed, question);
     EXPECT_EQ(log.valuesOf(EVT_CONFIGURED), (std::vector<int32_t>{0, 1, 2, 3}));
     EXPECT_EQ(log.events().back(), (Event{EVT_BATCH_COMPLETE, 0}));
     EXPECT_EQ(session.batchBoardCount, 4);
@@ -271,7 +270,7 @@ TEST_F(ConfigureTest, BatchSendsOnlyWhatTheTemplateGives) {
     t.setGateway("10.0.0.1");
     t.dhcpGiven = 0;
     ScriptedQuestion question;
-    batch(log, t, 0, 0, question);
+    batch(log, t, 0, BatchScope::FreshFind, question);
     const auto sent = lan.configureRequests();
     ASSERT_EQ(sent.size(), 3u);
     // Header, Mac, Gateway, EchoText: no Ip, Subnet, Dhcp or Id field.
@@ -289,7 +288,7 @@ TEST_F(ConfigureTest, BatchSendsOnlyWhatTheTemplateGives) {
     t.setId("R#%%");
     t.setIp("10.0.0.x");
     t.dhcpGiven = 0;
-    batch(log, t, 5, 1, question);
+    batch(log, t, 5, BatchScope::Selection, question);
     EXPECT_STREQ(session.devices.at(1)->id, "R502");
     EXPECT_STREQ(session.devices.at(2)->id, "R603");
     EXPECT_STREQ(session.devices.at(2)->ip, "10.0.0.3");
@@ -303,7 +302,7 @@ TEST_F(ConfigureTest, BatchRetryConfiguresTheSameBoardWithTheSameSettings) {
     slow.silentConfigures = NetSession::kMaxCycles;   // answers the 11th request
     lan.setBoard(1, slow);
     ScriptedQuestion question({QuestionAnswer::Retry});
-    batch(log, labTemplate(), 0, 2, question);
+    batch(log, labTemplate(), 0, BatchScope::AllListed, question);
 
     Events expected = {{EVT_CONFIG_BROADCAST, 0}, {EVT_CONFIGURED, 0}};
     const Events retried = numbered(EVT_CONFIG_BROADCAST, 10, {{EVT_CONFIG_BROADCAST, 0},
@@ -328,7 +327,7 @@ TEST_F(ConfigureTest, BatchIgnoreOrNoAnswerSkipsTheBoard) {
         sim.neverAck(2);
         EventLog events;
         ScriptedQuestion question({answer});
-        sim.batch(events, labTemplate(), 0, 2, question);
+        sim.batch(events, labTemplate(), 0, BatchScope::AllListed, question);
         EXPECT_EQ(events.valuesOf(EVT_CONFIGURED), (std::vector<int32_t>{0}));
         EXPECT_EQ(events.events().back(), (Event{EVT_BATCH_COMPLETE, 0}));
         ASSERT_EQ(question.asked(), 2);   // board 1, then the last board
@@ -342,19 +341,19 @@ TEST_F(ConfigureTest, BatchAbortEndsAtOnce) {
     findBoards(3);
     neverAck(0);
     ScriptedQuestion question({QuestionAnswer::Abort});
-    batch(log, labTemplate(), 0, 2, question);
+    batch(log, labTemplate(), 0, BatchScope::AllListed, question);
     EXPECT_EQ(log.events(), numbered(EVT_CONFIG_BROADCAST, 10, {{EVT_BATCH_CANCELLED, 0}}));
     EXPECT_EQ(lan.configureRequests().size(), 10u);   // nothing for boards 1 and 2
     EXPECT_FALSE(session.configureAcknowledged);
-    EXPECT_EQ(session.idleCycles, 0);
+    EXPECT_EQ(nextFindCycles(), 3);
     EXPECT_FALSE(lan.isOpen());
 }
 
 TEST_F(ConfigureTest, BatchOverNothingSendsOnlyTheFinalEvent) {
     ScriptedQuestion question;
-    for (int mode : {0, 2}) {
+    for (BatchScope scope : {BatchScope::FreshFind, BatchScope::AllListed}) {
         log.clear();
-        batch(log, labTemplate(), 0, mode, question);
+        batch(log, labTemplate(), 0, scope, question);
         EXPECT_EQ(log.events(), (Events{{EVT_BATCH_COMPLETE, 0}}));
         EXPECT_EQ(session.batchBoardCount, 0);
     }
@@ -370,7 +369,7 @@ TEST_F(ConfigureTest, BatchSelectionEdges) {
     session.selection[0] = 2;
     session.selectionCount = 0;
     ScriptedQuestion question;
-    batch(log, labTemplate(), 1, 1, question);
+    batch(log, labTemplate(), 1, BatchScope::Selection, question);
     EXPECT_EQ(log.events(), (Events{{EVT_BATCH_COMPLETE, 0}}));
     EXPECT_TRUE(lan.configureRequests().empty());
     EXPECT_STREQ(session.devices.at(2)->id, "Bd3");
@@ -378,7 +377,7 @@ TEST_F(ConfigureTest, BatchSelectionEdges) {
     // The pass takes the selection as it stood at its start, whatever is written later.
     select({0});
     lan.holdReceives(true);
-    ASSERT_TRUE(session.startConfigureBatch(log.sink(), labTemplate(), 1, 1, question.question()));
+    ASSERT_TRUE(session.startConfigureBatch(log.sink(), labTemplate(), 1, BatchScope::Selection, question.question()));
     ASSERT_TRUE(lan.waitUntilHeld());
     select({0, 1, 2});
     lan.holdReceives(false);
@@ -390,7 +389,7 @@ TEST_F(ConfigureTest, BatchSelectionEdges) {
     // A selection entry that names no listed board is skipped without a question.
     select({1, 40});
     log.clear();
-    batch(log, labTemplate(), 0, 1, question);
+    batch(log, labTemplate(), 0, BatchScope::Selection, question);
     EXPECT_EQ(log.events(), (Events{{EVT_CONFIG_BROADCAST, 0}, {EVT_CONFIGURED, 1},
                                     {EVT_BATCH_COMPLETE, 0}}));
     EXPECT_EQ(question.asked(), 0);
@@ -405,7 +404,7 @@ TEST_F(ConfigureTest, RecordsAreCopiedAtTheStart) {
         {
             auto scoped = std::make_unique<DeviceRecord>(one ? settings(0) : labTemplate());
             ASSERT_TRUE(one ? session.startConfigureOne(log.sink(), *scoped, 0, question.question())
-                            : session.startConfigureBatch(log.sink(), *scoped, 3, 2,
+                            : session.startConfigureBatch(log.sink(), *scoped, 3, BatchScope::AllListed,
                                                           question.question()));
             scoped->setId("Garbage");
         }

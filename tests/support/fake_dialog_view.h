@@ -46,7 +46,7 @@ public:
     FakeDialogView(const FakeDialogView&) = delete;
     FakeDialogView& operator=(const FakeDialogView&) = delete;
 
-    // Where commands sent with sendCommand go (usually the logic's onCommand with notification 0).
+    // Where commands sent with sendCommand go (usually the logic's command() with notification 0).
     void attach(Handler handler);
 
     // --- Message boxes ---------------------------------------------------------------------

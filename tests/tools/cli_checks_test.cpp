@@ -5,7 +5,6 @@
 namespace {
 
 constexpr const char* kInvalid = "Invalid Sequence Number";
-constexpr const char* kTooLong = "Sequence Number too long.  Must be 16 bit, non-negative number.";
 
 CliOptions autoWith(std::optional<std::string> pattern, std::optional<std::string> sequence) {
     CliOptions o;
@@ -13,36 +12,6 @@ CliOptions autoWith(std::optional<std::string> pattern, std::optional<std::strin
     o.pattern = std::move(pattern);
     o.sequence = std::move(sequence);
     return o;
-}
-
-TEST(CliChecks, SequenceNumberRules) {
-    struct Case {
-        const char* text;
-        bool hash;
-        const char* message;   // nullptr: passes
-        int32_t value;
-    };
-    const Case cases[] = {
-        {"", true, kInvalid, 0},       {"", false, nullptr, 0},
-        {" 1", true, kInvalid, 0},     {"-1", true, kInvalid, 0},
-        {"1a", true, kInvalid, 0},     {"+5", true, kInvalid, 0},
-        {"0", true, nullptr, 0},       {"65535", true, nullptr, 65535},
-        {"0065535", true, nullptr, 65535},
-        {"65536", true, kTooLong, 0},  {"4294967297", true, kTooLong, 0},
-        {"99999999999999999999", false, kTooLong, 0},
-    };
-    for (const Case& c : cases) {
-        int32_t value = -1;
-        const auto refusal = checkSequenceText(c.text, c.hash, value);
-        if (c.message) {
-            ASSERT_TRUE(refusal.has_value()) << "'" << c.text << "'";
-            EXPECT_EQ(refusal->caption, "Error");
-            EXPECT_EQ(refusal->message, c.message) << "'" << c.text << "'";
-        } else {
-            EXPECT_FALSE(refusal.has_value()) << "'" << c.text << "'";
-            EXPECT_EQ(value, c.value) << "'" << c.text << "'";
-        }
-    }
 }
 
 TEST(CliChecks, PatternEntriesInTheDialogsOrder) {

@@ -16,19 +16,18 @@ class AutoConfigureTest : public LanFixture {
 protected:
     // Opens the dialog as the main window does: with its selection handed over.
     void open(std::optional<AdapterAddresses> adapter = std::nullopt) {
-        for (size_t i = 0; i < selected.size(); ++i) session.selection[i] = selected[i];
-        session.selectionCount = static_cast<int32_t>(selected.size());
+        session.select(selected);
         session.workerIdle = true;
         dialog.reset();
         view = std::make_unique<FakeDialogView>();
         dialog = std::make_unique<AutoConfigureDialog>(
             *view, session, autoTemplate, [adapter] { return adapter; },
             BoardListHooks{[this] { ++listEmptied; }, {}});
-        view->attach([this](int id, intptr_t value) { dialog->onCommand(id, 0, value); });
-        dialog->onOpen();
+        view->attach([this](int id, intptr_t value) { dialog->command(id, 0, value); });
+        dialog->opened();
     }
 
-    void click(int id) { dialog->onCommand(id, 0, 0); }
+    void click(int id) { dialog->command(id, 0, 0); }
     void toggleBox(int id) { toggle(*view, *dialog, id); }
 
     // Presses "Configure All" and waits until the dialog closes or takes entries again.
@@ -282,7 +281,7 @@ TEST_F(AutoConfigureTest, CancelDuringTheFindPhaseClosesWhenTheFindEnds) {
     open();
     bool cancelled = false;
     view->attach([&](int id, intptr_t value) {
-        dialog->onCommand(id, 0, value);
+        dialog->command(id, 0, value);
         if (id == EVT_FOUND && !cancelled) {
             click(IDCANCEL);
             cancelled = true;

@@ -26,11 +26,11 @@ protected:
         dialog.reset();
         view = std::make_unique<FakeDialogView>();
         dialog = std::make_unique<ConfigureDialog>(*view, session);
-        view->attach([this](int id, intptr_t value) { dialog->onCommand(id, 0, value); });
-        dialog->onOpen();
+        view->attach([this](int id, intptr_t value) { dialog->command(id, 0, value); });
+        dialog->opened();
     }
 
-    void click(int id) { dialog->onCommand(id, 0, 0); }
+    void click(int id) { dialog->command(id, 0, 0); }
     void toggleBox(int id) { toggle(*view, *dialog, id); }
     void chooseDhcp(int id) {
         view->checkRadio(IDC_CFG_DHCP_YES, IDC_CFG_DHCP_NO, id);

@@ -119,6 +119,40 @@ TEST(AddressRangeRule, EdgeRanges) {
 }
 
 // Through the dialog's owner: one OK box, with the rule's text and caption, only on failure.
+constexpr const char* kInvalid = "Invalid Sequence Number";
+constexpr const char* kTooLong = "Sequence Number too long.  Must be 16 bit, non-negative number.";
+
+// The first sequence number of a batch, shared by the dialog and lanset-cli.
+TEST(SequenceRule, Table) {
+    struct Case {
+        const char* text;
+        bool hash;
+        const char* message;   // nullptr: passes
+        int32_t value;
+    };
+    const Case cases[] = {
+        {"", true, kInvalid, 0},       {"", false, nullptr, 0},
+        {" 1", true, kInvalid, 0},     {"-1", true, kInvalid, 0},
+        {"1a", true, kInvalid, 0},     {"+5", true, kInvalid, 0},
+        {"0", true, nullptr, 0},       {"65535", true, nullptr, 65535},
+        {"0065535", true, nullptr, 65535},
+        {"65536", true, kTooLong, 0},  {"4294967297", true, kTooLong, 0},
+        {"99999999999999999999", false, kTooLong, 0},
+    };
+    for (const Case& c : cases) {
+        int32_t value = -1;
+        const RuleVerdict verdict = checkSequenceText(c.text, c.hash, value);
+        if (c.message) {
+            ASSERT_FALSE(verdict.ok) << "'" << c.text << "'";
+            EXPECT_STREQ(verdict.caption, "Error");
+            EXPECT_STREQ(verdict.message, c.message) << "'" << c.text << "'";
+        } else {
+            EXPECT_TRUE(verdict.ok) << "'" << c.text << "'";
+            EXPECT_EQ(value, c.value) << "'" << c.text << "'";
+        }
+    }
+}
+
 TEST(EntryRules, ShowOneBoxOnlyWhenTheyFail) {
     FakeDialogView owner;
     EXPECT_TRUE(CheckIdEntry("Lab###", owner));

@@ -16,13 +16,13 @@ protected:
     MainWindowTest()
         : window(view, session, modal.seam(), [] { return std::nullopt; }, &LanFixture::pumpOnce) {
         view.attach([this](int id, intptr_t value) {
-            window.onCommand(id, 0, value);
+            window.command(id, 0, value);
             if (onEvent) onEvent(id, value);
         });
-        window.onOpen();
+        window.opened();
     }
 
-    void click(int id) { window.onCommand(id, 0, 0); }
+    void click(int id) { window.command(id, 0, 0); }
 
     // Find, then wait until the window is back in its ready state and the worker has returned.
     void findAndWait() {
@@ -33,7 +33,7 @@ protected:
 
     void select(const std::vector<int>& lines, int caret) {
         view.selectLines(IDC_DEVICE_LIST, lines, caret);
-        window.onCommand(IDC_DEVICE_LIST, 1 /* LBN_SELCHANGE */, 0);
+        window.command(IDC_DEVICE_LIST, 1 /* LBN_SELCHANGE */, 0);
     }
 
     std::string status() const { return view.text(IDC_STATUS); }
@@ -150,7 +150,7 @@ TEST_F(MainWindowTest, SelectionRuleAllowsConfigureForExactlyOneLine) {
     EXPECT_TRUE(view.enabled(IDC_CONFIGURE));
     // Other list notifications (a double click) change nothing.
     view.enable(IDC_CONFIGURE, false);
-    window.onCommand(IDC_DEVICE_LIST, 2 /* LBN_DBLCLK */, 0);
+    window.command(IDC_DEVICE_LIST, 2 /* LBN_DBLCLK */, 0);
     EXPECT_FALSE(view.enabled(IDC_CONFIGURE));
 }
 
@@ -158,10 +158,10 @@ TEST_F(MainWindowTest, SuccessfulConfigureRewritesTheLineAndClearsTheSelection) 
     lan.addBoards(3);
     findAndWait();
     select({1}, 1);
-    modal.setScript([](FakeDialogView& dialog, ModalLogic& logic) {
+    modal.setScript([](FakeDialogView& dialog, WindowLogic& logic) {
         dialog.setText(IDC_CFG_ID_EDIT, "Press-7");
         dialog.setText(IDV_IP_ADDRESS, "10.0.0.77");
-        logic.onCommand(IDC_CFG_CONFIGURE, 0, 0);
+        logic.command(IDC_CFG_CONFIGURE, 0, 0);
     });
     click(IDC_CONFIGURE);
     EXPECT_EQ(modal.opened(), std::vector<int>{IDD_CONFIGURE});
@@ -180,7 +180,7 @@ TEST_F(MainWindowTest, CancelledConfigureLeavesListAndSelection) {
     lan.addBoards(2);
     findAndWait();
     select({0}, 0);
-    modal.setScript([](FakeDialogView&, ModalLogic& logic) { logic.onCommand(IDCANCEL, 0, 0); });
+    modal.setScript([](FakeDialogView&, WindowLogic& logic) { logic.command(IDCANCEL, 0, 0); });
     const auto before = view.listLines(IDC_DEVICE_LIST);
     click(IDC_CONFIGURE);
     EXPECT_EQ(view.listLines(IDC_DEVICE_LIST), before);
@@ -191,10 +191,10 @@ TEST_F(MainWindowTest, CancelledConfigureLeavesListAndSelection) {
 
 TEST_F(MainWindowTest, ConfigureDuringAFindStopsItFirst) {
     lan.addBoards(6);
-    modal.setScript([&](FakeDialogView&, ModalLogic& logic) {
+    modal.setScript([&](FakeDialogView&, WindowLogic& logic) {
         // The stopped find reports its end to the main window while the dialog is open.
         view.pumpUntil([&] { return view.enabled(IDC_FIND); });
-        logic.onCommand(IDCANCEL, 0, 0);
+        logic.command(IDCANCEL, 0, 0);
     });
     onEvent = [&](int id, intptr_t value) {
         if (id == EVT_FOUND && value == 0) {
@@ -269,12 +269,12 @@ TEST_F(MainWindowTest, AutoConfigureHandsOverTheSelection) {
     findAndWait();
     view.selectLines(IDC_DEVICE_LIST, {1, 3}, 3);
     int32_t handed[2] = {-1, -1};
-    modal.setScript([&](FakeDialogView& dialog, ModalLogic& logic) {
+    modal.setScript([&](FakeDialogView& dialog, WindowLogic& logic) {
         handed[0] = session.selection[0];
         handed[1] = session.selection[1];
         EXPECT_EQ(session.selectionCount, 2);
         EXPECT_TRUE(dialog.checked(IDC_AUTO_MODE_SELECTED));
-        logic.onCommand(IDCANCEL, 0, 0);
+        logic.command(IDCANCEL, 0, 0);
     });
     click(IDC_AUTO_CONFIGURE);
     EXPECT_EQ(modal.opened(), std::vector<int>{IDD_AUTOCONFIGURE});
@@ -289,12 +289,12 @@ TEST_F(MainWindowTest, CompletedFindAndConfigurePassRebuildsTheList) {
     lan.addBoards(2);
     findAndWait();
     lan.addBoards(1, 3);   // a third board appears before the pass's own find
-    modal.setScript([&](FakeDialogView& dialog, ModalLogic& logic) {
+    modal.setScript([&](FakeDialogView& dialog, WindowLogic& logic) {
         // The find phase empties the main list at once.
         dialog.checkRadio(IDC_AUTO_MODE_SELECTED, IDC_AUTO_MODE_FIND, IDC_AUTO_MODE_FIND);
         toggle(dialog, logic, IDC_AUTO_IP_CHECK);
         dialog.setText(IDC_AUTO_PATTERN, "Oven#");
-        logic.onCommand(IDC_AUTO_CONFIGURE_ALL, 0, 0);
+        logic.command(IDC_AUTO_CONFIGURE_ALL, 0, 0);
         EXPECT_TRUE(view.listLines(IDC_DEVICE_LIST).empty());
     });
     click(IDC_AUTO_CONFIGURE);
@@ -313,12 +313,12 @@ TEST_F(MainWindowTest, APassAbortedAfterSomeBoardsStillShowsTheirNewSettings) {
     silent.silentConfigures = SimChannel::kNeverAck;
     lan.setBoard(1, silent);
     view.selectLines(IDC_DEVICE_LIST, {2}, 2);
-    modal.setScript([&](FakeDialogView& dialog, ModalLogic& logic) {
+    modal.setScript([&](FakeDialogView& dialog, WindowLogic& logic) {
         dialog.checkRadio(IDC_AUTO_MODE_SELECTED, IDC_AUTO_MODE_FIND, IDC_AUTO_MODE_ALL);
         toggle(dialog, logic, IDC_AUTO_IP_CHECK);
         dialog.setText(IDC_AUTO_PATTERN, "Oven#");
         dialog.queueAnswer(MessageAnswer::Abort);
-        logic.onCommand(IDC_AUTO_CONFIGURE_ALL, 0, 0);
+        logic.command(IDC_AUTO_CONFIGURE_ALL, 0, 0);
     });
     click(IDC_AUTO_CONFIGURE);
     const auto lines = view.listLines(IDC_DEVICE_LIST);
@@ -333,13 +333,13 @@ TEST_F(MainWindowTest, CancelledFreshFindLeavesTheListEmptyAndConfigureOpensNoth
     lan.addBoards(2);
     findAndWait();
     select({0}, 0);
-    modal.setScript([&](FakeDialogView& dialog, ModalLogic& logic) {
+    modal.setScript([&](FakeDialogView& dialog, WindowLogic& logic) {
         dialog.checkRadio(IDC_AUTO_MODE_SELECTED, IDC_AUTO_MODE_FIND, IDC_AUTO_MODE_FIND);
-        logic.onCommand(IDC_AUTO_CONFIGURE_ALL, 0, 0);
+        logic.command(IDC_AUTO_CONFIGURE_ALL, 0, 0);
     });
     // Cancel as soon as the dialog's find reports its first board.
-    modal.setAfterCommand([](ModalLogic& logic, int id, intptr_t) {
-        if (id == EVT_FOUND) logic.onCommand(IDCANCEL, 0, 0);
+    modal.setAfterCommand([](WindowLogic& logic, int id, intptr_t) {
+        if (id == EVT_FOUND) logic.command(IDCANCEL, 0, 0);
     });
     click(IDC_AUTO_CONFIGURE);
     EXPECT_TRUE(view.listLines(IDC_DEVICE_LIST).empty());

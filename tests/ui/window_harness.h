@@ -14,7 +14,7 @@
 #include "net/net_session.h"
 #include "tests/net/support/sim_channel.h"
 #include "tests/support/fake_dialog_view.h"
-#include "ui/modal_logic.h"
+#include "common/window_logic.h"
 
 // The fields of one configuration request: tag -> value bytes.
 using RequestFields = std::map<int, std::vector<uint8_t>>;
@@ -83,25 +83,25 @@ protected:
 // script plays the user and must end with the dialog closed.
 class ModalRunner {
 public:
-    using Script = std::function<void(FakeDialogView& view, ModalLogic& logic)>;
+    using Script = std::function<void(FakeDialogView& view, WindowLogic& logic)>;
 
     void setScript(Script script) { script_ = std::move(script); }
     // Runs after the dialog handled each command sent to it (the user acting at that moment).
-    void setAfterCommand(std::function<void(ModalLogic& logic, int id, intptr_t value)> after) {
+    void setAfterCommand(std::function<void(WindowLogic& logic, int id, intptr_t value)> after) {
         after_ = std::move(after);
     }
     const std::vector<int>& opened() const { return opened_; }
 
     OpenModal seam() {
-        return [this](int templateId, const ModalFactory& make) {
+        return [this](int templateId, const WindowFactory& make) {
             opened_.push_back(templateId);
             FakeDialogView view;
-            std::unique_ptr<ModalLogic> logic = make(view);
+            std::unique_ptr<WindowLogic> logic = make(view);
             view.attach([&](int id, intptr_t value) {
-                logic->onCommand(id, 0, value);
+                logic->command(id, 0, value);
                 if (after_) after_(*logic, id, value);
             });
-            logic->onOpen();
+            logic->opened();
             if (script_) script_(view, *logic);
             view.pumpUntil([&] { return view.closed(); });
             const int result = view.result().value_or(-1);
@@ -112,7 +112,7 @@ public:
 
 private:
     Script script_;
-    std::function<void(ModalLogic&, int, intptr_t)> after_;
+    std::function<void(WindowLogic&, int, intptr_t)> after_;
     std::vector<int> opened_;
 };
 
@@ -120,5 +120,5 @@ private:
 template <typename Logic>
 void toggle(FakeDialogView& view, Logic& logic, int id) {
     view.check(id, !view.checked(id));
-    logic.onCommand(id, 0, 0);
+    logic.command(id, 0, 0);
 }

@@ -50,10 +50,10 @@ protected:
     }
     void userSelects(int line) {
         view.selectLines(IDC_USB_LIST, line < 0 ? std::vector<int>{} : std::vector<int>{line}, line);
-        window.command(IDC_USB_LIST, kListSelectionChanged);
+        window.command(IDC_USB_LIST, kListSelectionChanged, 0);
     }
     void userTypesName(const std::string& name) { view.setText(IDC_USB_NAME, name); }
-    void userRenames() { window.command(IDC_USB_RENAME, 0); }
+    void userRenames() { window.command(IDC_USB_RENAME, 0, 0); }
     void expectDetailsEnabled(bool on) {
         for (int id : {IDC_USB_DETAILS, IDC_USB_SERIAL_LABEL, IDC_USB_NAME_LABEL, IDC_USB_NAME, IDC_USB_RENAME})
             EXPECT_EQ(view.enabled(id), on) << "control " << id;
@@ -72,7 +72,7 @@ TEST_F(UsbWindowTest, NoBoardGivesAnEmptyListAndDisabledDetailsUntilClosed) {
     expectDetailsEnabled(false);
     EXPECT_EQ(view.text(IDC_USB_SERIAL), "");
     EXPECT_EQ(view.messageCount(), 0u);
-    window.command(IDCANCEL, 0);
+    window.command(IDCANCEL, 0, 0);
     EXPECT_TRUE(view.closed());
     EXPECT_EQ(view.result(), IDCANCEL);
 }
@@ -150,7 +150,7 @@ TEST_F(UsbWindowTest, SelectingALineShowsAndEnablesItsDetails) {
     userSelects(-1);
     expectDetailsEnabled(false);
     view.selectLines(IDC_USB_LIST, {0}, 0);
-    window.command(IDC_USB_LIST, kListSelectionChanged + 1);  // other notifications are ignored
+    window.command(IDC_USB_LIST, kListSelectionChanged + 1, 0);  // other notifications are ignored
     expectDetailsEnabled(false);
 }
 

@@ -34,7 +34,7 @@ protected:
         }
     }
     int open(AdapterSource adapters, const wintest::DialogScript& script) {
-        ModalFactory make = [this, adapters](DialogView& view) {
+        WindowFactory make = [this, adapters](DialogView& view) {
             return std::make_unique<AutoConfigureDialog>(view, session_, template_, adapters,
                                                          BoardListHooks{});
         };

@@ -27,7 +27,7 @@ protected:
     // Opens the dialog over board index, runs script on it, and returns the dialog's result.
     int open(int index, const wintest::DialogScript& script) {
         session_.devices.selectedIndex = index;
-        ModalFactory make = [this](DialogView& view) {
+        WindowFactory make = [this](DialogView& view) {
             return std::make_unique<ConfigureDialog>(view, session_);
         };
         return wintest::runScriptedDialog(IDD_CONFIGURE, make, script);

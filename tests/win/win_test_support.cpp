@@ -188,19 +188,19 @@ namespace {
 // A command identifier that no template uses: the script's turn.
 constexpr int kRunScript = 0x7FF0;
 
-class ScriptedLogic : public ModalLogic {
+class ScriptedLogic : public WindowLogic {
 public:
-    ScriptedLogic(std::unique_ptr<ModalLogic> inner, Win32DialogView& view,
+    ScriptedLogic(std::unique_ptr<WindowLogic> inner, Win32DialogView& view,
                   const DialogScript& script)
         : inner_(std::move(inner)), view_(view), script_(script) {}
 
-    void onOpen() override {
-        inner_->onOpen();
+    void opened() override {
+        inner_->opened();
         PostMessageA(view_.window(), WM_COMMAND, MAKEWPARAM(kRunScript, 0), 0);
     }
-    void onCommand(int id, int notification, intptr_t value) override {
+    void command(int id, int notification, intptr_t value) override {
         if (id != kRunScript) {
-            inner_->onCommand(id, notification, value);
+            inner_->command(id, notification, value);
             return;
         }
         script_(view_.window());
@@ -209,21 +209,21 @@ public:
     }
 
 private:
-    std::unique_ptr<ModalLogic> inner_;
+    std::unique_ptr<WindowLogic> inner_;
     Win32DialogView& view_;
     const DialogScript& script_;
 };
 
 }  // namespace
 
-int runScriptedDialog(int templateId, const ModalFactory& make, const DialogScript& script,
+int runScriptedDialog(int templateId, const WindowFactory& make, const DialogScript& script,
                       HWND owner) {
-    ModalFactory scripted = [&](DialogView& view) -> std::unique_ptr<ModalLogic> {
+    WindowFactory scripted = [&](DialogView& view) -> std::unique_ptr<WindowLogic> {
         auto* win32View = dynamic_cast<Win32DialogView*>(&view);
         if (win32View == nullptr) return nullptr;
         return std::make_unique<ScriptedLogic>(make(view), *win32View, script);
     };
-    return runModalDialog(GetModuleHandleA(nullptr), owner, templateId, scripted);
+    return runLansetDialog(GetModuleHandleA(nullptr), owner, templateId, scripted);
 }
 
 }  // namespace wintest

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "net/device_record.h"
-#include "ui/modal_logic.h"
+#include "common/window_logic.h"
 
 namespace wintest {
 
@@ -69,7 +69,7 @@ DeviceRecord* newBoard(const char* id, const char* mac, const char* ip, const ch
 // it first).
 constexpr int kScriptDone = 4242;
 using DialogScript = std::function<void(HWND dialog)>;
-int runScriptedDialog(int templateId, const ModalFactory& make, const DialogScript& script,
+int runScriptedDialog(int templateId, const WindowFactory& make, const DialogScript& script,
                       HWND owner = nullptr);
 
 }  // namespace wintest

@@ -5,33 +5,12 @@
 
 namespace {
 
-constexpr const char* kInvalidSequence = "Invalid Sequence Number";
-constexpr const char* kSequenceTooLong =
-    "Sequence Number too long.  Must be 16 bit, non-negative number.";
-constexpr int32_t kMaxSequence = 65535;
-
 std::optional<Refusal> refusalOf(const RuleVerdict& v) {
     if (v.ok) return std::nullopt;
     return Refusal{v.caption ? v.caption : "", v.message ? v.message : ""};
 }
 
 }  // namespace
-
-std::optional<Refusal> checkSequenceText(const std::string& text, bool patternHasHash, int32_t& value) {
-    value = 0;
-    if (text.empty()) {
-        if (patternHasHash) return Refusal{"Error", kInvalidSequence};
-        return std::nullopt;
-    }
-    for (char c : text)
-        if (c < '0' || c > '9') return Refusal{"Error", kInvalidSequence};
-    // Compared whole: leading zeros aside, more than five digits is always too much.
-    const size_t first = text.find_first_not_of('0');
-    const std::string digits = first == std::string::npos ? "0" : text.substr(first);
-    if (digits.size() > 5 || std::stol(digits) > kMaxSequence) return Refusal{"Error", kSequenceTooLong};
-    value = static_cast<int32_t>(std::stol(digits));
-    return std::nullopt;
-}
 
 std::optional<Refusal> checkConfigureEntries(const CliOptions& o) {
     if (o.id)
@@ -46,7 +25,8 @@ std::optional<Refusal> checkPatternEntries(const CliOptions& o, int32_t& firstSe
     if (!o.pattern) return std::nullopt;
     if (auto r = refusalOf(checkIdText(o.pattern->c_str()))) return r;
     const bool hasHash = o.pattern->find('#') != std::string::npos;
-    return checkSequenceText(o.sequence.value_or("1"), hasHash, firstSequence);
+    // Without --sequence the dialog's proposal, 1, is the start.
+    return refusalOf(checkSequenceText(o.sequence.value_or("1"), hasHash, firstSequence));
 }
 
 std::optional<Refusal> checkBatchRange(const CliOptions& o, int32_t boards) {

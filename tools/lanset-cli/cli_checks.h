@@ -14,10 +14,6 @@ struct Refusal {
     std::string message;
 };
 
-// The sequence number text of a batch (--sequence; "1" when not given, as the dialog proposes):
-// digits only, at most 65535 compared whole, empty only when the pattern has no '#'.
-std::optional<Refusal> checkSequenceText(const std::string& text, bool patternHasHash, int32_t& value);
-
 // configure: the ID rule on --id, then the address-range rule on --ip/--mask with a count of 1.
 std::optional<Refusal> checkConfigureEntries(const CliOptions& options);
 

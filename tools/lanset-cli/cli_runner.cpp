@@ -11,7 +11,6 @@
 namespace {
 
 constexpr auto kPollInterval = std::chrono::milliseconds(50);
-constexpr const char* kNoBoards = "No boards found to configure.\nCheck Connections and try again.";
 
 std::string text(const char* field, size_t width) {
     size_t n = 0;
@@ -30,6 +29,7 @@ CliRunner::CliRunner(NetSession& session, std::ostream& out, std::ostream& err,
                      const std::atomic<bool>& interrupted)
     : session_(session), out_(out), err_(err), interrupted_(interrupted) {
     session_.setWorkerWait([] { std::this_thread::sleep_for(std::chrono::milliseconds(1)); });
+    session_.workerIdle = true;   // nothing runs yet: a find may start
 }
 
 int CliRunner::run(const CliOptions& options) {
@@ -53,9 +53,6 @@ void CliRunner::prepare(std::vector<int32_t> finals) {
     finals_ = std::move(finals);
     finalSeen_ = false;
     finalCode_ = 0;
-    // Raised again by the worker's thread entry when it returns: how an operation that ends
-    // without a final event is still noticed.
-    session_.workerIdle = false;
 }
 
 bool CliRunner::onEvent(int32_t code, int32_t value) {
@@ -128,6 +125,7 @@ CliRunner::Waited CliRunner::awaitFinal() {
                 guard.lock();
                 stopped = true;
             }
+            // The worker returned without a final event: the operation did not run to its end.
             if (session_.workerIdle && !finalSeen_) {
                 result = Waited::NoFinalEvent;
                 break;
@@ -150,10 +148,9 @@ int CliRunner::networkFailure() {
 }
 
 int CliRunner::find() {
-    session_.devices.freeAll();
     prepare({EVT_COMPLETE});
     const bool started =
-        session_.startFind([this](int32_t c, int32_t v) { return onEvent(c, v); });
+        session_.startFreshFind([this](int32_t c, int32_t v) { return onEvent(c, v); });
     if (const int status = awaitOperation(started, "search"); status != kExitOk) return status;
     say(finishedText(session_.devices.count()));
     noteSmallReceiveBuffer();
@@ -205,6 +202,7 @@ int CliRunner::runConfigure() {
     }
     const DeviceRecord record = configureRecord(options_, *board);
     prepare({EVT_COMPLETE, EVT_CANCELLED});
+    session_.workerIdle = false;   // raised again when the worker returns (see awaitFinal)
     const bool started = session_.startConfigureOne(
         [this](int32_t c, int32_t v) { return onEvent(c, v); }, record, index,
         [this](const std::string& m, bool batch) { return onQuestion(m, batch); });
@@ -244,10 +242,10 @@ int CliRunner::runAuto() {
         }
     if (const int status = find(); status != kExitOk) return status;
 
-    int32_t mode = 2;
+    BatchScope scope = BatchScope::AllListed;
     int32_t boards = session_.devices.count();
+    std::vector<int> indexes;
     if (!options_.sns.empty()) {
-        std::vector<int32_t> indexes;
         for (const std::string& sn : options_.sns) {
             const int32_t i = session_.devices.findByMac(sn.c_str());
             if (i < 0) {
@@ -257,15 +255,12 @@ int CliRunner::runAuto() {
             indexes.push_back(i);
         }
         std::sort(indexes.begin(), indexes.end());   // the batch goes in list order
-        std::copy(indexes.begin(), indexes.end(), session_.selection);
-        session_.selectionCount = static_cast<int32_t>(indexes.size());
-        boards = session_.selectionCount;
-        mode = 1;
-    } else {
-        session_.selectionCount = 0;
+        boards = static_cast<int32_t>(indexes.size());
+        scope = BatchScope::Selection;
     }
+    session_.select(indexes);
     if (boards == 0) {
-        say(std::string("Alert: ") + kNoBoards);
+        say(std::string("Alert: ") + kNoBoardsText);
         return kExitFailed;
     }
     if (auto refusal = checkBatchRange(options_, boards)) {
@@ -280,8 +275,9 @@ int CliRunner::runAuto() {
         questionPosition_ = -1;
     }
     prepare({EVT_BATCH_COMPLETE, EVT_BATCH_CANCELLED});
+    session_.workerIdle = false;   // raised again when the worker returns (see awaitFinal)
     const bool started = session_.startConfigureBatch(
-        [this](int32_t c, int32_t v) { return onEvent(c, v); }, batch, firstSequence, mode,
+        [this](int32_t c, int32_t v) { return onEvent(c, v); }, batch, firstSequence, scope,
         [this](const std::string& m, bool b) { return onQuestion(m, b); });
     if (const int status = awaitOperation(started, "configuration"); status != kExitOk) return status;
     std::vector<int32_t> done;

@@ -3,68 +3,42 @@
 #include <memory>
 #include <string>
 
-#include "common/win32/win32_dialog_view.h"
+#include "common/win32/dialog_host.h"
 #include "ui/main_window.h"
 #include "ui/resource.h"
+#include "ui/win32/address_controls.h"
 #include "ui/win32/win32_front.h"
-
-namespace {
-
-struct MainHost {
-    HINSTANCE instance;
-    Win32DialogView view{nullptr, Win32DialogView::Kind::Modeless};
-    std::unique_ptr<MainWindow> logic;
-};
-
-template <typename Body>
-void guarded(Body body) {
-    try {
-        body();
-    } catch (...) {
-    }
-}
-
-INT_PTR CALLBACK mainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* host = reinterpret_cast<MainHost*>(GetWindowLongPtrA(window, DWLP_USER));
-    switch (message) {
-    case WM_INITDIALOG:
-        host = reinterpret_cast<MainHost*>(lParam);
-        SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(host));
-        host->view.attach(window);
-        guarded([&] {
-            std::string prefix = loadResourceString(host->instance, IDS_VERSION_PREFIX);
-            buildVersionTitle(window, host->instance, prefix.c_str());
-            host->logic->onOpen();
-        });
-        return TRUE;
-    case WM_COMMAND:
-        if (host != nullptr)
-            guarded([&] {
-                host->logic->onCommand(LOWORD(wParam), HIWORD(wParam),
-                                       static_cast<intptr_t>(lParam));
-            });
-        return TRUE;
-    case WM_NCDESTROY:
-        if (host != nullptr) host->view.attach(nullptr);
-        return FALSE;
-    default:
-        return FALSE;
-    }
-}
-
-}  // namespace
 
 void handleSentMessagesBriefly() { pumpSentMessages(1); }
 
-HWND openMainWindow(HINSTANCE instance, NetSession& session, AdapterSource adapters) {
-    // Never freed: the window's logic and view stay reachable for a worker until the process
-    // ends.
-    auto* host = new MainHost{instance, {nullptr, Win32DialogView::Kind::Modeless}, nullptr};
-    OpenModal openModal = [host](int templateId, const ModalFactory& make) {
-        return runModalDialog(host->instance, host->view.window(), templateId, make);
+int runLansetDialog(HINSTANCE instance, HWND owner, int templateId, const WindowFactory& make) {
+    DialogSetup setup;
+    setup.instance = instance;
+    setup.templateId = templateId;
+    setup.make = make;
+    setup.prepare = [instance, templateId](Win32DialogView& view) {
+        createAddressControls(view, instance, templateId);
     };
-    host->logic = std::make_unique<MainWindow>(host->view, session, std::move(openModal),
-                                               std::move(adapters), handleSentMessagesBriefly);
-    return CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, mainProc,
-                              reinterpret_cast<LPARAM>(host));
+    return runModalDialog(owner, setup);
+}
+
+HWND openMainWindow(HINSTANCE instance, NetSession& session, AdapterSource adapters) {
+    DialogSetup setup;
+    setup.instance = instance;
+    setup.templateId = IDD_MAIN;
+    setup.prepare = [instance](Win32DialogView& view) {
+        const std::string prefix = loadResourceString(instance, IDS_VERSION_PREFIX);
+        buildVersionTitle(view.window(), instance, prefix.c_str());
+    };
+    setup.make = [instance, &session, adapters](DialogView& view) -> std::unique_ptr<WindowLogic> {
+        auto* win32View = dynamic_cast<Win32DialogView*>(&view);
+        if (win32View == nullptr) return nullptr;
+        // The dialogs are owned by the main window.
+        OpenModal openModal = [instance, win32View](int templateId, const WindowFactory& make) {
+            return runLansetDialog(instance, win32View->window(), templateId, make);
+        };
+        return std::make_unique<MainWindow>(view, session, std::move(openModal), adapters,
+                                            handleSentMessagesBriefly);
+    };
+    return createModelessDialog(nullptr, setup);
 }

@@ -5,18 +5,18 @@
 
 #include <optional>
 
+#include "common/window_logic.h"
 #include "net/net_session.h"
 #include "ui/auto_configure_dialog.h"
-#include "ui/modal_logic.h"
 
 // Runs dialog templateId modally, owned by owner: the address controls of the template are
 // made, make builds the logic over the dialog's view, and every command goes to the logic until
 // it closes the view. The logic is destroyed before the view. Returns the logic's result; 0
 // when the dialog could not be made.
-int runModalDialog(HINSTANCE instance, HWND owner, int templateId, const ModalFactory& make);
+int runLansetDialog(HINSTANCE instance, HWND owner, int templateId, const WindowFactory& make);
 
-// Opens the main window (template IDD_MAIN) modeless over session. The window and its logic
-// live until the process ends: a worker may still report to them while the program closes.
+// Opens the main window (template IDD_MAIN) modeless over session, with its version title, not
+// yet shown. Its logic stops and waits for a running operation when the window is destroyed.
 // Null when the window could not be made.
 HWND openMainWindow(HINSTANCE instance, NetSession& session, AdapterSource adapters);
 

@@ -28,8 +28,8 @@ public:
         session.waitForWorker();
     }
     void batch(EventLog& log, const DeviceRecord& batchTemplate, int32_t firstSequence,
-               int32_t mode, ScriptedQuestion& question) {
-        ASSERT_TRUE(session.startConfigureBatch(log.sink(), batchTemplate, firstSequence, mode,
+               BatchScope scope, ScriptedQuestion& question) {
+        ASSERT_TRUE(session.startConfigureBatch(log.sink(), batchTemplate, firstSequence, scope,
                                                 question.question()));
         session.waitForWorker();
     }
@@ -39,6 +39,13 @@ public:
         EventLog log;
         find(log);
         ASSERT_EQ(session.devices.count(), count);
+    }
+    // A find over the boards already listed: it runs exactly three quiet cycles only when the
+    // operation before it left its count of quiet cycles at zero, as every operation must.
+    int nextFindCycles() {
+        EventLog log;
+        find(log);
+        return log.countOf(EVT_BROADCAST);
     }
     void neverAck(int board) {
         SimBoard b = lan.board(board);

@@ -1,0 +1,125 @@
+#include "common/win32/dialog_host.h"
+
+#include <memory>
+
+namespace {
+
+struct DialogHost {
+    DialogHost(HWND window, bool modal)
+        : view(window, modal ? Win32DialogView::Kind::Modal : Win32DialogView::Kind::Modeless),
+          modal(modal) {}
+    Win32DialogView view;
+    std::unique_ptr<WindowLogic> logic;   // destroyed before the view
+    bool modal;          // a modal host belongs to runModalDialog; a modeless one to its window
+    int handling = 0;    // handlers of the logic now running
+    bool destroyed = false;
+};
+
+struct Creation {
+    const DialogSetup* setup;
+    bool modal;
+    DialogHost* host = nullptr;
+};
+
+DialogHost* hostOf(HWND window) {
+    return reinterpret_cast<DialogHost*>(GetWindowLongPtrA(window, DWLP_USER));
+}
+
+void release(DialogHost* host) {
+    if (!host->modal && host->destroyed && host->handling == 0) delete host;
+}
+
+// Runs one handler of the logic. The window may be destroyed inside it; its host stays until
+// the handler has returned.
+template <typename Handler>
+void handle(DialogHost* host, Handler handler) {
+    if (host == nullptr || !host->logic) return;
+    ++host->handling;
+    try {
+        handler(*host->logic);
+    } catch (...) {
+        // A handler that failed leaves the window as it was.
+    }
+    --host->handling;
+    release(host);
+}
+
+// The window could not get its logic: a window without one would not even close.
+void abandon(HWND window, bool modal) {
+    if (modal) EndDialog(window, 0);
+    else DestroyWindow(window);
+}
+
+INT_PTR opened(HWND window, Creation& creation) {
+    const DialogSetup& setup = *creation.setup;
+    auto host = std::make_unique<DialogHost>(window, creation.modal);
+    SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(host.get()));
+    if (setup.prepare) setup.prepare(host->view);
+    if (setup.make) host->logic = setup.make(host->view);
+    if (!host->logic) {
+        SetWindowLongPtrA(window, DWLP_USER, 0);
+        abandon(window, creation.modal);
+        return TRUE;
+    }
+    creation.host = host.release();
+    handle(creation.host, [](WindowLogic& logic) { logic.opened(); });
+    if (IsWindow(window) && setup.started) setup.started(window);
+    return TRUE;   // the system sets the focus
+}
+
+INT_PTR CALLBACK dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_INITDIALOG: {
+        auto& creation = *reinterpret_cast<Creation*>(lParam);
+        try {
+            return opened(window, creation);
+        } catch (...) {
+            SetWindowLongPtrA(window, DWLP_USER, 0);
+            if (creation.host != nullptr && !creation.modal) {
+                // Taken down below; the window's destruction frees its host.
+                creation.host->destroyed = true;
+                release(creation.host);
+                creation.host = nullptr;
+            }
+            abandon(window, creation.modal);
+            return TRUE;
+        }
+    }
+    case WM_COMMAND:
+        handle(hostOf(window), [&](WindowLogic& logic) {
+            logic.command(LOWORD(wParam), HIWORD(wParam), static_cast<intptr_t>(lParam));
+        });
+        return TRUE;
+    case WM_TIMER:
+        handle(hostOf(window), [&](WindowLogic& logic) { logic.timer(wParam); });
+        return TRUE;
+    case WM_NCDESTROY:
+        if (DialogHost* host = hostOf(window)) {
+            SetWindowLongPtrA(window, DWLP_USER, 0);
+            // Workers that still hold the view find no window from now on.
+            host->view.attach(nullptr);
+            host->destroyed = true;
+            release(host);
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+int runModalDialog(HWND owner, const DialogSetup& setup) {
+    Creation creation{&setup, true};
+    const INT_PTR result = DialogBoxParamA(setup.instance, MAKEINTRESOURCEA(setup.templateId), owner,
+                                           dialogProc, reinterpret_cast<LPARAM>(&creation));
+    // The window is gone: its logic goes now, before its view.
+    delete creation.host;
+    return result == -1 ? 0 : static_cast<int>(result);
+}
+
+HWND createModelessDialog(HWND owner, const DialogSetup& setup) {
+    Creation creation{&setup, false};
+    return CreateDialogParamA(setup.instance, MAKEINTRESOURCEA(setup.templateId), owner, dialogProc,
+                              reinterpret_cast<LPARAM>(&creation));
+}

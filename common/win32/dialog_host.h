@@ -1,0 +1,30 @@
+#pragma once
+// How every window of both programs runs on Win32: a dialog from its template, a
+// Win32DialogView over it and the window's logic, behind one dialog procedure. No C++ exception
+// crosses into the system's code, and a handler may destroy its own window.
+#include <windows.h>
+
+#include <functional>
+
+#include "common/win32/win32_dialog_view.h"
+#include "common/window_logic.h"
+
+struct DialogSetup {
+    HINSTANCE instance = nullptr;
+    int templateId = 0;
+    WindowFactory make;
+    // On the new window, before its logic is made: its title, controls its template lacks.
+    std::function<void(Win32DialogView& view)> prepare;
+    // Once the logic has opened: what else the window needs to run (a timer, its first tick).
+    std::function<void(HWND window)> started;
+};
+
+// Runs the dialog modally, owned by owner, and returns the result its logic closed it with; 0
+// when it could not be made. The logic is destroyed (after its window, before its view) by the
+// time this returns.
+int runModalDialog(HWND owner, const DialogSetup& setup);
+
+// Creates the dialog modeless and not yet shown. Its view and logic live until the window is
+// destroyed (or, when a handler destroys it, until that handler has returned). Null when the
+// window or its logic could not be made.
+HWND createModelessDialog(HWND owner, const DialogSetup& setup);

@@ -1,0 +1,29 @@
+#pragma once
+// The seam between a window's logic and the platform that runs it. Every window of both programs
+// is such a logic over a DialogView, driven the same way.
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "common/dialog_view.h"
+
+class WindowLogic {
+public:
+    virtual ~WindowLogic() = default;
+    // The window and its controls exist (WM_INITDIALOG).
+    virtual void opened() = 0;
+    // A command (WM_COMMAND: low word, high word, lParam), including the events that a worker
+    // hands over with DialogView::sendCommand.
+    virtual void command(int id, int notification, intptr_t value) = 0;
+    // A timer of the window's own (WM_TIMER).
+    virtual void timer(uintptr_t id) { (void)id; }
+};
+
+// Builds a window's logic over the view that the platform made for it.
+using WindowFactory = std::function<std::unique_ptr<WindowLogic>(DialogView& view)>;
+
+// Supplied by the platform: creates the dialog of template templateId (IDD_...) modally, owned
+// by the calling window; calls make with the dialog's view, then opened; routes the dialog's
+// commands until the logic closes the view; destroys the logic (before the view) and returns the
+// result the logic passed to close().
+using OpenModal = std::function<int(int templateId, const WindowFactory& make)>;
