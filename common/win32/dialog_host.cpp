@@ -120,6 +120,8 @@ int runModalDialog(HWND owner, const DialogSetup& setup) {
 
 HWND createModelessDialog(HWND owner, const DialogSetup& setup) {
     Creation creation{&setup, false};
-    return CreateDialogParamA(setup.instance, MAKEINTRESOURCEA(setup.templateId), owner, dialogProc,
-                              reinterpret_cast<LPARAM>(&creation));
+    HWND window = CreateDialogParamA(setup.instance, MAKEINTRESOURCEA(setup.templateId), owner,
+                                     dialogProc, reinterpret_cast<LPARAM>(&creation));
+    // A window taken down while it opened is no window, whatever the system returned for it.
+    return window != nullptr && IsWindow(window) && creation.host != nullptr ? window : nullptr;
 }

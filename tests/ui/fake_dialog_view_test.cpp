@@ -9,6 +9,16 @@
 
 namespace {
 
+// Looks until done holds, for at most a few seconds.
+bool waitUntil(const std::function<bool()>& done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::yield();
+    }
+    return true;
+}
+
 TEST(FakeDialogView, SentCommandRunsOnTheWindowThreadOnly) {
     FakeDialogView view;
     std::vector<std::pair<int, intptr_t>> seen;
@@ -20,8 +30,8 @@ TEST(FakeDialogView, SentCommandRunsOnTheWindowThreadOnly) {
         handled = view.sendCommand(201, 7);
         returned = true;
     });
-    // Nothing runs the handler but the window thread.
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    // Queued, and the sender held: nothing runs the handler but the window thread.
+    ASSERT_TRUE(waitUntil([] { return FakeDialogView::pendingCommands() == 1; }));
     EXPECT_FALSE(returned);
     EXPECT_TRUE(seen.empty());
 
@@ -45,7 +55,7 @@ TEST(FakeDialogView, AClosedViewHandlesNothingAndReleasesWaitingSenders) {
     std::atomic<int> result{-1};
     std::thread worker([&] { result = view.sendCommand(202, 0) ? 1 : 0; });
     // The command is queued; the window closes before it is pumped.
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ASSERT_TRUE(waitUntil([] { return FakeDialogView::pendingCommands() == 1; }));
     view.close(0);
     FakeDialogView::pumpAll();
     worker.join();

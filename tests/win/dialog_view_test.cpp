@@ -7,10 +7,14 @@
 
 #include <algorithm>
 #include <atomic>
+#include <memory>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "common/win32/dialog_host.h"
 #include "common/win32/win32_dialog_view.h"
 #include "tests/win/win_test_support.h"
 #include "ui/resource.h"
@@ -259,6 +263,71 @@ TEST_F(DialogViewOnTemplate, AGoneWindowTakesNoCommandAndAsksNothing) {
     // Nothing happens to controls of a window that is gone.
     view_.setText(IDC_STATUS, "x");
     EXPECT_EQ(view_.listCount(IDC_DEVICE_LIST), 0);
+}
+
+// A logic that counts what reaches it: command 1 throws, command 2 closes its own window.
+class ProbeLogic : public WindowLogic {
+public:
+    struct Counts {
+        int opened = 0, commands = 0, timers = 0, destroyed = 0;
+    };
+    ProbeLogic(DialogView& view, Counts& counts, int closeOnOpen)
+        : view_(view), counts_(counts), closeOnOpen_(closeOnOpen) {}
+    ~ProbeLogic() override { ++counts_.destroyed; }
+    void opened() override {
+        ++counts_.opened;
+        if (closeOnOpen_ != 0) view_.close(closeOnOpen_);
+    }
+    void command(int id, int, intptr_t) override {
+        if (id == 1) throw std::runtime_error("a handler that fails");
+        if (id == 2) view_.close(0);
+        if (id == 2 || id == 5) ++counts_.commands;   // after the close too: the logic is still there
+    }
+    void timer(uintptr_t) override { ++counts_.timers; }
+
+private:
+    DialogView& view_;
+    Counts& counts_;
+    int closeOnOpen_;
+};
+
+// Every window runs through one dialog host: no exception crosses it, a handler may destroy its
+// own window, and the logic goes once, after its handler, or before a modal run returns.
+TEST(DialogHost, KeepsExceptionsInAndOutlivesAHandlerThatDestroysTheWindow) {
+    wintest::initCommonControls();
+    ProbeLogic::Counts counts;
+    DialogSetup setup;
+    setup.instance = GetModuleHandleA(nullptr);
+    setup.templateId = IDD_MAIN;
+    int closeOnOpen = 0;
+    setup.make = [&](DialogView& view) {
+        return std::make_unique<ProbeLogic>(view, counts, closeOnOpen);
+    };
+    HWND window = createModelessDialog(nullptr, setup);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(counts.opened, 1);
+    SendMessageA(window, WM_COMMAND, 1, 0);   // throws inside
+    SendMessageA(window, WM_COMMAND, 5, 0);
+    SendMessageA(window, WM_TIMER, 9, 0);
+    EXPECT_EQ(counts.commands, 1);
+    EXPECT_EQ(counts.timers, 1);
+    SendMessageA(window, WM_COMMAND, 2, 0);
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(counts.commands, 2);
+    EXPECT_EQ(counts.destroyed, 1);
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);   // a modeless close ends the loop
+
+    closeOnOpen = 77;
+    EXPECT_EQ(runModalDialog(nullptr, setup), 77);
+    EXPECT_EQ(counts.destroyed, 2);
+
+    // No logic: no window is left without one.
+    setup.make = [](DialogView&) -> std::unique_ptr<WindowLogic> { return nullptr; };
+    EXPECT_EQ(createModelessDialog(nullptr, setup), nullptr);
+    EXPECT_EQ(runModalDialog(nullptr, setup), 0);
+    setup.make = [](DialogView&) -> std::unique_ptr<WindowLogic> { throw std::bad_alloc(); };
+    EXPECT_EQ(createModelessDialog(nullptr, setup), nullptr);
 }
 
 }  // namespace
