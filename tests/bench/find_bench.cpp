@@ -1,6 +1,11 @@
-// One find on the real network, measured: boards found, duration, CPU per datagram received.
+// One find on the real network, measured: boards found by the whole find and by its first
+// cycle, duration, CPU per datagram received, the receive buffer that the socket got.
 // Run by scripts/bench inside the namespace where the simulated boards answer; not a test.
+#include <dirent.h>
+#include <netinet/in.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 
 #include <atomic>
 #include <chrono>
@@ -15,11 +20,41 @@
 
 namespace {
 
+// SO_RCVBUF of our UDP socket bound to port (twice the size granted: the kernel counts its
+// bookkeeping too), or 0. The channel keeps its descriptor to itself, so look among ours.
+int receiveBufferOf(uint16_t port) {
+    int size = 0;
+    DIR* fds = opendir("/proc/self/fd");
+    if (!fds) return 0;
+    while (dirent* e = readdir(fds)) {
+        const int fd = std::atoi(e->d_name);
+        struct stat st {};
+        if (fd <= 2 || fd == dirfd(fds) || fstat(fd, &st) != 0 || !S_ISSOCK(st.st_mode)) continue;
+        sockaddr_in local{};
+        socklen_t length = sizeof local;
+        int type = 0;
+        socklen_t typeLength = sizeof type;
+        if (getsockname(fd, reinterpret_cast<sockaddr*>(&local), &length) != 0 ||
+            local.sin_family != AF_INET || ntohs(local.sin_port) != port ||
+            getsockopt(fd, SOL_SOCKET, SO_TYPE, &type, &typeLength) != 0 || type != SOCK_DGRAM)
+            continue;
+        socklen_t sizeLength = sizeof size;
+        if (getsockopt(fd, SOL_SOCKET, SO_RCVBUF, &size, &sizeLength) != 0) size = 0;
+        break;
+    }
+    closedir(fds);
+    return size;
+}
+
 // The system channel, counting the datagrams that reach the engine.
 class CountingChannel final : public UdpChannel {
 public:
     explicit CountingChannel(std::unique_ptr<UdpChannel> inner) : inner_(std::move(inner)) {}
-    bool open(uint16_t port) override { return inner_->open(port); }
+    bool open(uint16_t port) override {
+        if (!inner_->open(port)) return false;
+        receiveBufferBytes = receiveBufferOf(port);
+        return true;
+    }
     bool send(const uint8_t* data, size_t length) override { return inner_->send(data, length); }
     ReceiveResult receive(int timeoutMs, const uint8_t*& data, size_t& length) override {
         const ReceiveResult r = inner_->receive(timeoutMs, data, length);
@@ -29,6 +64,7 @@ public:
     void close() override { inner_->close(); }
     int64_t nowMs() override { return inner_->nowMs(); }
     std::atomic<uint64_t> datagrams{0};
+    std::atomic<int> receiveBufferBytes{0};
 
 private:
     std::unique_ptr<UdpChannel> inner_;
@@ -54,6 +90,7 @@ int main(int argc, char** argv) {
     std::condition_variable done;
     bool complete = false;
     std::atomic<int> cycles{0};
+    std::atomic<int> firstCycleFound{-1};
     std::atomic<int64_t> lastFoundMs{0};
     const auto start = std::chrono::steady_clock::now();
     auto elapsedMs = [&] {
@@ -61,8 +98,12 @@ int main(int argc, char** argv) {
             .count();
     };
     const double cpuBefore = cpuSeconds();
-    session.startFind([&](int32_t code, int32_t) {
-        if (code == EVT_BROADCAST) ++cycles;
+    session.startFind([&](int32_t code, int32_t value) {
+        if (code == EVT_BROADCAST) {
+            ++cycles;
+            // The events come from the worker that fills the list: this is the first cycle's harvest.
+            if (value == 1) firstCycleFound = session.devices.count();
+        }
         if (code == EVT_FOUND) lastFoundMs = elapsedMs();
         if (code == EVT_COMPLETE) {
             std::lock_guard guard(lock);
@@ -79,11 +120,13 @@ int main(int argc, char** argv) {
     session.waitForWorker();
     const double cpu = cpuSeconds() - cpuBefore;
     const uint64_t datagrams = channel.datagrams;
-    std::printf("boards=%d found=%d cycles=%d duration_ms=%lld last_found_ms=%lld datagrams=%llu "
-                "cpu_ms=%.1f cpu_us_per_datagram=%.2f network_failed=%d\n",
-                expected, session.devices.count(), cycles.load(), static_cast<long long>(durationMs),
+    const int found = session.devices.count();
+    std::printf("boards=%d found=%d first_cycle_found=%d cycles=%d duration_ms=%lld last_found_ms=%lld "
+                "datagrams=%llu cpu_ms=%.1f cpu_us_per_datagram=%.2f rcvbuf_bytes=%d network_failed=%d\n",
+                expected, found, firstCycleFound < 0 ? found : firstCycleFound.load(), cycles.load(),
+                static_cast<long long>(durationMs),
                 static_cast<long long>(lastFoundMs.load()), static_cast<unsigned long long>(datagrams),
                 cpu * 1e3, datagrams ? cpu * 1e6 / static_cast<double>(datagrams) : 0.0,
-                session.openFailed || session.sendFailed ? 1 : 0);
+                channel.receiveBufferBytes.load(), session.openFailed || session.sendFailed ? 1 : 0);
     return session.openFailed || session.sendFailed ? 1 : 0;
 }

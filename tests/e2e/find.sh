@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # find lists every board once, with its fields, whether the boards answer by broadcast or
-# unicast, with the length in either header form, and in random order.
+# unicast, with the length in either header form, in random order, and all at once.
 . "$(dirname "$0")/e2e_lib.sh"
 setup_lan
 
@@ -35,6 +35,12 @@ expect_rc 0 "find, jittered replies"
 expect_eq "$(head -1 <<<"$OUT" | sed 's/  */ /g')" "ID SN IP SUBNET GATEWAY DHCP" "table header"
 expect_eq "$(tail -n +2 <<<"$OUT" | sed 's/  */,/g' | sort)" "$(expected_rows 0 39 | sort)" \
   "find, jittered replies, as a table"
+
+# A rack of boards behind one switch: every reply at once, in a fresh order per discovery.
+start_sim --boards 150 --burst --shuffle
+cli find --format csv
+expect_rc 0 "find, shuffled burst"
+expect_eq "$(tail -n +2 <<<"$OUT" | sort)" "$(expected_rows 0 149 | sort)" "find, shuffled burst"
 
 stop_sim
 cli find --format csv

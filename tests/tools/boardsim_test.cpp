@@ -2,10 +2,13 @@
 // the two are written apart, so agreement here means both follow the format.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <numeric>
 
 #include "net/wire.h"
 #include "tools/boardsim/board_set.h"
+#include "tools/boardsim/send_plan.h"
 
 namespace {
 
@@ -145,10 +148,71 @@ TEST(BoardSet, Options) {
     ASSERT_TRUE(p.ok) << p.error;
     EXPECT_EQ(p.options.muteIndexes, (std::vector<int>{1, 4}));
     ASSERT_EQ(p.options.muteMacs.size(), 1u);
+    const sim::SimParse flags = sim::parseSimOptions({"--burst", "--shuffle", "--length-first-byte"});
+    ASSERT_TRUE(flags.ok) << flags.error;
+    EXPECT_TRUE(flags.options.burst && flags.options.shuffle && flags.options.lengthInFirstByte);
     for (std::vector<std::string> bad : std::vector<std::vector<std::string>>{
              {"--boards", "0"}, {"--boards", "65537"}, {"--reply", "multicast"}, {"--first-ip", "1.2.3"},
-             {"--no-ack", "x"}, {"--echo", "0123456789abcdef"}, {"--jitter"}, {"--bogus", "1"}})
-        EXPECT_FALSE(sim::parseSimOptions(bad).ok) << bad[0];
+             {"--no-ack", "x"}, {"--echo", "0123456789abcdef"}, {"--jitter"}, {"--bogus", "1"},
+             {"--burst", "--jitter", "5"}, {"--pace-us", "10", "--burst"}, {"--burst=yes"},
+             {"--shuffle=1"}})
+        EXPECT_FALSE(sim::parseSimOptions(bad).ok) << bad[0] << " " << bad.back();
+}
+
+// Each discovery is answered by every board exactly once; shuffled, in an order of its own.
+TEST(SendPlan, OrderAndDelays) {
+    struct Row {
+        std::vector<std::string> args;
+        bool shuffled;
+    };
+    for (const Row& row : std::vector<Row>{{{}, false},
+                                           {{"--pace-us", "100"}, false},
+                                           {{"--jitter", "5"}, false},
+                                           {{"--shuffle"}, true},
+                                           {{"--burst", "--shuffle"}, true},
+                                           {{"--shuffle", "--pace-us", "50", "--jitter", "2"}, true}}) {
+        std::vector<std::string> args = {"--boards", "64"};
+        args.insert(args.end(), row.args.begin(), row.args.end());
+        const sim::SimParse p = sim::parseSimOptions(args);
+        ASSERT_TRUE(p.ok) << p.error;
+        const sim::SimOptions& o = p.options;
+        const std::string what = ::testing::PrintToString(row.args);
+        sim::BoardSet boards(o);
+        std::mt19937 random(7);
+        std::vector<int> identity(64);
+        std::iota(identity.begin(), identity.end(), 0);
+        std::vector<std::vector<int>> orders;
+        for (int discovery = 0; discovery < 2; ++discovery) {
+            const std::vector<sim::PlannedSend> plan =
+                sim::planSends(boards.handle(decode(discoveryRequest())), o, random);
+            std::vector<int> order;
+            for (size_t k = 0; k < plan.size(); ++k) {
+                EXPECT_FALSE(plan[k].ack) << what;
+                const int64_t earliest = static_cast<int64_t>(k) * o.paceUs;
+                EXPECT_GE(plan[k].delayUs, earliest) << what << " send " << k;
+                EXPECT_LE(plan[k].delayUs, earliest + int64_t{o.jitterMs} * 1000) << what << " send " << k;
+                order.push_back(plan[k].board);
+            }
+            std::vector<int> sorted = order;
+            std::sort(sorted.begin(), sorted.end());
+            EXPECT_EQ(sorted, identity) << what << ": every board once";
+            if (!row.shuffled) {
+                EXPECT_EQ(order, identity) << what << ": board order";
+            }
+            orders.push_back(order);
+        }
+        if (row.shuffled) {
+            EXPECT_NE(orders[0], identity) << what;
+            EXPECT_NE(orders[0], orders[1]) << what << ": the same order for two discoveries";
+        }
+
+        DeviceRecord r;
+        copyText(r.mac, "025a00000003");
+        const std::vector<sim::PlannedSend> ack = sim::planSends(boards.handle(decode(lansetRequest(r))), o, random);
+        ASSERT_EQ(ack.size(), 1u) << what;
+        EXPECT_TRUE(ack[0].ack && ack[0].board == 2) << what;
+        EXPECT_LE(ack[0].delayUs, int64_t{o.jitterMs} * 1000) << what;
+    }
 }
 
 }  // namespace

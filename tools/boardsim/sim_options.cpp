@@ -46,6 +46,10 @@ std::string simUsage() {
            "  --reply broadcast|unicast  where replies go (default broadcast)\n"
            "  --jitter MS            delay each reply by a random 0..MS ms (default 0)\n"
            "  --pace-us US           gap between the replies of one burst (default 0)\n"
+           "  --burst                every reply to a discovery at once, in batches of\n"
+           "                         sendmmsg, as a rack of boards behind one switch answers;\n"
+           "                         not with --jitter or --pace-us\n"
+           "  --shuffle              answer each discovery in a fresh random order\n"
            "  --no-ack LIST          boards that never acknowledge: indexes or hardware\n"
            "                         addresses, comma-separated; may be repeated\n"
            "  --log FILE             one line per datagram received, decoded\n"
@@ -88,8 +92,9 @@ SimParse parseSimOptions(const std::vector<std::string>& args) {
             r.help = true;
             return r;
         }
-        if (name == "--length-first-byte") {
-            o.lengthInFirstByte = true;
+        if (name == "--length-first-byte" || name == "--burst" || name == "--shuffle") {
+            if (hasValue) return fail(name + " takes no value");
+            (name == "--burst" ? o.burst : name == "--shuffle" ? o.shuffle : o.lengthInFirstByte) = true;
             continue;
         }
         if (!take()) return fail(name + " needs a value");
@@ -132,6 +137,11 @@ SimParse parseSimOptions(const std::vector<std::string>& args) {
         } else {
             return fail("unknown option " + name);
         }
+    }
+    // A burst leaves at wire speed; a delay per reply would make it something else.
+    if (o.burst && (o.jitterMs > 0 || o.paceUs > 0)) {
+        r.error = "--burst sends every reply at once: not with --jitter or --pace-us";
+        return r;
     }
     r.ok = true;
     return r;

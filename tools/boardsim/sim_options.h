@@ -17,6 +17,8 @@ struct SimOptions {
     ReplyMode reply = ReplyMode::Broadcast;
     int jitterMs = 0;                  // each reply waits a random 0..jitterMs
     int paceUs = 0;                    // gap between the replies of one burst; 0: no gap
+    bool burst = false;                // all replies to one discovery in one sendmmsg run
+    bool shuffle = false;              // each discovery answered in a fresh random order
     std::vector<int> muteIndexes;      // boards that never acknowledge
     std::vector<Mac> muteMacs;
     std::string logPath;

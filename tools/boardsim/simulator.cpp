@@ -1,0 +1,247 @@
+#include "tools/boardsim/simulator.h"
+
+#include <arpa/inet.h>
+#include <ifaddrs.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <thread>
+
+#include "tools/boardsim/send_plan.h"
+
+namespace sim {
+namespace {
+
+int64_t nowUs() {
+    using namespace std::chrono;
+    return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+// Addresses of this namespace's own interfaces: a datagram from one of them is our own
+// broadcast coming back.
+std::unordered_set<uint32_t> localAddresses() {
+    std::unordered_set<uint32_t> set;
+    ifaddrs* list = nullptr;
+    if (getifaddrs(&list) != 0) return set;
+    for (ifaddrs* a = list; a; a = a->ifa_next)
+        if (a->ifa_addr && a->ifa_addr->sa_family == AF_INET)
+            set.insert(reinterpret_cast<sockaddr_in*>(a->ifa_addr)->sin_addr.s_addr);
+    freeifaddrs(list);
+    return set;
+}
+
+// How often a send may find no room before its datagram counts as failed.
+constexpr int kSendStalls = 50;
+
+}  // namespace
+
+Simulator::Simulator(const SimOptions& options, FILE* log)
+    : options_(options), log_(log), boards_(options), random_(std::random_device{}()),
+      startUs_(nowUs()) {
+    replyBytes_.reserve(static_cast<size_t>(boards_.size()));
+    for (int i = 0; i < boards_.size(); ++i)
+        replyBytes_.push_back(encodeReply(boards_.board(i), options_.lengthInFirstByte));
+    ackBytes_ = encodeAck(0);
+}
+
+Simulator::~Simulator() {
+    if (fd_ >= 0) close(fd_);
+}
+
+bool Simulator::open() {
+    const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0) return false;
+    const int one = 1;
+    setsockopt(fd, SOL_SOCKET, SO_BROADCAST, &one, sizeof one);
+    // The arrival interface of each request: its answers leave by it, so that a broadcast
+    // answer needs no route for 255.255.255.255.
+    setsockopt(fd, IPPROTO_IP, IP_PKTINFO, &one, sizeof one);
+    // The forced sizes need root; without it the kernel's ceilings apply.
+    const int sndbuf = options_.sendBufferBytes;
+    if (setsockopt(fd, SOL_SOCKET, SO_SNDBUFFORCE, &sndbuf, sizeof sndbuf) != 0)
+        setsockopt(fd, SOL_SOCKET, SO_SNDBUF, &sndbuf, sizeof sndbuf);
+    const int rcvbuf = 4 << 20;
+    if (setsockopt(fd, SOL_SOCKET, SO_RCVBUFFORCE, &rcvbuf, sizeof rcvbuf) != 0)
+        setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &rcvbuf, sizeof rcvbuf);
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    local.sin_port = htons(kPort);
+    local.sin_addr.s_addr = htonl(INADDR_ANY);
+    if (bind(fd, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0) {
+        const int e = errno;
+        close(fd);
+        errno = e;
+        return false;
+    }
+    fd_ = fd;
+    ownAddresses_ = localAddresses();
+    return true;
+}
+
+int Simulator::waitMs() const {
+    if (queue_.empty()) return -1;
+    const int64_t wait = queue_.top().dueUs - nowUs();
+    return wait <= 0 ? 0 : static_cast<int>((wait + 999) / 1000);
+}
+
+void Simulator::run(const volatile std::sig_atomic_t& stop) {
+    while (!stop) {
+        pollfd p{fd_, POLLIN, 0};
+        if (poll(&p, 1, waitMs()) < 0 && errno != EINTR) break;
+        readRequests();
+        sendDue(stop);
+    }
+}
+
+// Everything that has arrived, in batches.
+void Simulator::readRequests() {
+    for (;;) {
+        for (size_t i = 0; i < kReceiveBatch; ++i) {
+            inParts_[i] = iovec{inBuffers_[i].data(), inBuffers_[i].size()};
+            msghdr& m = inMessages_[i].msg_hdr;
+            m = msghdr{};
+            m.msg_name = &inFrom_[i];
+            m.msg_namelen = sizeof inFrom_[i];
+            m.msg_iov = &inParts_[i];
+            m.msg_iovlen = 1;
+            m.msg_control = inControl_[i].data();
+            m.msg_controllen = inControl_[i].size();
+        }
+        const int n = recvmmsg(fd_, inMessages_.data(), kReceiveBatch, MSG_DONTWAIT, nullptr);
+        if (n <= 0) return;
+        for (size_t i = 0; i < static_cast<size_t>(n); ++i) {
+            msghdr& m = inMessages_[i].msg_hdr;
+            Path arrival;
+            for (cmsghdr* c = CMSG_FIRSTHDR(&m); c; c = CMSG_NXTHDR(&m, c)) {
+                if (c->cmsg_level != IPPROTO_IP || c->cmsg_type != IP_PKTINFO) continue;
+                in_pktinfo info;
+                std::memcpy(&info, CMSG_DATA(c), sizeof info);
+                arrival.ifindex = info.ipi_ifindex;
+                arrival.local = info.ipi_spec_dst.s_addr;
+            }
+            answer(inBuffers_[i].data(), inMessages_[i].msg_len, inFrom_[i], arrival);
+        }
+        if (static_cast<size_t>(n) < kReceiveBatch) return;
+    }
+}
+
+void Simulator::answer(const uint8_t* data, size_t length, const sockaddr_in& from,
+                       const Path& arrival) {
+    ++stats_.received;
+    if (ownAddresses_.count(from.sin_addr.s_addr)) {
+        ++stats_.own;
+        return;
+    }
+    const Request request = decodeRequest(data, length);
+    const Reaction reaction = boards_.handle(request);
+    switch (request.kind) {
+    case RequestKind::Discover: ++stats_.discover; break;
+    case RequestKind::Configure: ++stats_.configure; break;
+    case RequestKind::Other: ++stats_.ignored; break;
+    case RequestKind::Malformed: ++stats_.malformed; break;
+    }
+    if (log_) {
+        char sender[INET_ADDRSTRLEN] = "?";
+        inet_ntop(AF_INET, &from.sin_addr, sender, sizeof sender);
+        std::fprintf(log_, "t=%.3f from=%s:%u %s -> %s\n",
+                     static_cast<double>(nowUs() - startUs_) / 1e6, sender, ntohs(from.sin_port),
+                     describeRequest(request).c_str(), reaction.note.c_str());
+    }
+    if (reaction.ackBoard >= 0) {   // the board took the new settings: its reply tells them
+        const size_t b = static_cast<size_t>(reaction.ackBoard);
+        replyBytes_[b] = encodeReply(boards_.board(reaction.ackBoard), options_.lengthInFirstByte);
+    }
+    Path path = arrival;
+    path.destination =
+        options_.reply == ReplyMode::Broadcast ? htonl(INADDR_BROADCAST) : from.sin_addr.s_addr;
+    const int64_t t0 = nowUs();
+    for (const PlannedSend& s : planSends(reaction, options_, random_))
+        queue_.push(Pending{t0 + s.delayUs, order_++, s.board, s.ack, path});
+}
+
+// Sends what is due; in a burst, sendmmsg takes whole batches, else one datagram per call as a
+// board sends its own.
+void Simulator::sendDue(const volatile std::sig_atomic_t& stop) {
+    const size_t batch = options_.burst ? kSendBatch : 1;
+    size_t staged = 0;
+    while (!queue_.empty() && queue_.top().dueUs <= nowUs() && !stop) {
+        stage(staged++, queue_.top());
+        queue_.pop();
+        if (staged == batch) {
+            sendStaged(staged);
+            staged = 0;
+        }
+    }
+    if (staged > 0) sendStaged(staged);
+}
+
+void Simulator::stage(size_t slot, const Pending& send) {
+    const std::vector<uint8_t>& bytes = send.ack ? ackBytes_ : replyBytes_[static_cast<size_t>(send.board)];
+    outParts_[slot] = iovec{const_cast<uint8_t*>(bytes.data()), bytes.size()};
+    sockaddr_in& to = outTo_[slot];
+    to = sockaddr_in{};
+    to.sin_family = AF_INET;
+    to.sin_port = htons(kPort);
+    to.sin_addr.s_addr = send.path.destination;
+    msghdr& m = outMessages_[slot].msg_hdr;
+    m = msghdr{};
+    m.msg_name = &to;
+    m.msg_namelen = sizeof to;
+    m.msg_iov = &outParts_[slot];
+    m.msg_iovlen = 1;
+    if (send.path.ifindex != 0) {
+        // Out of the arrival interface, from our address there: no route is looked up.
+        m.msg_control = outControl_[slot].data();
+        m.msg_controllen = outControl_[slot].size();
+        cmsghdr* c = CMSG_FIRSTHDR(&m);
+        c->cmsg_level = IPPROTO_IP;
+        c->cmsg_type = IP_PKTINFO;
+        c->cmsg_len = CMSG_LEN(sizeof(in_pktinfo));
+        in_pktinfo info{};
+        info.ipi_ifindex = send.path.ifindex;
+        info.ipi_spec_dst.s_addr = send.path.local;
+        std::memcpy(CMSG_DATA(c), &info, sizeof info);
+    }
+    outIsAck_[slot] = send.ack;
+}
+
+// Waits for room in the send buffer rather than drop a board's answer; a datagram that the
+// kernel refuses outright counts as failed and the rest still go.
+void Simulator::sendStaged(size_t count) {
+    size_t next = 0;
+    int stalls = 0;
+    while (next < count) {
+        const int n = sendmmsg(fd_, outMessages_.data() + next, static_cast<unsigned>(count - next), 0);
+        if (n > 0) {
+            for (int i = 0; i < n; ++i) ++(outIsAck_[next++] ? stats_.acks : stats_.replies);
+            stalls = 0;
+            continue;
+        }
+        const bool full = errno == EAGAIN || errno == EWOULDBLOCK;
+        if ((full || errno == ENOBUFS || errno == EINTR) && ++stalls <= kSendStalls) {
+            if (full) {
+                pollfd p{fd_, POLLOUT, 0};
+                poll(&p, 1, 100);
+            } else {
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            }
+            continue;
+        }
+        ++stats_.sendFailures;
+        ++next;
+        stalls = 0;
+    }
+}
+
+std::string Simulator::summary() const {
+    const auto u = [](uint64_t v) { return std::to_string(v); };
+    return "received " + u(stats_.received) + " datagrams (" + u(stats_.discover) + " discover, " +
+           u(stats_.configure) + " configure, " + u(stats_.ignored) + " other, " + u(stats_.malformed) +
+           " malformed, " + u(stats_.own) + " own); sent " + u(stats_.replies) + " replies, " +
+           u(stats_.acks) + " acknowledgements; " + u(stats_.sendFailures) + " sends failed";
+}
+
+}  // namespace sim
