@@ -29,6 +29,8 @@ constexpr int kSendWaitMs = 1000;
 constexpr size_t kRingSlots = 8192;   // a whole rack's burst, with room to spare
 constexpr size_t kBatch = 64;         // datagrams per recvmmsg
 constexpr int kDrainEvery = 16;       // datagrams handed out between two drains
+constexpr auto kSpinAfterSend = std::chrono::milliseconds(50);   // the first replies come fast
+constexpr auto kSpin = std::chrono::milliseconds(5);            // a burst has no longer gaps
 
 enum class Wait { Ready, Timeout, Closed };
 
@@ -114,6 +116,7 @@ public:
         for (const NetworkAdapter& adapter : adapters_) {
             sentAny = sendBy(fd, adapter, data, length, to, deadline) || sentAny;
         }
+        spinUntil_ = std::chrono::steady_clock::now() + kSpinAfterSend;
         release();
         return sentAny;
     }
@@ -139,6 +142,7 @@ public:
                 }
             }
             if (count_ > 0) {
+                spinUntil_ = std::chrono::steady_clock::now() + kSpin;
                 const Slot& slot = ring_[head_];
                 held_ = true;
                 ++sinceDrain_;
@@ -152,8 +156,11 @@ public:
                 }
                 break;
             }
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                deadline - std::chrono::steady_clock::now()).count();
+            // While replies stream in, keep looking instead of sleeping: a receiver that sleeps
+            // is woken on the busy sender's CPU and falls behind the burst.
+            const auto now = std::chrono::steady_clock::now();
+            if (now < spinUntil_ && now < deadline) continue;
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now).count();
             const Wait wait = waitFor(fd, POLLIN, left > 0 ? static_cast<int>(left) : 0);
             if (wait == Wait::Closed) {
                 result = ReceiveResult::Closed;
@@ -338,6 +345,7 @@ private:
     bool held_ = false;     // ring_[head_] was handed out by the last receive
     int sinceDrain_ = 0;
     uint32_t adapter_ = 0;
+    std::chrono::steady_clock::time_point spinUntil_{};
 };
 
 }  // namespace

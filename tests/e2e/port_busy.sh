@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# When another program holds UDP port 21210 on lanset's side, or no network can be reached,
+# When another program holds UDP port 21210 on lanset's side, or no adapter can broadcast,
 # lanset-cli says so and exits 1.
 . "$(dirname "$0")/e2e_lib.sh"
 setup_lan
@@ -22,10 +22,11 @@ expect_rc 0 "find once the port is free"
 expect_eq "$OUT" "id,sn,ip,subnet,gateway,dhcp
 $(expected_rows 0 1)" "find once the port is free"
 
-# No route for the limited broadcast: every send fails, which is no network at all.
-ip netns exec "$NET-lan" ip route del 255.255.255.255/32 dev veth0
+# No adapter that can broadcast (the cable is out): no network at all, not "Found 0 devices".
+ip -n "$NET-lan" link set dev veth0 down
 cli find --format csv
-expect_rc 1 "find without a route"
-expect_has "$ERR" "lanset-cli: cannot open UDP port 21210" "network message without a route"
-expect_eq "$OUT" "" "no board list without a route"
+expect_rc 1 "find without an adapter"
+expect_has "$ERR" "lanset-cli: cannot open UDP port 21210" "network message without an adapter"
+expect_lacks "$ERR" "Found 0 devices" "network message without an adapter"
+expect_eq "$OUT" "" "no board list without an adapter"
 finish
