@@ -148,6 +148,17 @@ TEST(BoardSet, Options) {
     ASSERT_TRUE(p.ok) << p.error;
     EXPECT_EQ(p.options.muteIndexes, (std::vector<int>{1, 4}));
     ASSERT_EQ(p.options.muteMacs.size(), 1u);
+    // A second set that continues the first one: board 0 here is board 3 there.
+    const sim::SimParse offset = sim::parseSimOptions({"--boards", "2", "--first-index", "3"});
+    ASSERT_TRUE(offset.ok) << offset.error;
+    const std::vector<sim::BoardState> continued = sim::initialBoards(offset.options);
+    const sim::SimParse whole = sim::parseSimOptions({"--boards", "5"});
+    const std::vector<sim::BoardState> all = sim::initialBoards(whole.options);
+    for (size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(continued[i].id, all[3 + i].id);
+        EXPECT_EQ(continued[i].mac, all[3 + i].mac);
+        EXPECT_EQ(continued[i].ip, all[3 + i].ip);
+    }
     const sim::SimParse flags = sim::parseSimOptions({"--burst", "--shuffle", "--length-first-byte"});
     ASSERT_TRUE(flags.ok) << flags.error;
     EXPECT_TRUE(flags.options.burst && flags.options.shuffle && flags.options.lengthInFirstByte);
@@ -155,7 +166,7 @@ TEST(BoardSet, Options) {
              {"--boards", "0"}, {"--boards", "65537"}, {"--reply", "multicast"}, {"--first-ip", "1.2.3"},
              {"--no-ack", "x"}, {"--echo", "0123456789abcdef"}, {"--jitter"}, {"--bogus", "1"},
              {"--burst", "--jitter", "5"}, {"--pace-us", "10", "--burst"}, {"--burst=yes"},
-             {"--shuffle=1"}})
+             {"--shuffle=1"}, {"--first-index", "-1"}})
         EXPECT_FALSE(sim::parseSimOptions(bad).ok) << bad[0] << " " << bad.back();
 }
 

@@ -38,6 +38,7 @@ cleanup() {
   stop_pid "$LANSET_PID"
   "$wineserver" -k 2>/dev/null
   stop_pid "$SIM_PID"
+  stop_pid "${SIM2_PID:-}"
   stop_pid "$XVFB_PID"
   "$NETNS_LAN" down "$NET" 2>/dev/null
   rm -rf "$WORK"
@@ -61,7 +62,24 @@ in_lan "$wineserver" -p 30 || { echo "FAIL: could not start wineserver in the na
 in_lan timeout 180 "$WINE_RUN" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
   >"$WORK/reg.log" 2>&1 || { echo "FAIL: could not prepare the Wine prefix"; cat "$WORK/reg.log"; exit 1; }
 
-ip netns exec "$NET-brd" "$BOARDSIM" --boards "$BOARDS" --ready-file "$WORK/ready" \
+# two-lans: half the boards on a second LAN (a bridge with no route to it but its own), found
+# like the others; the driver then runs its find scenario over all of them.
+DRIVER_SCENARIO=$SCENARIO
+ON_A=$BOARDS
+SIM2_PID=""
+if [ "$SCENARIO" = two-lans ]; then
+  DRIVER_SCENARIO=find
+  ON_A=$((BOARDS / 2))
+  "$NETNS_LAN" join "$NET" b1 lanb 10.213.9.2/24 10.213.9.1/24 \
+    || { echo "FAIL: could not make the second LAN"; exit 1; }
+  ip netns exec "$NET-b1" "$BOARDSIM" --boards $((BOARDS - ON_A)) --first-index "$ON_A" \
+    --ready-file "$WORK/ready2" --log "$WORK/sim2.log" "$@" 2>"$WORK/sim2.err" &
+  SIM2_PID=$!
+  for _ in $(seq 100); do [ -s "$WORK/ready2" ] && break; sleep 0.05; done
+  [ -s "$WORK/ready2" ] || { echo "FAIL: boardsim on LAN B did not start"; cat "$WORK/sim2.err"; exit 1; }
+fi
+
+ip netns exec "$NET-brd" "$BOARDSIM" --boards "$ON_A" --ready-file "$WORK/ready" \
   --log "$WORK/sim.log" "$@" 2>"$WORK/sim.err" &
 SIM_PID=$!
 for _ in $(seq 100); do [ -s "$WORK/ready" ] && break; sleep 0.05; done
@@ -72,7 +90,7 @@ LANSET_PID=$!
 
 # The driver works in a folder of its own (pictures it takes land there).
 mkdir -p "$WORK/driver"
-(cd "$WORK/driver" && in_lan timeout -k 5 500 "$WINE_RUN" "$DRIVER" "$SCENARIO" "$BOARDS") 2>&1 \
+(cd "$WORK/driver" && in_lan timeout -k 5 500 "$WINE_RUN" "$DRIVER" "$DRIVER_SCENARIO" "$BOARDS") 2>&1 \
   | tr -d '\r'
 DRIVER_RC=${PIPESTATUS[0]}
 # LANSET_GUI_KEEP=DIR keeps what the driver saved.
@@ -95,6 +113,13 @@ elif [ "$LANSET_RC" != 0 ]; then
   echo "FAIL: lanset.exe ended with status $LANSET_RC"
   tr -d '\r' <"$WORK/lanset.out" | tail -n 20
   failed=1
+fi
+if [ -n "$SIM2_PID" ]; then
+  # Each LAN heard every discovery of the find, once per cycle.
+  a=$(grep -c ' discover ' "$WORK/sim.log"); b=$(grep -c ' discover ' "$WORK/sim2.log")
+  if [ "$a" != "$b" ] || [ "$a" -lt 3 ]; then
+    echo "FAIL: discoveries heard on LAN A: $a, on LAN B: $b"; failed=1
+  fi
 fi
 if grep -q malformed "$WORK/sim.log" 2>/dev/null; then
   echo "FAIL: boardsim saw malformed datagrams"; grep malformed "$WORK/sim.log" | head -n 5

@@ -57,6 +57,8 @@ std::string simUsage() {
            "  --id-pattern P         initial IDs; a run of '#' takes the board index\n"
            "                         (default Sim####)\n"
            "  --first-ip A.B.C.D     IP address of board 0; the others count up\n"
+           "  --first-index N        board 0 is board N of one larger set: its ID number,\n"
+           "                         hardware and IP address count from N (default 0)\n"
            "                         (default 192.168.10.101)\n"
            "  --subnet A.B.C.D       (default 255.255.255.0)\n"
            "  --gateway A.B.C.D      (default 192.168.10.1)\n"
@@ -100,6 +102,8 @@ SimParse parseSimOptions(const std::vector<std::string>& args) {
         if (!take()) return fail(name + " needs a value");
         if (name == "--boards") {
             if (!parseInt(value, 1, 65536, o.boards)) return fail("--boards: 1 to 65536");
+        } else if (name == "--first-index") {
+            if (!parseInt(value, 0, 65535, o.firstIndex)) return fail("--first-index: 0 to 65535");
         } else if (name == "--first-mac") {
             auto mac = parseMac(value);
             if (!mac) return fail("--first-mac: 12 hexadecimal digits");
@@ -165,14 +169,15 @@ std::vector<BoardState> initialBoards(const SimOptions& o) {
     std::vector<BoardState> boards(static_cast<size_t>(o.boards));
     for (int i = 0; i < o.boards; ++i) {
         BoardState& b = boards[static_cast<size_t>(i)];
-        b.mac = macPlus(o.firstMac, static_cast<uint64_t>(i));
-        b.ip = o.firstIp + static_cast<uint32_t>(i);
+        const int n = o.firstIndex + i;   // as board n of one larger set
+        b.mac = macPlus(o.firstMac, static_cast<uint64_t>(n));
+        b.ip = o.firstIp + static_cast<uint32_t>(n);
         b.subnet = o.subnet;
         b.gateway = o.gateway;
         b.dhcp = o.dhcp;
-        b.id = initialId(o.idPattern, i);
+        b.id = initialId(o.idPattern, n);
         b.echoText = o.echoText;
-        b.number16 = static_cast<uint16_t>(i);
+        b.number16 = static_cast<uint16_t>(n);
     }
     return boards;
 }

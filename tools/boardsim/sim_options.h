@@ -13,6 +13,7 @@ enum class ReplyMode { Broadcast, Unicast };
 
 struct SimOptions {
     int boards = 4;
+    int firstIndex = 0;                // the number board 0 counts as (ID, hardware and IP address)
     Mac firstMac{0x02, 0x5a, 0x00, 0x00, 0x00, 0x01};
     ReplyMode reply = ReplyMode::Broadcast;
     int jitterMs = 0;                  // each reply waits a random 0..jitterMs
