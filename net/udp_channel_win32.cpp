@@ -1,12 +1,21 @@
-// The UDP channel over Windows Sockets 2: overlapped sends and receives whose completion routines
-// run on the worker thread during alertable waits. close() from another thread closes the socket,
-// which makes a pending receive complete with WSA_OPERATION_ABORTED on the worker.
+// The UDP channel over Windows Sockets 2. A socket bound to 0.0.0.0 sends a limited broadcast out
+// of one adapter only, so each adapter gets a socket of its own, bound to its address and the
+// board port: a broadcast sent on it leaves by that adapter, and broadcasts and replies that
+// arrive on that adapter come to it. Sends and receives are overlapped; their completion
+// routines run on the worker thread during alertable waits. close() from another thread closes
+// every socket, which makes pending I/O complete with WSA_OPERATION_ABORTED on the worker, and
+// signals the wait's event, so that a receive with nothing posted ends at once too.
 #include <winsock2.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
 #include <mutex>
+#include <string>
+#include <vector>
 
+#include "net/network_adapters.h"
 #include "net/udp_channel.h"
 #include "net/wire.h"
 
@@ -14,98 +23,215 @@ namespace {
 
 constexpr int kReceiveBufferBytes = 8 * 1024 * 1024;  // room for thousands of replies at once
 constexpr DWORD kSendWaitMs = 1000;
-constexpr int kDrainWaits = 5;   // after closesocket, aborted I/O completes at once
+constexpr DWORD kDrainMs = 5000;      // after closesocket, aborted I/O completes at once
+constexpr DWORD kFailedWaitMs = 50;   // a wait that could not be made is retried this often
+constexpr int kFailuresToRetire = 3;  // receives in a row that fail before a socket is given up
+
+// One adapter's socket and the I/O posted on it. The overlapped structures, buffers and the
+// sender's address belong to the system while their I/O is pending, so a Port never moves.
+struct Port {
+    Port() = default;
+    Port(const Port&) = delete;
+    Port& operator=(const Port&) = delete;
+    // Only a socket that close() has not reached is closed here (a bind that failed in open()).
+    ~Port() {
+        if (!closed && sock != INVALID_SOCKET) closesocket(sock);
+    }
+
+    bool pending() const { return sendPending || receivePending; }
+
+    uint32_t address = 0;          // the adapter's, host order
+    SOCKET sock = INVALID_SOCKET;
+    bool closed = false;           // under the channel's mutex: a closed handle is never used again
+    int granted = 0;               // receive buffer the system says it gave; 0 unknown
+
+    WSAOVERLAPPED sendOverlapped{};
+    uint8_t sendData[kSendBufferSize] = {};
+    bool sendPending = false;
+    bool sendAsked = false;        // part of the send() under way
+    DWORD sendError = 0;
+    DWORD sendBytes = 0;
+
+    WSAOVERLAPPED receiveOverlapped{};
+    uint8_t receiveData[kReceiveBufferSize] = {};
+    sockaddr_in from{};
+    INT fromLength = 0;
+    DWORD receiveFlags = 0;
+    bool receivePending = false;
+    bool receiveDone = false;      // completed; not yet handed out
+    DWORD receiveError = 0;
+    DWORD receiveBytes = 0;
+    DWORD doneFlags = 0;
+    int failures = 0;              // receives in a row that failed other than by a datagram
+    bool retired = false;          // failed too often: no receive is posted on it any more
+};
+
+enum class Bound { Yes, Held, No };
+
+// Outcomes that a datagram caused (an empty or oversize one, or an ICMP error that one of ours
+// met): the socket works, the datagram is only unusable.
+bool datagramOutcome(DWORD error) {
+    return error == 0 || error == WSAEMSGSIZE || error == WSAECONNRESET || error == WSAENETRESET;
+}
+
+void CALLBACK onSent(DWORD error, DWORD bytes, LPWSAOVERLAPPED overlapped, DWORD) {
+    auto* port = static_cast<Port*>(overlapped->hEvent);
+    port->sendError = error;
+    port->sendBytes = bytes;
+    port->sendPending = false;
+}
+
+void CALLBACK onReceived(DWORD error, DWORD bytes, LPWSAOVERLAPPED overlapped, DWORD flags) {
+    auto* port = static_cast<Port*>(overlapped->hEvent);
+    if (!port->receivePending) return;   // already accounted for: nobody waits for it
+    port->receiveError = error;
+    port->receiveBytes = bytes;
+    port->doneFlags = flags;
+    port->receivePending = false;
+    port->receiveDone = true;
+}
+
+// A socket for the adapter at port.address, bound to that address and boardPort.
+Bound bindPort(Port& port, uint16_t boardPort) {
+    port.sock = WSASocketA(AF_INET, SOCK_DGRAM, IPPROTO_UDP, nullptr, 0, WSA_FLAG_OVERLAPPED);
+    if (port.sock == INVALID_SOCKET) return Bound::No;
+    const BOOL on = TRUE;
+    // Both before bind, or they do not hold. Exclusive: no other program can bind over us and
+    // take the boards' replies (SO_REUSEADDR would let one: never set it).
+    if (setsockopt(port.sock, SOL_SOCKET, SO_EXCLUSIVEADDRUSE, reinterpret_cast<const char*>(&on),
+                   static_cast<int>(sizeof on)) != 0 ||
+        setsockopt(port.sock, SOL_SOCKET, SO_BROADCAST, reinterpret_cast<const char*>(&on),
+                   static_cast<int>(sizeof on)) != 0) {
+        return Bound::No;
+    }
+    const int size = kReceiveBufferBytes;
+    setsockopt(port.sock, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&size),
+               static_cast<int>(sizeof size));
+    int granted = 0;
+    int grantedSize = static_cast<int>(sizeof granted);
+    if (getsockopt(port.sock, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<char*>(&granted), &grantedSize) == 0) {
+        port.granted = granted;
+    }
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    local.sin_port = htons(boardPort);
+    local.sin_addr.s_addr = htonl(port.address);
+    if (bind(port.sock, reinterpret_cast<const sockaddr*>(&local), static_cast<int>(sizeof local)) == 0) {
+        return Bound::Yes;
+    }
+    // In use, or denied because another program holds it exclusively on every address. Any
+    // other failure is this adapter's own (its address went away meanwhile).
+    const int error = WSAGetLastError();
+    return error == WSAEADDRINUSE || error == WSAEACCES ? Bound::Held : Bound::No;
+}
 
 class Win32UdpChannel final : public UdpChannel {
 public:
     // By now no worker runs: a pending I/O of a thread that has ended is already cancelled.
     ~Win32UdpChannel() override { teardown(); }
 
-    bool open(uint16_t port) override {
+    bool open(uint16_t boardPort) override {
         teardown();
         WSADATA data;
         if (WSAStartup(MAKEWORD(2, 2), &data) != 0) return false;
         started_ = true;
-        const SOCKET s = WSASocketA(AF_INET, SOCK_DGRAM, 0, nullptr, 0, WSA_FLAG_OVERLAPPED);
-        if (s == INVALID_SOCKET) {
+        std::vector<std::string> only;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            only = only_;
+        }
+        std::vector<std::unique_ptr<Port>> ports;
+        int granted = 0;
+        for (const NetworkAdapter& adapter : broadcastAdapters(systemInterfaces(), only)) {
+            // Two adapters given one address would hold the port against each other.
+            if (std::any_of(ports.begin(), ports.end(),
+                            [&](const auto& p) { return p->address == adapter.address; })) {
+                continue;
+            }
+            auto port = std::make_unique<Port>();
+            port->address = adapter.address;
+            const Bound bound = bindPort(*port, boardPort);
+            if (bound == Bound::Held) {   // another program has the port: replies would be lost
+                ports.clear();
+                port.reset();
+                teardown();
+                return false;
+            }
+            if (bound == Bound::No) continue;
+            granted = ports.empty() ? port->granted : std::min(granted, port->granted);
+            ports.push_back(std::move(port));
+        }
+        WSAEVENT event = ports.empty() ? WSA_INVALID_EVENT : WSACreateEvent();
+        if (event == WSA_INVALID_EVENT) {
+            ports.clear();
             teardown();
             return false;
         }
-        const BOOL on = TRUE;
-        setsockopt(s, SOL_SOCKET, SO_BROADCAST, reinterpret_cast<const char*>(&on), sizeof on);
-        const int size = kReceiveBufferBytes;
-        setsockopt(s, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&size), sizeof size);
-        sockaddr_in local{};
-        local.sin_family = AF_INET;
-        local.sin_port = htons(port);
-        local.sin_addr.s_addr = htonl(INADDR_ANY);
-        event_ = WSACreateEvent();   // nothing signals it: it only carries the alertable waits
-        if (event_ == WSA_INVALID_EVENT ||
-            bind(s, reinterpret_cast<const sockaddr*>(&local), sizeof local) == SOCKET_ERROR) {
-            closesocket(s);
-            teardown();
-            return false;
-        }
-        destination_ = sockaddr_in{};
-        destination_.sin_family = AF_INET;
-        destination_.sin_port = htons(port);
-        destination_.sin_addr.s_addr = htonl(INADDR_BROADCAST);
+        boardPort_ = boardPort;
+        next_ = 0;
+        receivedOn_ = 0;
         std::lock_guard<std::mutex> lock(mutex_);
-        sock_ = s;
+        event_ = event;
+        ports_ = std::move(ports);
+        buffer_ = {kReceiveBufferBytes, granted};
         closed_ = false;
         owner_ = GetCurrentThreadId();
         return true;
     }
 
     bool send(const uint8_t* data, size_t length) override {
-        // A send that never completed still owns the buffer and the overlapped.
-        if (sendPending_ || length > sizeof sendData_) return false;
-        std::memcpy(sendData_, data, length);
-        WSABUF buffer{static_cast<ULONG>(length), reinterpret_cast<char*>(sendData_)};
-        sendOverlapped_ = WSAOVERLAPPED{};
-        sendOverlapped_.hEvent = this;   // free for our use with a completion routine
+        if (length > kSendBufferSize) return false;
+        sockaddr_in to{};
+        to.sin_family = AF_INET;
+        to.sin_port = htons(boardPort_);
+        to.sin_addr.s_addr = htonl(INADDR_BROADCAST);
         {
             std::lock_guard<std::mutex> lock(mutex_);
             if (closed_) return false;
-            if (WSASendTo(sock_, &buffer, 1, nullptr, 0,
-                          reinterpret_cast<const sockaddr*>(&destination_), sizeof destination_,
-                          &sendOverlapped_, &Win32UdpChannel::onSendComplete) == SOCKET_ERROR &&
-                WSAGetLastError() != WSA_IO_PENDING) {
-                return false;
-            }
-            sendPending_ = true;
+            for (auto& port : ports_) postSend(*port, data, length, to);
         }
         const ULONGLONG deadline = GetTickCount64() + kSendWaitMs;
-        while (sendPending_ && waitUntil(deadline)) {
+        auto waiting = [&] {
+            return std::any_of(ports_.begin(), ports_.end(),
+                               [](const auto& p) { return p->sendAsked && p->sendPending; });
+        };
+        while (waiting() && !isClosed() && waitUntil(deadline)) {
         }
-        return !sendPending_ && sendError_ == 0 && sendBytes_ == length;
+        // An adapter that refused (unplugged meanwhile) or did not finish in time does not undo
+        // the others' sends. One whose send is still pending keeps its buffer until it completes.
+        bool sentAny = false;
+        for (auto& port : ports_) {
+            if (port->sendAsked && !port->sendPending && port->sendError == 0 && port->sendBytes == length) {
+                sentAny = true;
+            }
+            port->sendAsked = false;
+        }
+        return sentAny && !isClosed();
     }
 
     ReceiveResult receive(int timeoutMs, const uint8_t*& data, size_t& length) override {
         data = nullptr;
         length = 0;
-        // A receive posted by an earlier call may still be pending, or already done.
-        if (!receivePending_ && !receiveDone_) {
-            const ReceiveResult posted = postReceive();
-            if (posted != ReceiveResult::Datagram) return posted;
+        receivedOn_ = 0;
+        // Every socket that has no receive waiting gets one, the one handed out last included:
+        // its datagram is done with now.
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (closed_) return ReceiveResult::Closed;
+            for (auto& port : ports_) {
+                if (!port->closed && !port->retired && !port->receivePending && !port->receiveDone) {
+                    postReceive(*port);
+                }
+            }
         }
         const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs > 0 ? timeoutMs : 0);
-        while (!receiveDone_) {
-            if (!waitUntil(deadline)) return ReceiveResult::Timeout;
+        // Even with no socket left to receive on, the time-out is waited out.
+        for (bool timedOut = false;;) {
+            if (isClosed()) return ReceiveResult::Closed;
+            if (Port* port = nextDone()) return takeFrom(*port, data, length);
+            if (timedOut) return ReceiveResult::Timeout;
+            timedOut = !waitUntil(deadline);
         }
-        receiveDone_ = false;
-        const DWORD error = receiveError_;
-        if (error == 0 && receiveBytes_ > 0 && !(receiveFlags_ & MSG_PARTIAL)) {
-            data = receiveData_;
-            length = receiveBytes_;
-            return ReceiveResult::Datagram;
-        }
-        // Empty or oversize, or an ICMP "port unreachable" reported on a datagram socket.
-        if (error == 0 || error == WSAEMSGSIZE || error == WSAECONNRESET || error == WSAENETRESET) {
-            return ReceiveResult::Dropped;
-        }
-        closeSocket();   // WSA_OPERATION_ABORTED after close(), or a socket that failed
-        return ReceiveResult::Closed;
     }
 
     void close() override {
@@ -122,119 +248,180 @@ public:
 
     int64_t nowMs() override { return static_cast<int64_t>(GetTickCount64()); }
 
-private:
-    static void CALLBACK onSendComplete(DWORD error, DWORD bytes, LPWSAOVERLAPPED overlapped, DWORD) {
-        auto* self = static_cast<Win32UdpChannel*>(overlapped->hEvent);
-        self->sendError_ = error;
-        self->sendBytes_ = bytes;
-        self->sendPending_ = false;
-    }
+    uint32_t receivedOn() const override { return receivedOn_; }
 
-    static void CALLBACK onReceiveComplete(DWORD error, DWORD bytes, LPWSAOVERLAPPED overlapped,
-                                           DWORD flags) {
-        auto* self = static_cast<Win32UdpChannel*>(overlapped->hEvent);
-        if (!self->receivePending_) return;   // a receive already given up: nobody waits for it
-        self->receiveError_ = error;
-        self->receiveBytes_ = bytes;
-        self->receiveFlags_ = flags;
-        self->receivePending_ = false;
-        self->receiveDone_ = true;
-    }
-
-    // Datagram when a receive is now pending (the result comes through the completion routine).
-    ReceiveResult postReceive() {
+    void limitAdapters(std::vector<std::string> only) override {
         std::lock_guard<std::mutex> lock(mutex_);
-        if (closed_) return ReceiveResult::Closed;
-        WSABUF buffer{sizeof receiveData_, reinterpret_cast<char*>(receiveData_)};
-        receiveOverlapped_ = WSAOVERLAPPED{};
-        receiveOverlapped_.hEvent = this;
-        receiveFlags_ = 0;
-        fromLength_ = sizeof from_;
-        receivePending_ = true;
-        if (WSARecvFrom(sock_, &buffer, 1, nullptr, &receiveFlags_, reinterpret_cast<sockaddr*>(&from_),
-                        &fromLength_, &receiveOverlapped_,
-                        &Win32UdpChannel::onReceiveComplete) == SOCKET_ERROR) {
-            const int error = WSAGetLastError();
-            if (error != WSA_IO_PENDING) {
-                // A receive that failed at once (an oversize datagram) may still have queued its
-                // completion. Run it now, while the overlapped and the buffer are still its own:
-                // left for a later wait, it would complete the next receive in that one's place.
-                SleepEx(0, TRUE);
-                receivePending_ = false;
-                receiveDone_ = false;
-                if (error == WSAEMSGSIZE || error == WSAECONNRESET || error == WSAENETRESET) {
-                    return ReceiveResult::Dropped;
-                }
-                closeLocked();
-                return ReceiveResult::Closed;
+        only_ = std::move(only);
+    }
+
+    ReceiveBuffer receiveBuffer() const override {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return buffer_;
+    }
+
+private:
+    // Under mutex_, on an open channel.
+    void postSend(Port& port, const uint8_t* data, size_t length, const sockaddr_in& to) {
+        // A send that never completed still owns the buffer and the overlapped.
+        if (port.closed || port.sendPending) return;
+        if (length > 0) std::memcpy(port.sendData, data, length);
+        WSABUF buffer{static_cast<ULONG>(length), reinterpret_cast<char*>(port.sendData)};
+        port.sendOverlapped = WSAOVERLAPPED{};
+        port.sendOverlapped.hEvent = &port;   // free for our use with a completion routine
+        port.sendError = 0;
+        port.sendBytes = 0;
+        port.sendPending = true;
+        port.sendAsked = true;
+        if (WSASendTo(port.sock, &buffer, 1, nullptr, 0, reinterpret_cast<const sockaddr*>(&to),
+                      static_cast<int>(sizeof to), &port.sendOverlapped, &onSent) == 0 ||
+            WSAGetLastError() == WSA_IO_PENDING) {
+            return;
+        }
+        // Refused at once. A completion it may have queued runs now, while its overlapped is
+        // still its own, so that none is left that the next send would be taken for.
+        SleepEx(0, TRUE);
+        port.sendPending = false;
+        port.sendAsked = false;
+    }
+
+    // Under mutex_, on an open channel; the port has nothing posted and nothing to hand out.
+    void postReceive(Port& port) {
+        WSABUF buffer{static_cast<ULONG>(sizeof port.receiveData), reinterpret_cast<char*>(port.receiveData)};
+        port.receiveOverlapped = WSAOVERLAPPED{};
+        port.receiveOverlapped.hEvent = &port;
+        port.receiveFlags = 0;
+        port.fromLength = static_cast<INT>(sizeof port.from);
+        port.receivePending = true;
+        if (WSARecvFrom(port.sock, &buffer, 1, nullptr, &port.receiveFlags,
+                        reinterpret_cast<sockaddr*>(&port.from), &port.fromLength,
+                        &port.receiveOverlapped, &onReceived) == 0) {
+            return;   // done at once: the completion routine still runs, in the next wait
+        }
+        const int error = WSAGetLastError();
+        if (error == WSA_IO_PENDING) return;
+        // A receive that failed at once (an oversize datagram) may still have queued its
+        // completion. Run it now, while the overlapped and the buffer are still its own: left for
+        // a later wait, it would complete the next receive in that one's place.
+        SleepEx(0, TRUE);
+        // Then it counts as done with that error, handed out in its turn like any other.
+        port.receivePending = false;
+        port.receiveDone = true;
+        port.receiveError = static_cast<DWORD>(error);
+        port.receiveBytes = 0;
+        port.doneFlags = 0;
+    }
+
+    // The next port with a completed receive, taking the ports in turn so that a busy adapter
+    // cannot hold back the others.
+    Port* nextDone() {
+        const size_t count = ports_.size();
+        for (size_t i = 0; i < count; ++i) {
+            const size_t at = (next_ + i) % count;
+            if (ports_[at]->receiveDone) {
+                next_ = (at + 1) % count;
+                return ports_[at].get();
             }
         }
-        return ReceiveResult::Datagram;
+        return nullptr;
     }
 
-    // One alertable wait until deadline; false once the deadline has passed.
+    ReceiveResult takeFrom(Port& port, const uint8_t*& data, size_t& length) {
+        port.receiveDone = false;   // its buffer stays as it is until the next receive()
+        receivedOn_ = port.address;
+        const DWORD error = port.receiveError;
+        if (datagramOutcome(error)) {
+            port.failures = 0;
+        } else if (++port.failures >= kFailuresToRetire) {
+            port.retired = true;   // a socket that keeps failing is not asked again
+        }
+        if (error == 0 && port.receiveBytes > 0 && (port.doneFlags & MSG_PARTIAL) == 0) {
+            data = port.receiveData;
+            length = port.receiveBytes;
+            return ReceiveResult::Datagram;
+        }
+        // Empty or oversize, an ICMP error, or a socket that failed: nothing usable came, but the
+        // channel stays open for the other adapters and this one's next receive.
+        return ReceiveResult::Dropped;
+    }
+
+    // One alertable wait, at most until deadline: it ends when completion routines have run or
+    // close() signalled the event. With no time left it still runs the completions already
+    // queued, and returns false.
     bool waitUntil(ULONGLONG deadline) {
         const ULONGLONG now = GetTickCount64();
-        if (now >= deadline) return false;
-        const DWORD result = WSAWaitForMultipleEvents(1, &event_, FALSE, static_cast<DWORD>(deadline - now), TRUE);
-        if (result == WSA_WAIT_FAILED) SleepEx(static_cast<DWORD>(deadline - now), TRUE);
-        return true;
+        const DWORD left = now < deadline ? static_cast<DWORD>(deadline - now) : 0;
+        if (WSAWaitForMultipleEvents(1, &event_, FALSE, left, TRUE) == WSA_WAIT_FAILED) {
+            SleepEx(std::min(left, kFailedWaitMs), TRUE);
+        }
+        return left > 0;
     }
 
-    void closeSocket() {
+    bool isClosed() const {
         std::lock_guard<std::mutex> lock(mutex_);
-        closeLocked();
+        return closed_;
     }
 
+    // Under mutex_: every socket closed exactly once, and a waiting receive woken.
     void closeLocked() {
-        if (!closed_) closesocket(sock_);
+        for (auto& port : ports_) {
+            if (!port->closed) closesocket(port->sock);
+            port->closed = true;
+        }
+        if (!closed_ && event_ != WSA_INVALID_EVENT) WSASetEvent(event_);
         closed_ = true;
     }
 
-    // On the owning thread: let aborted I/O complete, then release the event and the library.
+    // Let aborted I/O complete on the thread that issued it, then release the sockets, the
+    // event and the library.
     void teardown() {
+        DWORD owner = 0;
         {
             std::lock_guard<std::mutex> lock(mutex_);
             closeLocked();
+            owner = owner_;
             owner_ = 0;
         }
-        for (int i = 0; i < kDrainWaits && (receivePending_ || sendPending_); ++i) {
-            if (event_ != WSA_INVALID_EVENT) {
-                WSAWaitForMultipleEvents(1, &event_, FALSE, 1000, TRUE);
-            } else {
-                SleepEx(1000, TRUE);
+        auto pending = [this] {
+            return std::any_of(ports_.begin(), ports_.end(), [](const auto& p) { return p->pending(); });
+        };
+        // The event is signalled now, so the completions are waited for by SleepEx alone.
+        if (owner == GetCurrentThreadId()) {
+            const ULONGLONG deadline = GetTickCount64() + kDrainMs;
+            for (ULONGLONG now = GetTickCount64(); pending() && now < deadline; now = GetTickCount64()) {
+                SleepEx(static_cast<DWORD>(deadline - now), TRUE);
             }
         }
-        receivePending_ = sendPending_ = receiveDone_ = false;
-        if (event_ != WSA_INVALID_EVENT) WSACloseEvent(event_);
-        event_ = WSA_INVALID_EVENT;
+        std::vector<std::unique_ptr<Port>> gone;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            gone.swap(ports_);
+            if (event_ != WSA_INVALID_EVENT) WSACloseEvent(event_);
+            event_ = WSA_INVALID_EVENT;
+        }
+        // I/O that never completed still owns its port's buffers: keep those while we live.
+        for (auto& port : gone) {
+            if (port->pending()) stuck_.push_back(std::move(port));
+        }
+        gone.clear();
         if (started_) WSACleanup();
         started_ = false;
     }
 
-    std::mutex mutex_;   // guards sock_ and closed_: a closed handle is never used or closed again
-    SOCKET sock_ = INVALID_SOCKET;
+    mutable std::mutex mutex_;   // guards ports_ (each closed and sock), closed_, event_, only_, buffer_
+    std::vector<std::unique_ptr<Port>> ports_;
     bool closed_ = true;
-    DWORD owner_ = 0;          // the thread that opened the socket; 0 when torn down
-    bool started_ = false;     // WSAStartup succeeded and WSACleanup is owed
-    WSAEVENT event_ = WSA_INVALID_EVENT;
-    sockaddr_in destination_{};
-    sockaddr_in from_{};
-    INT fromLength_ = 0;
+    WSAEVENT event_ = WSA_INVALID_EVENT;   // signalled by close(); carries the alertable waits
+    DWORD owner_ = 0;                      // the thread that opened the channel; 0 when torn down
+    std::vector<std::string> only_;
+    ReceiveBuffer buffer_;
 
-    // Worker-thread state, also written by the completion routines on that thread.
-    WSAOVERLAPPED sendOverlapped_{};
-    uint8_t sendData_[kSendBufferSize] = {};
-    bool sendPending_ = false;
-    DWORD sendError_ = 0;
-    DWORD sendBytes_ = 0;
-    WSAOVERLAPPED receiveOverlapped_{};
-    uint8_t receiveData_[kReceiveBufferSize] = {};
-    DWORD receiveFlags_ = 0;
-    bool receivePending_ = false;
-    bool receiveDone_ = false;
-    DWORD receiveError_ = 0;
-    DWORD receiveBytes_ = 0;
+    // Worker-thread state.
+    bool started_ = false;                 // WSAStartup succeeded and WSACleanup is owed
+    uint16_t boardPort_ = 0;
+    size_t next_ = 0;                      // the port whose completion is looked at first
+    uint32_t receivedOn_ = 0;
+    std::vector<std::unique_ptr<Port>> stuck_;
 };
 
 }  // namespace
