@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -44,9 +45,19 @@ public:
     // The address (host order) of the adapter the last datagram arrived on; 0 when unknown.
     virtual uint32_t receivedOn() const { return 0; }
     // Later opens use only the adapters named, or addressed, in only; empty: every adapter.
-    virtual void limitAdapters(std::vector<std::string> only) { (void)only; }
+    virtual void limitAdapters(std::vector<std::string> only);
     // As the last open found it.
-    virtual ReceiveBuffer receiveBuffer() const { return {}; }
+    virtual ReceiveBuffer receiveBuffer() const;
+
+protected:
+    // For the implementations: what limitAdapters was given, and what an open was granted.
+    std::vector<std::string> chosenAdapters() const;
+    void recordReceiveBuffer(ReceiveBuffer buffer);
+
+private:
+    mutable std::mutex settingsLock_;   // the settings are set and read from any thread
+    std::vector<std::string> chosen_;
+    ReceiveBuffer buffer_;
 };
 
 // The platform's channel: Winsock overlapped I/O on Windows, poll() and recvmmsg() elsewhere.

@@ -66,7 +66,7 @@ public:
         closeNow();
         drainWake();
         if (wakeRead_ < 0) return false;
-        adapters_ = broadcastAdapters(systemInterfaces(), only_);
+        adapters_ = broadcastAdapters(systemInterfaces(), chosenAdapters());
         if (adapters_.empty()) return false;
         if (!ring_) ring_ = std::make_unique<Slot[]>(kRingSlots);
         head_ = count_ = 0;
@@ -88,7 +88,7 @@ public:
         socklen_t grantedSize = sizeof granted;
         ::getsockopt(fd, SOL_SOCKET, SO_RCVBUF, &granted, &grantedSize);
         // Linux reports twice what it counts against the limit (room for its bookkeeping).
-        buffer_ = {size, granted / 2};
+        recordReceiveBuffer({size, granted / 2});
         // No SO_REUSEADDR: a port held by another program must fail here, not share replies.
         sockaddr_in local{};
         local.sin_family = AF_INET;
@@ -195,16 +195,6 @@ public:
     }
 
     uint32_t receivedOn() const override { return adapter_; }
-
-    void limitAdapters(std::vector<std::string> only) override {
-        std::lock_guard<std::mutex> lock(mutex_);
-        only_ = std::move(only);
-    }
-
-    ReceiveBuffer receiveBuffer() const override {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return buffer_;
-    }
 
 private:
     // One datagram out of one adapter. An adapter that has gone (unplugged, switched off)
@@ -327,14 +317,12 @@ private:
         return n == 0 ? Wait::Timeout : Wait::Ready;
     }
 
-    mutable std::mutex mutex_;   // guards fd_, users_, closeRequested_, only_, buffer_
+    std::mutex mutex_;   // guards fd_, users_, closeRequested_
     int fd_ = -1;
     int users_ = 0;
     bool closeRequested_ = false;
     int wakeRead_ = -1;
     int wakeWrite_ = -1;
-    std::vector<std::string> only_;
-    ReceiveBuffer buffer_;
 
     // Worker-thread state: set by open(), used by send() and receive().
     uint16_t port_ = 0;

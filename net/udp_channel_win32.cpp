@@ -135,11 +135,7 @@ public:
         WSADATA data;
         if (WSAStartup(MAKEWORD(2, 2), &data) != 0) return false;
         started_ = true;
-        std::vector<std::string> only;
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            only = only_;
-        }
+        const std::vector<std::string> only = chosenAdapters();
         std::vector<std::unique_ptr<Port>> ports;
         int granted = 0;
         for (const NetworkAdapter& adapter : broadcastAdapters(systemInterfaces(), only)) {
@@ -173,7 +169,7 @@ public:
         std::lock_guard<std::mutex> lock(mutex_);
         event_ = event;
         ports_ = std::move(ports);
-        buffer_ = {kReceiveBufferBytes, granted};
+        recordReceiveBuffer({kReceiveBufferBytes, granted});
         closed_ = false;
         owner_ = GetCurrentThreadId();
         return true;
@@ -249,16 +245,6 @@ public:
     int64_t nowMs() override { return static_cast<int64_t>(GetTickCount64()); }
 
     uint32_t receivedOn() const override { return receivedOn_; }
-
-    void limitAdapters(std::vector<std::string> only) override {
-        std::lock_guard<std::mutex> lock(mutex_);
-        only_ = std::move(only);
-    }
-
-    ReceiveBuffer receiveBuffer() const override {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return buffer_;
-    }
 
 private:
     // Under mutex_, on an open channel.
@@ -408,13 +394,11 @@ private:
         started_ = false;
     }
 
-    mutable std::mutex mutex_;   // guards ports_ (each closed and sock), closed_, event_, only_, buffer_
+    mutable std::mutex mutex_;   // guards ports_ (each closed and sock), closed_, event_
     std::vector<std::unique_ptr<Port>> ports_;
     bool closed_ = true;
     WSAEVENT event_ = WSA_INVALID_EVENT;   // signalled by close(); carries the alertable waits
     DWORD owner_ = 0;                      // the thread that opened the channel; 0 when torn down
-    std::vector<std::string> only_;
-    ReceiveBuffer buffer_;
 
     // Worker-thread state.
     bool started_ = false;                 // WSAStartup succeeded and WSACleanup is owed

@@ -1,5 +1,7 @@
 #include "common/win32/dialog_host.h"
 
+#include <commctrl.h>
+
 #include <memory>
 
 namespace {
@@ -124,4 +126,25 @@ HWND createModelessDialog(HWND owner, const DialogSetup& setup) {
                                      dialogProc, reinterpret_cast<LPARAM>(&creation));
     // A window taken down while it opened is no window, whatever the system returned for it.
     return window != nullptr && IsWindow(window) && creation.host != nullptr ? window : nullptr;
+}
+
+bool loadCommonControls() {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_INTERNET_CLASSES;
+    if (InitCommonControlsEx(&controls)) return true;
+    MessageBoxA(nullptr, "Unable to load common controls", "Error", MB_OK);
+    return false;
+}
+
+int runMessageLoop(HWND window, HACCEL accelerators) {
+    MSG message{};
+    BOOL got;
+    while ((got = GetMessageA(&message, nullptr, 0, 0)) != 0) {
+        if (got == -1) return 1;
+        if (accelerators != nullptr && TranslateAcceleratorA(window, accelerators, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
 }

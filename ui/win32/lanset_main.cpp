@@ -1,17 +1,11 @@
 #include <windows.h>
-#include <commctrl.h>
 
+#include "common/win32/dialog_host.h"
 #include "net/net_session.h"
 #include "ui/win32/win32_front.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    INITCOMMONCONTROLSEX controls{};
-    controls.dwSize = sizeof controls;
-    controls.dwICC = ICC_INTERNET_CLASSES;
-    if (!InitCommonControlsEx(&controls)) {
-        MessageBoxA(nullptr, "Unable to load common controls", "Error", MB_OK);
-        return 0;
-    }
+    if (!loadCommonControls()) return 0;
 
     // Lives until the process ends: never destroyed while a worker may still use it.
     auto* session = new NetSession();
@@ -23,12 +17,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return 0;
     }
     ShowWindow(mainWindow, SW_SHOW);
-
-    MSG message{};
-    BOOL got;
-    while ((got = GetMessageA(&message, nullptr, 0, 0)) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    return got == 0 ? static_cast<int>(message.wParam) : 0;
+    return runMessageLoop();
 }

@@ -138,25 +138,7 @@ void SimChannel::setFailSend(bool on) {
     failSend_ = on;
 }
 
-void SimChannel::setReceiveBuffer(int asked, int granted) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    receiveBuffer_ = {asked, granted};
-}
-
-std::vector<std::string> SimChannel::limitedTo() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return limitedTo_;
-}
-
-void SimChannel::limitAdapters(std::vector<std::string> only) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    limitedTo_ = std::move(only);
-}
-
-UdpChannel::ReceiveBuffer SimChannel::receiveBuffer() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return receiveBuffer_;
-}
+void SimChannel::setReceiveBuffer(int asked, int granted) { recordReceiveBuffer({asked, granted}); }
 
 void SimChannel::setHook(std::function<void(SimStage, int)> hook) {
     std::lock_guard<std::mutex> lock(mutex_);

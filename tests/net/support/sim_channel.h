@@ -79,7 +79,7 @@ public:
     void setFailSend(bool on);
     // What receiveBuffer() reports.
     void setReceiveBuffer(int asked, int granted);
-    std::vector<std::string> limitedTo() const;   // what limitAdapters was given last
+    std::vector<std::string> limitedTo() const { return chosenAdapters(); }
     // Called on the calling (engine) thread at the start of each stage, with the stage's
     // occurrence number counting from 0, before the stage does anything. May call stop().
     void setHook(std::function<void(SimStage, int occurrence)> hook);
@@ -104,8 +104,7 @@ public:
     ReceiveResult receive(int timeoutMs, const uint8_t*& data, size_t& length) override;
     void close() override;
     int64_t nowMs() override;
-    void limitAdapters(std::vector<std::string> only) override;
-    ReceiveBuffer receiveBuffer() const override;
+
 
     // Board datagrams, built as a board would send them (also handy for injecting).
     static std::vector<uint8_t> discoveryReply(const SimBoard& board);
@@ -141,8 +140,6 @@ private:
     bool echo_ = false;
     bool failOpen_ = false;
     bool failSend_ = false;
-    ReceiveBuffer receiveBuffer_;
-    std::vector<std::string> limitedTo_;
     bool hold_ = false;
     bool held_ = false;
     uint8_t buffer_[256] = {};

@@ -1,0 +1,21 @@
+#include "net/udp_channel.h"
+
+void UdpChannel::limitAdapters(std::vector<std::string> only) {
+    std::lock_guard<std::mutex> lock(settingsLock_);
+    chosen_ = std::move(only);
+}
+
+UdpChannel::ReceiveBuffer UdpChannel::receiveBuffer() const {
+    std::lock_guard<std::mutex> lock(settingsLock_);
+    return buffer_;
+}
+
+std::vector<std::string> UdpChannel::chosenAdapters() const {
+    std::lock_guard<std::mutex> lock(settingsLock_);
+    return chosen_;
+}
+
+void UdpChannel::recordReceiveBuffer(ReceiveBuffer buffer) {
+    std::lock_guard<std::mutex> lock(settingsLock_);
+    buffer_ = buffer;
+}
