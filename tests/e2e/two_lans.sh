@@ -84,13 +84,19 @@ if [ -n "$WINE_RUN" ] && [ -f "$WIN64_CLI" ] && loader=$("$WINE_RUN" --loader 2>
   trap 'WINEPREFIX=$LANSET_WINEPREFIX "$wineserver" -k 2>/dev/null; cleanup' EXIT
   ip netns exec "$NET-lan" env WINEPREFIX="$LANSET_WINEPREFIX" "$wineserver" -p 30 \
     || { echo "FAIL: could not start wineserver in the namespace"; exit 1; }
+  wine_cli() {
+    ip netns exec "$NET-lan" timeout -k 5 -s INT 180 "$WINE_RUN" "$WIN64_CLI" "$@" \
+      >"$WORK/out" 2>"$WORK/err"
+    RC=$?
+    OUT=$(tr -d '\r' <"$WORK/out")
+    ERR=$(tr -d '\r' <"$WORK/err")
+  }
   clear_logs
-  ip netns exec "$NET-lan" timeout -k 5 -s INT 180 "$WINE_RUN" "$WIN64_CLI" find --format json \
-    >"$WORK/out" 2>"$WORK/err"
-  RC=$?
-  OUT=$(tr -d '\r' <"$WORK/out")
-  ERR=$(tr -d '\r' <"$WORK/err")
+  wine_cli find --format json
   check_find "find under Wine, no default route"
+  wine_cli auto --pattern 'Win#' --sn 025a0b000002 --format csv
+  expect_rc 0 "auto under Wine reaches the foreign board on LAN B"
+  expect_has "$OUT" "Win1,025a0b000002" "auto under Wine reaches the foreign board on LAN B"
 else
   echo "note: the Windows lanset-cli.exe was not run (not built, or no Wine)"
 fi

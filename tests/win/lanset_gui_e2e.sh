@@ -62,13 +62,13 @@ in_lan "$wineserver" -p 30 || { echo "FAIL: could not start wineserver in the na
 in_lan timeout 180 "$WINE_RUN" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
   >"$WORK/reg.log" 2>&1 || { echo "FAIL: could not prepare the Wine prefix"; cat "$WORK/reg.log"; exit 1; }
 
-# two-lans: half the boards on a second LAN (a bridge with no route to it but its own), found
-# like the others; the driver then runs its find scenario over all of them.
+# two-lans: half the boards on a second LAN (a bridge with no route to it but its own); the
+# driver's configure scenario then finds all of them and configures one on the second LAN.
 DRIVER_SCENARIO=$SCENARIO
 ON_A=$BOARDS
 SIM2_PID=""
 if [ "$SCENARIO" = two-lans ]; then
-  DRIVER_SCENARIO=find
+  DRIVER_SCENARIO=configure
   ON_A=$((BOARDS / 2))
   "$NETNS_LAN" join "$NET" b1 lanb 10.213.9.2/24 10.213.9.1/24 \
     || { echo "FAIL: could not make the second LAN"; exit 1; }
