@@ -29,8 +29,12 @@ constexpr int kSendWaitMs = 1000;
 constexpr size_t kRingSlots = 8192;   // a whole rack's burst, with room to spare
 constexpr size_t kBatch = 64;         // datagrams per recvmmsg
 constexpr int kDrainEvery = 16;       // datagrams handed out between two drains
+// While replies stream in, the receiver keeps looking instead of sleeping (see receive()): from
+// a send for kSpinAfterSend, then for kSpin after each datagram, and never longer than
+// kSpinBudget after the send, so replies that trickle in cost no busy core.
 constexpr auto kSpinAfterSend = std::chrono::milliseconds(50);   // the first replies come fast
-constexpr auto kSpin = std::chrono::milliseconds(5);            // a burst has no longer gaps
+constexpr auto kSpin = std::chrono::milliseconds(5);             // a burst has no longer gaps
+constexpr auto kSpinBudget = std::chrono::milliseconds(150);     // a rack's burst is over by then
 
 enum class Wait { Ready, Timeout, Closed };
 
@@ -116,7 +120,9 @@ public:
         for (const NetworkAdapter& adapter : adapters_) {
             sentAny = sendBy(fd, adapter, data, length, to, deadline) || sentAny;
         }
-        spinUntil_ = std::chrono::steady_clock::now() + kSpinAfterSend;
+        const auto sentAt = std::chrono::steady_clock::now();
+        spinUntil_ = sentAt + kSpinAfterSend;
+        spinBudgetEnd_ = sentAt + kSpinBudget;
         release();
         return sentAny;
     }
@@ -142,7 +148,7 @@ public:
                 }
             }
             if (count_ > 0) {
-                spinUntil_ = std::chrono::steady_clock::now() + kSpin;
+                spinUntil_ = std::min(std::chrono::steady_clock::now() + kSpin, spinBudgetEnd_);
                 const Slot& slot = ring_[head_];
                 held_ = true;
                 ++sinceDrain_;
@@ -334,6 +340,7 @@ private:
     int sinceDrain_ = 0;
     uint32_t adapter_ = 0;
     std::chrono::steady_clock::time_point spinUntil_{};
+    std::chrono::steady_clock::time_point spinBudgetEnd_{};
 };
 
 }  // namespace
