@@ -208,4 +208,11 @@ TEST_F(MainWindowTest, ClosingFromTheTitleBarEndsTheProgramLikeExit) {
     EXPECT_FALSE(IsWindow(window_));
 }
 
+// At this run's DPI (96, 120 or 144) no two controls overlap and every label is whole.
+TEST_F(MainWindowTest, LayoutHoldsAtTheScreensDpi) {
+    findTwoBoards();
+    wintest::expectTidyLayout(window_);
+}
+
 }  // namespace
+
