@@ -27,6 +27,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     MSG message{};
     BOOL got;
     while ((got = GetMessageA(&message, nullptr, 0, 0)) > 0) {
+        if (translateMainWindowKeys(instance, mainWindow, message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
