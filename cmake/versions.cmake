@@ -5,6 +5,9 @@ set(PLUGSET_VERSION 1.3)
 set(LANSET_PRODUCT "Tarnwick Lanset")
 set(PLUGSET_PRODUCT "Tarnwick Plugset")
 set(LANSET_PUBLISHER "Tarnwick")
+# The installer's and the portable zip's: one package, numbered by lanset, its main program.
+set(PACKAGE_NAME "Tarnwick Lanset and Plugset")
+set(PACKAGE_FILE_STEM "tarnwick-lanset-${LANSET_VERSION}")
 
 # "1.2" -> "1,2,0,0" and "1.2.0.0": the forms a version block and a manifest take.
 function(lanset_version_forms version out_prefix)
