@@ -9,8 +9,8 @@
 //   lanset_driver auto N           all boards get a pattern ID and consecutive addresses
 //   lanset_driver exit-finding N   Exit while a find runs closes the window at once
 //   lanset_driver storm N          Find / Stop Find / Find again, then a find lists every board
-//   lanset_driver screenshots N    pictures of the three windows over the boards, as BMP files
-//                                  in the current directory
+//   lanset_driver screenshots N    pictures of the three windows and of the board list's context
+//                                  menu over the boards, as BMP files in the current directory
 //
 // The simulated boards are boardsim's defaults: board i has the ID Sim<i, 4 digits>, the
 // hardware address 025a<i + 1, 8 hex digits> and the IP address 192.168.10.101 + i.
@@ -425,7 +425,24 @@ int scenarioScreenshots(HWND window, int n) {
         fail("the configure dialog did not open");
     }
 
+    // The list's context menu, opened by a right click on the second line, inside the window.
     HWND list = GetDlgItem(window, IDC_DEVICE_LIST);
+    RECT line{};
+    ask(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&line));
+    POINT at{line.left + 90, (line.top + line.bottom) / 2};
+    ClientToScreen(list, &at);
+    PostMessageA(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(at.x, at.y));
+    HWND menu = nullptr;
+    if (waitFor([&] { return (menu = FindWindowA("#32768", nullptr)) != nullptr && IsWindowVisible(menu); },
+                10000)) {
+        capture(window, "lanset-context-menu.bmp");
+        // Esc closes the menu without a choice.
+        PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 1);
+        if (!waitFor([&] { return !IsWindowVisible(menu); }, 10000)) fail("the context menu stayed open");
+    } else {
+        fail("no context menu");
+    }
+
     ask(list, LB_SETSEL, TRUE, 2);
     ask(window, WM_COMMAND, MAKEWPARAM(IDC_DEVICE_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
     press(window, IDC_AUTO_CONFIGURE);
