@@ -364,6 +364,12 @@ void removeFolder(const std::wstring& folder) {
     RemoveDirectoryW(folder.c_str());
 }
 
+BOOL CALLBACK findEdit(HWND child, LPARAM found) {
+    if (wintest::className(child) != "Edit") return TRUE;
+    *reinterpret_cast<HWND*>(found) = child;
+    return FALSE;
+}
+
 const std::string kCsv =
     "id,sn,ip,subnet,gateway,dhcp\n"
     "Node1,0a1b2c3d4e5f,10.0.0.5,255.0.0.0,10.0.0.1,off\n"
@@ -377,11 +383,7 @@ TEST_F(MainWindowTest, SaveListAsWritesTheCsvUnderTheNameTheSaveDialogGives) {
     std::thread watcher = watchFor("#32770", "Save List As", [&](HWND dialog) {
         // The file name box: an edit inside the combo box cmb13 (or edt1 in older dialogs).
         HWND name = GetDlgItem(dialog, 0x480);
-        EnumChildWindows(GetDlgItem(dialog, 0x47C), [](HWND child, LPARAM found) -> BOOL {
-            if (wintest::className(child) != "Edit") return TRUE;
-            *reinterpret_cast<HWND*>(found) = child;
-            return FALSE;
-        }, reinterpret_cast<LPARAM>(&name));
+        EnumChildWindows(GetDlgItem(dialog, 0x47C), findEdit, reinterpret_cast<LPARAM>(&name));
         if (name == nullptr) {
             ADD_FAILURE() << "the save dialog has no file name box";
             PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
