@@ -23,6 +23,7 @@ export LANSET_WINEPREFIX=$PREFIX WINEPREFIX=$PREFIX
 "$wineserver" -k 2>/dev/null
 rm -rf "$PREFIX"
 mkdir -p "$PREFIX"
+: >"$PREFIX.install.log"
 trap '"$wineserver" -k 2>/dev/null' EXIT
 # An installer may show a window even when silent: give Wine no display to find.
 unset DISPLAY WAYLAND_DISPLAY
