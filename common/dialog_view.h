@@ -3,11 +3,30 @@
 // maps it onto a dialog built from its template; tests use a recording fake.
 #include <atomic>
 #include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 enum class MessageButtons { Ok, YesNo, RetryCancel, AbortRetryIgnore };
 enum class MessageAnswer { None, Ok, Yes, No, Retry, Cancel, Abort, Ignore };
+
+// One command of a context menu; shortcut is the key shown beside it ("Ctrl+C").
+struct MenuItem {
+    int id = 0;
+    std::string text;
+    std::string shortcut;
+    bool enabled = true;
+};
+
+// What the save dialog asks for: its title, the name it proposes, and the one file type it
+// offers besides every file ("CSV files", "csv": the extension a bare name gets).
+struct SaveFileRequest {
+    std::string title;
+    std::string suggestedName;
+    std::string typeName;
+    std::string extension;
+};
 
 class DialogView {
 public:
@@ -39,6 +58,17 @@ public:
     // be shown (the window is gone).
     virtual MessageAnswer messageBox(const std::string& text, const std::string& caption,
                                      MessageButtons buttons) = 0;
+    // Shows a context menu of these items, owned by this window, where the user asked for it
+    // (the mouse, or the focused control for the keyboard), and waits for the choice: the id
+    // of the item chosen, 0 when none was.
+    virtual int popupMenu(const std::vector<MenuItem>& items) = 0;
+    // Puts UTF-8 text (lines ending in "\n") on the clipboard as the system's plain text.
+    // False when the clipboard could not be had.
+    virtual bool setClipboardText(const std::string& text) = 0;
+    // Asks with the system's save dialog, owned by this window, where to save; it asks itself
+    // before a file is replaced. Nothing when the user cancelled.
+    virtual std::optional<std::filesystem::path> askSaveFileName(const SaveFileRequest& request) = 0;
+
     // Ends the window with a result (a modal dialog's result; a main window quits). From then
     // on the view acts for nobody: sendCommand returns false and messageBox None, even while
     // the window itself is still being taken down.

@@ -17,6 +17,9 @@ public:
     virtual void command(int id, int notification, intptr_t value) = 0;
     // A timer of the window's own (WM_TIMER).
     virtual void timer(uintptr_t id) { (void)id; }
+    // The user asked for a control's context menu (right click, the menu key, Shift+F10); id 0
+    // for the window itself (WM_CONTEXTMENU).
+    virtual void contextMenu(int id) { (void)id; }
 };
 
 // Builds a window's logic over the view that the platform made for it.

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "ui/configure_dialog.h"
+#include "ui/list_export.h"
 #include "ui/resource.h"
+#include "ui/whole_file.h"
 #include "ui/window_texts.h"
 
 namespace {
@@ -79,9 +81,23 @@ void MainWindow::command(int id, int notification, intptr_t value) {
     case IDC_AUTO_CONFIGURE:
         autoConfigure();
         break;
+    case IDM_LIST_COPY:
+        copyList();
+        break;
+    case IDM_LIST_SAVE:
+        saveList();
+        break;
     default:
         break;
     }
+}
+
+void MainWindow::contextMenu(int id) {
+    if (id != IDC_DEVICE_LIST) return;
+    const bool listed = view_.listCount(IDC_DEVICE_LIST) > 0;
+    const int chosen = view_.popupMenu({{IDM_LIST_COPY, "Copy", "Ctrl+C", listed},
+                                        {IDM_LIST_SAVE, "Save List As...", "Ctrl+S", listed}});
+    if (chosen == IDM_LIST_COPY || chosen == IDM_LIST_SAVE) command(chosen, 0, 0);
 }
 
 bool MainWindow::mainSink(int32_t code, int32_t value) {
@@ -193,4 +209,33 @@ void MainWindow::rewriteLine(int index) {
     } else {
         view_.listAdd(IDC_DEVICE_LIST, listLine(*board));
     }
+}
+
+std::vector<const DeviceRecord*> MainWindow::listedBoards(bool selectedOnly) {
+    const int lines = view_.listCount(IDC_DEVICE_LIST);
+    std::vector<int> chosen;
+    if (selectedOnly) chosen = view_.listSelItems(IDC_DEVICE_LIST, lines);
+    if (chosen.empty()) {
+        for (int i = 0; i < lines; ++i) chosen.push_back(i);
+    }
+    std::vector<const DeviceRecord*> boards;
+    for (int line : chosen)
+        if (const DeviceRecord* board = session_.devices.at(line)) boards.push_back(board);
+    return boards;
+}
+
+void MainWindow::copyList() {
+    if (view_.listCount(IDC_DEVICE_LIST) == 0) return;
+    if (!view_.setClipboardText(boardsTabText(listedBoards(true))))
+        view_.messageBox(kCopyFailedText, "Error", MessageButtons::Ok);
+}
+
+void MainWindow::saveList() {
+    if (view_.listCount(IDC_DEVICE_LIST) == 0) return;
+    const auto name = view_.askSaveFileName({"Save List As", "boards.csv", "CSV files", "csv"});
+    if (!name) return;
+    // The lines listed by now: a find may have added some while the dialog was open.
+    const SaveResult result = saveWholeFile(*name, boardsCsv(listedBoards(false)));
+    if (const char* failure = saveFailedText(result))
+        view_.messageBox(failure, "Error", MessageButtons::Ok);
 }

@@ -3,6 +3,7 @@
 // Toolkit-neutral: it acts only on its DialogView and the NetSession.
 #include <atomic>
 #include <cstdint>
+#include <vector>
 
 #include "common/dialog_view.h"
 #include "net/device_record.h"
@@ -32,6 +33,10 @@ public:
     // for the worker, so the session is never destroyed under it.
     void command(int id, int notification, intptr_t value) override;
 
+    // The board list's context menu: "Copy" and "Save List As...", usable once a line is
+    // listed, also during a find.
+    void contextMenu(int id) override;
+
     // The window's EventSink (worker thread): forwards EVT_FOUND, EVT_BROADCAST, EVT_COMPLETE
     // and EVT_TOO_MANY through view.sendCommand; returns continueSearch for EVT_TOO_MANY.
     bool mainSink(int32_t code, int32_t value);
@@ -47,6 +52,11 @@ private:
     void configure();
     void autoConfigure();
     void rewriteLine(int index);
+    // The boards of the lines listed so far (line i shows board i): the selected ones, or all
+    // when asked for all or when none is selected.
+    std::vector<const DeviceRecord*> listedBoards(bool selectedOnly);
+    void copyList();
+    void saveList();
 
     DialogView& view_;
     NetSession& session_;

@@ -5,6 +5,7 @@
 #define IDD_CONFIGURE       150
 #define IDD_AUTOCONFIGURE   151
 #define IDS_VERSION_PREFIX  902
+#define IDR_MAIN_KEYS       149     // the main window's keys (accelerator table)
 
 #ifndef IDOK
 #define IDOK                1
@@ -21,6 +22,10 @@
 #define IDC_AUTO_CONFIGURE  1017
 #define IDC_STATUS_LABEL    1059
 #define IDC_STATUS          1060
+
+// The board list's commands (its context menu and keys)
+#define IDM_LIST_COPY       40001
+#define IDM_LIST_SAVE       40002
 
 // Configure dialog
 #define IDC_CFG_ID_CHECK        1020

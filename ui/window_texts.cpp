@@ -10,6 +10,25 @@ const char* const kSendFailedText =
     "Could not send to the boards (UDP 21210): no network adapter is connected, or the network "
     "refused every datagram.";
 
+const char* const kCopyFailedText =
+    "The list could not be copied: another program holds the clipboard. Try again.";
+
+const char* saveFailedText(SaveResult result) {
+    switch (result) {
+    case SaveResult::Saved: return nullptr;
+    case SaveResult::NotCreated:
+        return "The list could not be saved: no file can be made in that folder (it may be "
+               "read-only). Nothing was saved.";
+    case SaveResult::NotWritten:
+        return "The list could not be saved: writing failed (the disk may be full). Nothing was "
+               "saved under that name.";
+    case SaveResult::NotReplaced:
+        return "The list could not be saved: the chosen file cannot be replaced (it may be "
+               "read-only or open in another program). It was left as it was.";
+    }
+    return nullptr;
+}
+
 const char* networkFailureText(const NetSession& session) {
     if (session.openFailed) return kNetworkFailedText;
     if (session.sendFailed) return kSendFailedText;

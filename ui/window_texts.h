@@ -5,6 +5,7 @@
 
 #include "net/device_record.h"
 #include "net/net_session.h"
+#include "ui/whole_file.h"
 
 // "Finished.  Found N device" / "... devices" (two blanks after the point).
 std::string finishedText(int32_t count);
@@ -23,3 +24,8 @@ extern const char* const kSendFailedText;
 // What to tell the user of the network at an operation's end: one of the two texts above, or
 // null when the network did its part.
 const char* networkFailureText(const NetSession& session);
+
+// Shown (caption "Error") when the board list could not go to the clipboard.
+extern const char* const kCopyFailedText;
+// Shown (caption "Error") when the board list could not be saved; says what was left.
+const char* saveFailedText(SaveResult result);

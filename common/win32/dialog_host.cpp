@@ -95,6 +95,14 @@ INT_PTR CALLBACK dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_TIMER:
         handle(hostOf(window), [&](WindowLogic& logic) { logic.timer(wParam); });
         return TRUE;
+    case WM_CONTEXTMENU:
+        if (DialogHost* host = hostOf(window)) {
+            HWND from = reinterpret_cast<HWND>(wParam);
+            const int id = from == window || from == nullptr ? 0 : GetDlgCtrlID(from);
+            host->view.setMenuPoint(from, lParam);
+            handle(host, [id](WindowLogic& logic) { logic.contextMenu(id); });
+        }
+        return TRUE;
     case WM_NCDESTROY:
         if (DialogHost* host = hostOf(window)) {
             SetWindowLongPtrA(window, DWLP_USER, 0);
@@ -137,12 +145,12 @@ bool loadCommonControls() {
     return false;
 }
 
-int runMessageLoop(HWND window, HACCEL accelerators) {
+int runMessageLoop(const std::function<bool(MSG& message)>& handled) {
     MSG message{};
     BOOL got;
     while ((got = GetMessageA(&message, nullptr, 0, 0)) != 0) {
         if (got == -1) return 1;
-        if (accelerators != nullptr && TranslateAcceleratorA(window, accelerators, &message)) continue;
+        if (handled && handled(message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

@@ -32,6 +32,7 @@ HWND createModelessDialog(HWND owner, const DialogSetup& setup);
 // What both programs' entry points do around their window. The common controls, with the IP
 // address control class; false, after saying so in a message box, when they cannot be had.
 bool loadCommonControls();
-// Runs the thread's messages until the program is asked to quit, with the keys of accelerators
-// going to window; returns the quit code, or 1 when the loop itself fails.
-int runMessageLoop(HWND window = nullptr, HACCEL accelerators = nullptr);
+// Runs the thread's messages until the program is asked to quit; a message that handled takes
+// (a key of an accelerator table) goes no further. Returns the quit code, or 1 when the loop
+// itself fails.
+int runMessageLoop(const std::function<bool(MSG& message)>& handled = {});

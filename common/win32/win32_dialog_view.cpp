@@ -1,6 +1,8 @@
 #include "common/win32/win32_dialog_view.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <string>
@@ -41,6 +43,24 @@ bool parseDottedQuad(const std::string& text, DWORD& address) {
 std::string formatDottedQuad(DWORD address) {
     return std::to_string(FIRST_IPADDRESS(address)) + "." + std::to_string(SECOND_IPADDRESS(address)) +
            "." + std::to_string(THIRD_IPADDRESS(address)) + "." + std::to_string(FOURTH_IPADDRESS(address));
+}
+
+std::wstring wide(const std::string& utf8) {
+    if (utf8.empty()) return {};
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring out(static_cast<size_t>(n > 0 ? n : 0), L'\0');
+    if (n > 0) MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
+    return out;
+}
+
+// Another program may hold the clipboard for a moment: ask again for up to half a second.
+bool openClipboard(HWND owner) {
+    const DWORD start = GetTickCount();
+    while (!OpenClipboard(owner)) {
+        if (GetTickCount() - start > 500) return false;
+        Sleep(10);
+    }
+    return true;
 }
 
 }  // namespace
@@ -251,6 +271,104 @@ MessageAnswer Win32DialogView::messageBox(const std::string& text, const std::st
     case IDIGNORE: return MessageAnswer::Ignore;
     default: return MessageAnswer::None;  // the box could not be shown, or its owner went
     }
+}
+
+void Win32DialogView::setMenuPoint(HWND from, LPARAM point) {
+    if (point != -1) {
+        menuPoint_ = POINT{GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+        return;
+    }
+    // From the keyboard: over the focused control, a little in from its corner.
+    HWND focus = GetFocus();
+    HWND place = focus != nullptr ? focus : from;
+    RECT r{};
+    if (place == nullptr || !GetWindowRect(place, &r)) {
+        menuPoint_.reset();
+        return;
+    }
+    menuPoint_ = POINT{r.left + 8, r.top + 8};
+}
+
+int Win32DialogView::popupMenu(const std::vector<MenuItem>& items) {
+    HWND dialog = dialog_.load();
+    const std::optional<POINT> asked = menuPoint_;
+    menuPoint_.reset();
+    if (closed_ || dialog == nullptr || items.empty()) return 0;
+    HMENU menu = CreatePopupMenu();
+    if (menu == nullptr) return 0;
+    for (const MenuItem& item : items) {
+        const std::wstring label = wide(item.shortcut.empty() ? item.text : item.text + "\t" + item.shortcut);
+        AppendMenuW(menu, MF_STRING | (item.enabled ? MF_ENABLED : MF_GRAYED),
+                    static_cast<UINT_PTR>(item.id), label.c_str());
+    }
+    POINT at{};
+    if (asked) at = *asked;
+    else GetCursorPos(&at);
+    const int chosen = static_cast<int>(TrackPopupMenu(
+        menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, dialog, nullptr));
+    DestroyMenu(menu);
+    return chosen;
+}
+
+bool Win32DialogView::setClipboardText(const std::string& text) {
+    HWND dialog = dialog_.load();
+    if (dialog == nullptr) return false;
+    // The system's plain text ends its lines in CR LF.
+    std::string crlf;
+    crlf.reserve(text.size() + text.size() / 16);
+    for (char c : text) {
+        if (c == '\n') crlf += '\r';
+        crlf += c;
+    }
+    const std::wstring converted = wide(crlf);
+    const size_t bytes = (converted.size() + 1) * sizeof(wchar_t);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (block == nullptr) return false;
+    if (void* at = GlobalLock(block)) {
+        std::copy(converted.c_str(), converted.c_str() + converted.size() + 1, static_cast<wchar_t*>(at));
+        GlobalUnlock(block);
+    } else {
+        GlobalFree(block);
+        return false;
+    }
+    if (!openClipboard(dialog)) {
+        GlobalFree(block);
+        return false;
+    }
+    bool placed = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+    CloseClipboard();
+    // Once placed, the block belongs to the clipboard.
+    if (!placed) GlobalFree(block);
+    return placed;
+}
+
+std::optional<std::filesystem::path> Win32DialogView::askSaveFileName(const SaveFileRequest& request) {
+    HWND dialog = dialog_.load();
+    if (closed_ || dialog == nullptr) return std::nullopt;
+    // "CSV files (*.csv)", "*.csv", "All files (*.*)", "*.*", each ended by a NUL, then one more.
+    const std::wstring pattern = L"*." + wide(request.extension);
+    std::wstring filter = wide(request.typeName) + L" (" + pattern + L")" + L'\0' + pattern + L'\0' +
+                          L"All files (*.*)" + L'\0' + L"*.*" + L'\0';
+    // Room for the longest path the system takes.
+    std::wstring name(32768, L'\0');
+    const std::wstring suggested = wide(request.suggestedName);
+    std::copy(suggested.begin(), suggested.begin() + std::min(suggested.size(), name.size() - 1), name.begin());
+    const std::wstring title = wide(request.title);
+    const std::wstring extension = wide(request.extension);
+
+    OPENFILENAMEW ask{};
+    ask.lStructSize = sizeof ask;
+    ask.hwndOwner = dialog;
+    ask.lpstrFilter = filter.c_str();
+    ask.nFilterIndex = 1;
+    ask.lpstrFile = name.data();
+    ask.nMaxFile = static_cast<DWORD>(name.size());
+    ask.lpstrTitle = title.empty() ? nullptr : title.c_str();
+    ask.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+    ask.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!GetSaveFileNameW(&ask)) return std::nullopt;
+    name.resize(wcsnlen(name.c_str(), name.size()));
+    return std::filesystem::path(name);
 }
 
 void Win32DialogView::close(int result) {

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,7 +53,14 @@ public:
 
     MessageAnswer messageBox(const std::string& text, const std::string& caption,
                              MessageButtons buttons) override;
+    int popupMenu(const std::vector<MenuItem>& items) override;
+    bool setClipboardText(const std::string& text) override;
+    std::optional<std::filesystem::path> askSaveFileName(const SaveFileRequest& request) override;
     void close(int result) override;
+
+    // Where the next popupMenu opens, in screen coordinates, as WM_CONTEXTMENU told it; a
+    // request from the keyboard (no point) opens it over the control that has the focus.
+    void setMenuPoint(HWND from, LPARAM point);
     void waitWhile(const std::atomic<bool>& flag) override;
     bool sendCommand(int id, intptr_t value) override;
 
@@ -71,6 +79,7 @@ private:
     Kind kind_;
     std::map<int, HWND> mapped_;       // window thread only
     std::vector<HWND> redrawPending_;  // window thread only
+    std::optional<POINT> menuPoint_;   // window thread only
 };
 
 // Handles the messages that other threads have sent to this thread's windows, waiting up to

@@ -118,6 +118,63 @@ MessageAnswer FakeDialogView::messageBox(const std::string& text, const std::str
     return responder ? responder(message) : escapeAnswer(buttons);
 }
 
+// --- Menus, the clipboard and the save dialog --------------------------------------------------
+
+void FakeDialogView::queueMenuChoice(int id) {
+    std::lock_guard<std::mutex> hold(lock_);
+    menuChoices_.push_back(id);
+}
+
+std::vector<std::vector<MenuItem>> FakeDialogView::menus() const {
+    std::lock_guard<std::mutex> hold(lock_);
+    return menus_;
+}
+
+int FakeDialogView::popupMenu(const std::vector<MenuItem>& items) {
+    std::lock_guard<std::mutex> hold(lock_);
+    menus_.push_back(items);
+    if (menuChoices_.empty()) return 0;
+    const int choice = menuChoices_.front();
+    menuChoices_.pop_front();
+    return choice;
+}
+
+std::string FakeDialogView::clipboard() const {
+    std::lock_guard<std::mutex> hold(lock_);
+    return clipboard_;
+}
+
+void FakeDialogView::failClipboard(bool fail) {
+    std::lock_guard<std::mutex> hold(lock_);
+    clipboardFails_ = fail;
+}
+
+bool FakeDialogView::setClipboardText(const std::string& text) {
+    std::lock_guard<std::mutex> hold(lock_);
+    if (clipboardFails_) return false;
+    clipboard_ = text;
+    return true;
+}
+
+void FakeDialogView::queueSaveFileName(std::optional<std::filesystem::path> name) {
+    std::lock_guard<std::mutex> hold(lock_);
+    saveNames_.push_back(std::move(name));
+}
+
+std::vector<SaveFileRequest> FakeDialogView::saveRequests() const {
+    std::lock_guard<std::mutex> hold(lock_);
+    return saveRequests_;
+}
+
+std::optional<std::filesystem::path> FakeDialogView::askSaveFileName(const SaveFileRequest& request) {
+    std::lock_guard<std::mutex> hold(lock_);
+    saveRequests_.push_back(request);
+    if (saveNames_.empty()) return std::nullopt;
+    auto name = std::move(saveNames_.front());
+    saveNames_.pop_front();
+    return name;
+}
+
 // --- State read by tests ---------------------------------------------------------------------
 
 FakeDialogView::Control& FakeDialogView::control(int id) { return controls_[id]; }

@@ -59,6 +59,18 @@ public:
     std::optional<Message> lastMessage() const;
     void clearMessages();
 
+    // --- Menus, the clipboard and the save dialog ------------------------------------------
+    // The next popupMenu answers with this id (0: the menu was dismissed); unqueued, 0.
+    void queueMenuChoice(int id);
+    // Every menu shown, with its items, in order.
+    std::vector<std::vector<MenuItem>> menus() const;
+    // What the last successful setClipboardText put there; fail makes the next ones fail.
+    std::string clipboard() const;
+    void failClipboard(bool fail);
+    // The next askSaveFileName answers with this name (nullopt: cancelled); unqueued, nullopt.
+    void queueSaveFileName(std::optional<std::filesystem::path> name);
+    std::vector<SaveFileRequest> saveRequests() const;
+
     // --- What the logic did ------------------------------------------------------------------
     bool closed() const;
     std::optional<int> result() const;          // the value given to close()
@@ -108,6 +120,9 @@ public:
     void listSetTabStops(int id, const std::vector<int>& stops) override;
     MessageAnswer messageBox(const std::string& text, const std::string& caption,
                              MessageButtons buttons) override;
+    int popupMenu(const std::vector<MenuItem>& items) override;
+    bool setClipboardText(const std::string& text) override;
+    std::optional<std::filesystem::path> askSaveFileName(const SaveFileRequest& request) override;
     void close(int result) override;
     void waitWhile(const std::atomic<bool>& flag) override;
     bool sendCommand(int id, intptr_t value) override;
@@ -151,6 +166,12 @@ private:
     std::deque<MessageAnswer> answers_;
     Responder responder_;
     std::optional<int> result_;
+    std::deque<int> menuChoices_;
+    std::vector<std::vector<MenuItem>> menus_;
+    std::string clipboard_;
+    bool clipboardFails_ = false;
+    std::deque<std::optional<std::filesystem::path>> saveNames_;
+    std::vector<SaveFileRequest> saveRequests_;
     std::atomic<bool> closed_{false};
     Handler handler_;
     std::vector<std::pair<int, intptr_t>> handled_;

@@ -27,6 +27,14 @@ TEST(BoardOutput, CsvQuotesWhatWouldBreakARow) {
     EXPECT_EQ(formatBoards({}, OutputFormat::Csv), "id,sn,ip,subnet,gateway,dhcp\n");
 }
 
+// The file is UTF-8 whatever bytes an ID holds: they are read as Latin-1, as the JSON reads them.
+TEST(BoardOutput, CsvIsUtf8ForAnyIdBytes) {
+    const std::vector<DeviceRecord> boards = {board("K\xe9ln\xff", "02a1b2c3d4e5", "10.0.0.5", false)};
+    EXPECT_EQ(formatBoards(boards, OutputFormat::Csv),
+              "id,sn,ip,subnet,gateway,dhcp\n"
+              "K\xc3\xa9ln\xc3\xbf,02a1b2c3d4e5,10.0.0.5,255.255.255.0,10.0.0.1,off\n");
+}
+
 TEST(BoardOutput, JsonIsValidForAnyIdBytes) {
     std::vector<DeviceRecord> boards = {board("q\"\\\t\xe9", "02a1b2c3d4e5", "10.0.0.5", true),
                                         board("B", "02a1b2c3d4e6", "10.0.0.6", false)};

@@ -1,6 +1,13 @@
 // The main window over the engine and a simulated LAN: status texts, button states, the board
 // list, and what it hands to the two dialogs.
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include <gtest/gtest.h>
 
@@ -354,4 +361,219 @@ TEST_F(MainWindowTest, CancelledFreshFindLeavesTheListEmptyAndConfigureOpensNoth
     EXPECT_EQ(session.devices.selectedIndex, selectedBefore);
 }
 
+// --- The board list's context menu, Copy and Save List As... ----------------------------------
+
+constexpr const char* kHeader = "id,sn,ip,subnet,gateway,dhcp\n";
+constexpr const char* kTabHeader = "id\tsn\tip\tsubnet\tgateway\tdhcp\n";
+
+std::string csvRow(int i) {
+    return "Bd" + std::to_string(i) + ",02000000000" + std::to_string(i) + ",10.0.0." +
+           std::to_string(i) + ",255.255.255.0,10.0.0.254,off\n";
+}
+std::string tabRow(int i) {
+    return "Bd" + std::to_string(i) + "\t02000000000" + std::to_string(i) + "\t10.0.0." +
+           std::to_string(i) + "\t255.255.255.0\t10.0.0.254\toff\n";
+}
+
+// A folder of the test's own, removed at the end.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        static int made = 0;
+        path_ = std::filesystem::temp_directory_path() /
+                ("lanset-save-" + std::to_string(getpid()) + "-" + std::to_string(made++));
+        std::filesystem::create_directories(path_);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    const std::filesystem::path& path() const { return path_; }
+    std::vector<std::string> names() const {
+        std::vector<std::string> all;
+        for (const auto& entry : std::filesystem::directory_iterator(path_))
+            all.push_back(entry.path().filename().string());
+        std::sort(all.begin(), all.end());
+        return all;
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+std::string contentsOf(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeFile(const std::filesystem::path& file, const std::string& text) {
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+TEST_F(MainWindowTest, ContextMenuOffersCopyAndSaveOnceALineIsListed) {
+    // Nothing listed: both are there but greyed, and their keys do nothing.
+    window.contextMenu(IDC_DEVICE_LIST);
+    ASSERT_EQ(view.menus().size(), 1u);
+    const auto greyed = view.menus()[0];
+    ASSERT_EQ(greyed.size(), 2u);
+    for (const MenuItem& item : greyed) EXPECT_FALSE(item.enabled) << item.text;
+    click(IDM_LIST_COPY);
+    click(IDM_LIST_SAVE);
+    EXPECT_EQ(view.clipboard(), "");
+    EXPECT_TRUE(view.saveRequests().empty());
+    // Other places of the window have no menu.
+    window.contextMenu(0);
+    window.contextMenu(IDC_FIND);
+    EXPECT_EQ(view.menus().size(), 1u);
+
+    lan.addBoards(2);
+    findAndWait();
+    view.queueMenuChoice(IDM_LIST_COPY);
+    window.contextMenu(IDC_DEVICE_LIST);
+    const auto items = view.menus().back();
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0].id, IDM_LIST_COPY);
+    EXPECT_EQ(items[0].text, "Copy");
+    EXPECT_EQ(items[0].shortcut, "Ctrl+C");
+    EXPECT_EQ(items[1].id, IDM_LIST_SAVE);
+    EXPECT_EQ(items[1].text, "Save List As...");
+    EXPECT_EQ(items[1].shortcut, "Ctrl+S");
+    for (const MenuItem& item : items) EXPECT_TRUE(item.enabled) << item.text;
+    // The choice is carried out.
+    EXPECT_EQ(view.clipboard(), kTabHeader + tabRow(1) + tabRow(2));
+
+    // Dismissed: nothing happens.
+    view.failClipboard(true);
+    window.contextMenu(IDC_DEVICE_LIST);
+    EXPECT_EQ(view.messageCount(), 0u);
+}
+
+// "Copy": the selected lines, or every line when none is selected, tab-separated under a header.
+TEST_F(MainWindowTest, CopyTakesTheSelectedLinesOrAllWithAHeader) {
+    lan.addBoards(3);
+    findAndWait();
+    click(IDM_LIST_COPY);
+    EXPECT_EQ(view.clipboard(), kTabHeader + tabRow(1) + tabRow(2) + tabRow(3));
+    select({0, 2}, 2);
+    click(IDM_LIST_COPY);
+    EXPECT_EQ(view.clipboard(), kTabHeader + tabRow(1) + tabRow(3));
+    // The selection stays as the user made it.
+    EXPECT_EQ(view.listSelection(IDC_DEVICE_LIST), (std::vector<int>{0, 2}));
+
+    // A tab or line break in an ID would start a column or row of its own: it shows as '?'.
+    SimBoard odd = lan.board(1);
+    odd.id = "a\tb\nc";
+    lan.setBoard(1, odd);
+    findAndWait();
+    select({1}, 1);
+    click(IDM_LIST_COPY);
+    EXPECT_EQ(view.clipboard(),
+              std::string(kTabHeader) + "a?b?c\t020000000002\t10.0.0.2\t255.255.255.0\t10.0.0.254\toff\n");
+
+    view.failClipboard(true);
+    click(IDM_LIST_COPY);
+    auto message = view.lastMessage();
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->text, kCopyFailedText);
+    EXPECT_EQ(message->caption, "Error");
+}
+
+// Both commands work while a find runs, on the lines listed so far.
+TEST_F(MainWindowTest, CopyAndSaveDuringAFindTakeTheLinesListedSoFar) {
+    ScratchFolder folder;
+    lan.addBoards(5);
+    onEvent = [&](int id, intptr_t value) {
+        if (id != EVT_FOUND || value != 1) return;
+        EXPECT_FALSE(view.enabled(IDC_FIND));   // still finding
+        click(IDM_LIST_COPY);
+        view.queueSaveFileName(folder.path() / "so-far.csv");
+        click(IDM_LIST_SAVE);
+    };
+    findAndWait();
+    EXPECT_EQ(view.clipboard(), kTabHeader + tabRow(1) + tabRow(2));
+    EXPECT_EQ(contentsOf(folder.path() / "so-far.csv"), kHeader + csvRow(1) + csvRow(2));
+    EXPECT_EQ(status(), "Finished.  Found 5 devices");
+}
+
+// "Save List As...": every line, in lanset-cli's CSV, whole under the chosen name.
+TEST_F(MainWindowTest, SaveListWritesTheCsvOfEveryLine) {
+    ScratchFolder folder;
+    lan.addBoards(3);
+    findAndWait();
+    select({1}, 1);   // a selection does not narrow the file
+
+    view.queueSaveFileName(std::nullopt);   // cancelled
+    click(IDM_LIST_SAVE);
+    ASSERT_EQ(view.saveRequests().size(), 1u);
+    const SaveFileRequest asked = view.saveRequests()[0];
+    EXPECT_EQ(asked.title, "Save List As");
+    EXPECT_EQ(asked.suggestedName, "boards.csv");
+    EXPECT_EQ(asked.typeName, "CSV files");
+    EXPECT_EQ(asked.extension, "csv");
+    EXPECT_TRUE(folder.names().empty());
+
+    const auto file = folder.path() / "Kiln \xc3\xa9tage.csv";
+    writeFile(file, "an older list that is longer than the new one will be, by far, far, far\n");
+    view.queueSaveFileName(file);
+    click(IDM_LIST_SAVE);
+    EXPECT_EQ(contentsOf(file), kHeader + csvRow(1) + csvRow(2) + csvRow(3));
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"Kiln \xc3\xa9tage.csv"});   // nothing beside it
+    EXPECT_EQ(view.messageCount(), 0u);
+}
+
+// A save that fails says why, and leaves nothing half-written: the chosen name holds what it
+// held before, and no other file is left in the folder.
+TEST_F(MainWindowTest, SaveThatFailsSaysSoAndLeavesNothingHalfWritten) {
+    lan.addBoards(3);
+    findAndWait();
+    struct Case {
+        const char* what;
+        SaveResult expected;
+    };
+    for (Case c : {Case{"folder that is gone", SaveResult::NotCreated},
+                   Case{"name of a folder", SaveResult::NotReplaced},
+                   Case{"disk full", SaveResult::NotWritten}}) {
+        SCOPED_TRACE(c.what);
+        ScratchFolder folder;
+        std::filesystem::path target = folder.path() / "boards.csv";
+        std::vector<std::string> before;
+        rlimit oldLimit{};
+        if (c.expected == SaveResult::NotCreated) {
+            target = folder.path() / "gone" / "boards.csv";
+        } else if (c.expected == SaveResult::NotReplaced) {
+            std::filesystem::create_directory(target);
+            writeFile(target / "inside.txt", "kept");
+        } else {
+            writeFile(target, "old\n");
+            // Files of this process may not grow past 40 bytes: a write past it fails as on a
+            // full disk.
+            getrlimit(RLIMIT_FSIZE, &oldLimit);
+            rlimit small = oldLimit;
+            small.rlim_cur = 40;
+            std::signal(SIGXFSZ, SIG_IGN);
+            ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        }
+        before = folder.names();
+
+        view.clearMessages();
+        view.queueSaveFileName(target);
+        click(IDM_LIST_SAVE);
+        if (c.expected == SaveResult::NotWritten) setrlimit(RLIMIT_FSIZE, &oldLimit);
+
+        auto message = view.lastMessage();
+        ASSERT_TRUE(message);
+        EXPECT_EQ(message->caption, "Error");
+        EXPECT_EQ(message->text, saveFailedText(c.expected));
+        EXPECT_EQ(folder.names(), before);
+        if (c.expected == SaveResult::NotReplaced) {
+            EXPECT_EQ(contentsOf(target / "inside.txt"), "kept");
+        }
+        if (c.expected == SaveResult::NotWritten) {
+            EXPECT_EQ(contentsOf(target), "old\n");
+        }
+    }
+    std::signal(SIGXFSZ, SIG_DFL);
+}
+
 }  // namespace
+

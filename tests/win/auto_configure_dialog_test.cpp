@@ -102,7 +102,7 @@ TEST_F(AutoConfigureDialogTest, OpensFromItsTemplateWithAnEmptyDeviceTable) {
         EXPECT_FALSE(checked(dialog, IDC_AUTO_MODE_SELECTED));
         EXPECT_FALSE(checked(dialog, IDC_AUTO_MODE_ALL));
 
-        auto [start, mask, gateway] = wintest::expectAddressControls(dialog, {81, 112, 143});
+        auto [start, mask, gateway] = wintest::expectAddressControls(dialog, {50, 69, 88});
         for (HWND address : {start, mask, gateway}) EXPECT_TRUE(enabled(address));
         EXPECT_EQ(wintest::shownAddress(start), "10.1.0.0");  // the adapter's network address
         EXPECT_EQ(wintest::shownAddress(mask), "255.255.0.0");
@@ -121,7 +121,7 @@ TEST_F(AutoConfigureDialogTest, ModesFollowTheBoardsAndTheSelection) {
         EXPECT_TRUE(checked(dialog, IDC_AUTO_MODE_ALL));
         EXPECT_FALSE(checked(dialog, IDC_AUTO_MODE_FIND));
         // No adapter information: the address controls stay empty.
-        for (int top : {81, 112, 143})
+        for (int top : {50, 69, 88})
             EXPECT_TRUE(SendMessageA(wintest::addressControlAt(dialog, top), IPM_ISBLANK, 0, 0)) << top;
     });
 
@@ -145,8 +145,8 @@ TEST_F(AutoConfigureDialogTest, ModesFollowTheBoardsAndTheSelection) {
 
 TEST_F(AutoConfigureDialogTest, DhcpYesLocksTheStartAddressUntilNo) {
     open(adapterAt10_1_2_3, [](HWND dialog) {
-        HWND start = wintest::addressControlAt(dialog, 81);
-        HWND mask = wintest::addressControlAt(dialog, 112);
+        HWND start = wintest::addressControlAt(dialog, 50);
+        HWND mask = wintest::addressControlAt(dialog, 69);
         SendMessageA(GetDlgItem(dialog, IDC_AUTO_DHCP_YES), BM_CLICK, 0, 0);
         EXPECT_TRUE(checked(dialog, IDC_AUTO_DHCP_YES));
         EXPECT_FALSE(checked(dialog, IDC_AUTO_DHCP_NO));
@@ -165,6 +165,15 @@ TEST_F(AutoConfigureDialogTest, DhcpYesLocksTheStartAddressUntilNo) {
         EXPECT_FALSE(enabled(dialog, IDC_AUTO_PATTERN));
         EXPECT_FALSE(enabled(dialog, IDC_AUTO_SEQUENCE));
         EXPECT_FALSE(enabled(dialog, IDC_AUTO_SEQUENCE_LABEL));
+    });
+}
+
+// Everything in dialog units: at this run's DPI (96, 120 or 144) no two controls overlap, the
+// address controls stand in the ID edit's column, and every label is whole.
+TEST_F(AutoConfigureDialogTest, LayoutHoldsAtTheScreensDpi) {
+    open(adapterAt10_1_2_3, [](HWND dialog) {
+        wintest::expectAddressControls(dialog, {50, 69, 88}, GetDlgItem(dialog, IDC_AUTO_PATTERN));
+        wintest::expectTidyLayout(dialog);
     });
 }
 

@@ -70,7 +70,7 @@ TEST_F(ConfigureDialogTest, OpensFromItsTemplateOverABoardWithDhcpOff) {
         EXPECT_EQ(windowText(dialog), "Ethernet Board Configure");
         EXPECT_EQ(windowText(GetDlgItem(dialog, IDC_CFG_ID_EDIT)), "Lab-7");
         EXPECT_EQ(windowText(GetDlgItem(dialog, IDC_STATUS)), "Ready");
-        auto [ip, mask, gateway] = wintest::expectAddressControls(dialog, {58, 89, 120});
+        auto [ip, mask, gateway] = wintest::expectAddressControls(dialog, {36, 55, 74});
         EXPECT_EQ(wintest::shownAddress(ip), "192.168.1.20");
         EXPECT_EQ(wintest::shownAddress(mask), "255.255.255.0");
         EXPECT_EQ(wintest::shownAddress(gateway), "192.168.1.1");
@@ -95,7 +95,7 @@ TEST_F(ConfigureDialogTest, ABoardWithDhcpOnShowsYesAndLocksTheAddress) {
     int result = open(0, [](HWND dialog) {
         EXPECT_TRUE(checked(dialog, IDC_CFG_DHCP_YES));
         EXPECT_FALSE(checked(dialog, IDC_CFG_DHCP_NO));
-        auto [ip, mask, gateway] = wintest::expectAddressControls(dialog, {58, 89, 120});
+        auto [ip, mask, gateway] = wintest::expectAddressControls(dialog, {36, 55, 74});
         EXPECT_EQ(wintest::shownAddress(ip), "10.0.0.9");
         EXPECT_FALSE(enabled(ip));
         EXPECT_FALSE(enabled(mask));
@@ -138,7 +138,7 @@ TEST_F(ConfigureDialogTest, ACheckedButBlankGatewaySendsNoGateway) {
     board.gateway = "192.168.1.1";
     lan_.addBoard(board);
     int result = open(0, [](HWND dialog) {
-        auto [ip, mask, gateway] = wintest::expectAddressControls(dialog, {58, 89, 120});
+        auto [ip, mask, gateway] = wintest::expectAddressControls(dialog, {36, 55, 74});
         SendMessageA(ip, IPM_SETADDRESS, 0, MAKEIPADDRESS(192, 168, 1, 30));
         SendMessageA(gateway, IPM_CLEARADDRESS, 0, 0);
         EXPECT_TRUE(checked(dialog, IDC_CFG_GATEWAY_CHECK));
@@ -168,4 +168,16 @@ TEST_F(ConfigureDialogTest, CancelAndTheCloseBoxEndTheDialogWithZero) {
               0);
 }
 
+// Everything in dialog units: at this run's DPI (96, 120 or 144) no two controls overlap, the
+// address controls stand in the ID edit's column, and every label is whole.
+TEST_F(ConfigureDialogTest, LayoutHoldsAtTheScreensDpi) {
+    session_.devices.append(wintest::newBoard("Lab-7", "0a1b2c3d4e5f", "192.168.1.20",
+                                              "255.255.255.0", "192.168.1.1", false));
+    open(0, [](HWND dialog) {
+        wintest::expectAddressControls(dialog, {36, 55, 74}, GetDlgItem(dialog, IDC_CFG_ID_EDIT));
+        wintest::expectTidyLayout(dialog);
+    });
+}
+
 }  // namespace
+

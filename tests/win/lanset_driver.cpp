@@ -9,8 +9,8 @@
 //   lanset_driver auto N           all boards get a pattern ID and consecutive addresses
 //   lanset_driver exit-finding N   Exit while a find runs closes the window at once
 //   lanset_driver storm N          Find / Stop Find / Find again, then a find lists every board
-//   lanset_driver screenshots N    pictures of the three windows over the boards, as BMP files
-//                                  in the current directory
+//   lanset_driver screenshots N    pictures of the three windows and of the board list's context
+//                                  menu over the boards, as BMP files in the current directory
 //
 // The simulated boards are boardsim's defaults: board i has the ID Sim<i, 4 digits>, the
 // hardware address 025a<i + 1, 8 hex digits> and the IP address 192.168.10.101 + i.
@@ -22,6 +22,7 @@
 #include <cstdlib>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/win/window_capture.h"
@@ -231,17 +232,19 @@ void selectLine(HWND window, int index) {
     ask(window, WM_COMMAND, MAKEWPARAM(IDC_DEVICE_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
 
-// The SysIPAddress32 control whose top is at top pixels in the dialog's client area.
-HWND addressControl(HWND dialog, int top) {
+// The dialog's IP address controls from the top: row 0 the address, 1 the mask, 2 the gateway.
+// (They are placed in dialog units, so their pixels depend on the font and the DPI.)
+HWND addressControl(HWND dialog, int row) {
+    std::vector<std::pair<LONG, HWND>> found;
     for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         char cls[64] = {};
         GetClassNameA(child, cls, sizeof cls);
         RECT r{};
         GetWindowRect(child, &r);
-        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-        if (lstrcmpiA(cls, "SysIPAddress32") == 0 && r.top == top) return child;
+        if (lstrcmpiA(cls, "SysIPAddress32") == 0) found.emplace_back(r.top, child);
     }
-    return nullptr;
+    std::sort(found.begin(), found.end());
+    return row < static_cast<int>(found.size()) ? found[static_cast<size_t>(row)].second : nullptr;
 }
 
 bool waitGone(HWND window, DWORD ms) {
@@ -295,7 +298,7 @@ int scenarioConfigure(HWND window, int n) {
     char simId[16];
     std::snprintf(simId, sizeof simId, "Sim%04d", board);
     expectEq(textOf(GetDlgItem(dialog, IDC_CFG_ID_EDIT)), simId, "configure: ID shown");
-    HWND ip = addressControl(dialog, 58);
+    HWND ip = addressControl(dialog, 0);
     if (ip == nullptr) return fail("configure: no IP address control"), 1;
     expectEq(textOf(ip), dotted(0xC0A80A65u + static_cast<unsigned>(board)), "configure: IP shown");
     expectEq(status(dialog), "Ready", "configure: dialog status");
@@ -328,8 +331,8 @@ int scenarioAuto(HWND window, int n) {
     HWND dialog = waitWindow("Ethernet Board Auto Configure", 10000);
     if (dialog == nullptr) return fail("auto: the dialog did not open"), 1;
     // The proposal comes from this host's adapter: 10.213.x.1/24 gives its network address.
-    HWND start = addressControl(dialog, 81);
-    HWND mask = addressControl(dialog, 112);
+    HWND start = addressControl(dialog, 0);
+    HWND mask = addressControl(dialog, 1);
     if (start == nullptr || mask == nullptr) return fail("auto: no address controls"), 1;
     note("auto: proposed start " + textOf(start) + " mask " + textOf(mask));
     if (IsDlgButtonChecked(dialog, IDC_AUTO_MODE_ALL) != BST_CHECKED)
@@ -425,7 +428,24 @@ int scenarioScreenshots(HWND window, int n) {
         fail("the configure dialog did not open");
     }
 
+    // The list's context menu, opened by a right click on the second line, inside the window.
     HWND list = GetDlgItem(window, IDC_DEVICE_LIST);
+    RECT line{};
+    ask(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&line));
+    POINT at{line.left + 90, (line.top + line.bottom) / 2};
+    ClientToScreen(list, &at);
+    PostMessageA(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(at.x, at.y));
+    HWND menu = nullptr;
+    if (waitFor([&] { return (menu = FindWindowA("#32768", nullptr)) != nullptr && IsWindowVisible(menu); },
+                10000)) {
+        capture(window, "lanset-context-menu.bmp");
+        // Esc closes the menu without a choice.
+        PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 1);
+        if (!waitFor([&] { return !IsWindowVisible(menu); }, 10000)) fail("the context menu stayed open");
+    } else {
+        fail("no context menu");
+    }
+
     ask(list, LB_SETSEL, TRUE, 2);
     ask(window, WM_COMMAND, MAKEWPARAM(IDC_DEVICE_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
     press(window, IDC_AUTO_CONFIGURE);

@@ -6,12 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <string>
 #include <thread>
 
 #include "net/net_session.h"
 #include "tests/win/win_test_support.h"
 #include "ui/resource.h"
+#include "ui/whole_file.h"
 #include "ui/win32/win32_front.h"
 
 namespace {
@@ -208,4 +210,216 @@ TEST_F(MainWindowTest, ClosingFromTheTitleBarEndsTheProgramLikeExit) {
     EXPECT_FALSE(IsWindow(window_));
 }
 
+// At this run's DPI (96, 120 or 144) no two controls overlap and every label is whole.
+TEST_F(MainWindowTest, LayoutHoldsAtTheScreensDpi) {
+    findTwoBoards();
+    wintest::expectTidyLayout(window_);
+}
+
+// --- The board list's context menu, Copy and Save List As... on the real window ----------------
+
+// What the clipboard holds as plain text; "" when nothing.
+std::wstring clipboardText() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void emptyClipboard() {
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
+}
+
+const std::wstring kTabHeader = L"id\tsn\tip\tsubnet\tgateway\tdhcp\r\n";
+const std::wstring kNode1Tab = L"Node1\t0a1b2c3d4e5f\t10.0.0.5\t255.0.0.0\t10.0.0.1\toff\r\n";
+const std::wstring kNode2Tab = L"Node2\t0a1b2c3d4e60\t10.0.0.6\t255.0.0.0\t10.0.0.1\ton\r\n";
+
+// From another thread: waits (up to ten seconds) for a visible top-level window of this class
+// and caption (null: any), then acts on it.
+std::thread watchFor(const char* windowClass, const char* caption, std::function<void(HWND)> act) {
+    return std::thread([=] {
+        for (const DWORD start = GetTickCount(); GetTickCount() - start < 10000; Sleep(10)) {
+            HWND found = FindWindowA(windowClass, caption);
+            if (found != nullptr && IsWindowVisible(found)) {
+                act(found);
+                return;
+            }
+        }
+        ADD_FAILURE() << "no window of class " << windowClass << " came up";
+    });
+}
+
+// Ctrl held while key goes down in the list, as the program's message loop meets it.
+void typeControlKey(HWND mainWindow, HWND list, UINT key) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    PostMessageA(list, WM_KEYDOWN, key, 1);
+    MSG message{};
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (translateMainWindowKeys(GetModuleHandleA(nullptr), mainWindow, message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+}
+
+TEST_F(MainWindowTest, CopyPutsTheLinesOnTheClipboardAndCtrlCDoesTheSame) {
+    findTwoBoards();
+    emptyClipboard();
+    command(IDM_LIST_COPY);
+    EXPECT_EQ(clipboardText(), kTabHeader + kNode1Tab + kNode2Tab);
+
+    wintest::clickListLine(list_, 1, false);
+    emptyClipboard();
+    typeControlKey(window_, list_, 'C');
+    EXPECT_EQ(clipboardText(), kTabHeader + kNode2Tab);
+    // Other keys stay the list's: Ctrl+Down moves nothing onto the clipboard.
+    emptyClipboard();
+    typeControlKey(window_, list_, VK_DOWN);
+    EXPECT_EQ(clipboardText(), L"");
+}
+
+TEST_F(MainWindowTest, RightClickOffersCopyAndSaveListAsAndCarriesOutTheChoice) {
+    findTwoBoards();
+    emptyClipboard();
+    std::wstring labels[2];
+    UINT states[2] = {0, 0};
+    HWND mainWindow = window_;
+    std::thread watcher = watchFor("#32768", nullptr, [&](HWND menuWindow) {
+        HMENU menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
+        for (int i = 0; i < 2 && menu != nullptr; ++i) {
+            wchar_t label[64] = {};
+            GetMenuStringW(menu, static_cast<UINT>(i), label, 64, MF_BYPOSITION);
+            labels[i] = label;
+            states[i] = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
+        }
+        // The first item, as the keyboard picks it.
+        PostMessageA(mainWindow, WM_KEYDOWN, VK_DOWN, 1);
+        PostMessageA(mainWindow, WM_KEYDOWN, VK_RETURN, 1);
+    });
+    RECT r{};
+    GetWindowRect(list_, &r);
+    // Returns once the menu is gone and its choice handled.
+    SendMessageA(window_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list_), MAKELPARAM(r.left + 20, r.top + 20));
+    watcher.join();
+    EXPECT_EQ(labels[0], L"Copy\tCtrl+C");
+    EXPECT_EQ(labels[1], L"Save List As...\tCtrl+S");
+    EXPECT_EQ(states[0] & MF_GRAYED, 0u);
+    EXPECT_EQ(states[1] & MF_GRAYED, 0u);
+    EXPECT_EQ(clipboardText(), kTabHeader + kNode1Tab + kNode2Tab);
+}
+
+// A folder in the temp folder whose name the ANSI code page cannot spell.
+std::wstring scratchFolder(const wchar_t* what) {
+    wchar_t temp[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH + 1, temp);
+    const std::wstring folder = std::wstring(temp) + L"lanset-\u0422\u0435\u0441\u0442-" + what + L"-" +
+                                std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(folder.c_str(), nullptr);
+    return folder;
+}
+
+std::string fileBytes(const std::wstring& path) {
+    std::string bytes;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<none>";
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
+    CloseHandle(file);
+    return bytes;
+}
+
+std::vector<std::wstring> namesIn(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..") names.push_back(name);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
+void removeFolder(const std::wstring& folder) {
+    for (const std::wstring& name : namesIn(folder)) {
+        const std::wstring path = folder + L"\\" + name;
+        if (GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY) removeFolder(path);
+        else DeleteFileW(path.c_str());
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+BOOL CALLBACK findEdit(HWND child, LPARAM found) {
+    if (wintest::className(child) != "Edit") return TRUE;
+    *reinterpret_cast<HWND*>(found) = child;
+    return FALSE;
+}
+
+const std::string kCsv =
+    "id,sn,ip,subnet,gateway,dhcp\n"
+    "Node1,0a1b2c3d4e5f,10.0.0.5,255.0.0.0,10.0.0.1,off\n"
+    "Node2,0a1b2c3d4e60,10.0.0.6,255.0.0.0,10.0.0.1,on\n";
+
+TEST_F(MainWindowTest, SaveListAsWritesTheCsvUnderTheNameTheSaveDialogGives) {
+    findTwoBoards();
+    const std::wstring folder = scratchFolder(L"save");
+    // The name is typed without its extension: the dialog adds ".csv".
+    const std::wstring typed = folder + L"\\\u00e9tage";
+    std::thread watcher = watchFor("#32770", "Save List As", [&](HWND dialog) {
+        // The file name box: an edit inside the combo box cmb13 (or edt1 in older dialogs).
+        HWND name = GetDlgItem(dialog, 0x480);
+        EnumChildWindows(GetDlgItem(dialog, 0x47C), findEdit, reinterpret_cast<LPARAM>(&name));
+        if (name == nullptr) {
+            ADD_FAILURE() << "the save dialog has no file name box";
+            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            return;
+        }
+        SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed.c_str()));
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    command(IDM_LIST_SAVE);   // returns once the dialog is gone and the file written
+    watcher.join();
+    EXPECT_EQ(fileBytes(typed + L".csv"), kCsv);
+    EXPECT_EQ(namesIn(folder), std::vector<std::wstring>{L"\u00e9tage.csv"});
+    removeFolder(folder);
+}
+
+// The Win32 writer itself: whole or not at all, in a folder of any name.
+TEST(SaveWholeFile, ReplacesWholeOrLeavesEverythingAsItWas) {
+    const std::wstring folder = scratchFolder(L"whole");
+    const std::wstring target = folder + L"\\boards.csv";
+    EXPECT_EQ(saveWholeFile(target, kCsv), SaveResult::Saved);
+    EXPECT_EQ(fileBytes(target), kCsv);
+    EXPECT_EQ(saveWholeFile(target, "id\n"), SaveResult::Saved);   // shorter: nothing of the old
+    EXPECT_EQ(fileBytes(target), "id\n");
+    EXPECT_EQ(namesIn(folder), std::vector<std::wstring>{L"boards.csv"});
+
+    // A folder under the chosen name cannot be replaced; nothing is left beside it.
+    const std::wstring taken = folder + L"\\taken.csv";
+    CreateDirectoryW(taken.c_str(), nullptr);
+    EXPECT_EQ(saveWholeFile(taken, kCsv), SaveResult::NotReplaced);
+    EXPECT_TRUE(GetFileAttributesW(taken.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_EQ(namesIn(folder).size(), 2u);
+    // A folder that is not there: no file is made.
+    EXPECT_EQ(saveWholeFile(folder + L"\\gone\\boards.csv", kCsv), SaveResult::NotCreated);
+    EXPECT_EQ(namesIn(folder).size(), 2u);
+    removeFolder(folder);
+}
+
 }  // namespace
+

@@ -1,6 +1,7 @@
 // The window title from the program file's version block, read from this test program's own
 // copy of lanset's resources.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -132,6 +133,39 @@ TEST_F(VersionTitleWindow, AProgramFileWithoutVersionBlockKeepsTheCaption) {
     HINSTANCE none = reinterpret_cast<HINSTANCE>(static_cast<uintptr_t>(0x10));
     EXPECT_FALSE(buildVersionTitle(window_, none, "\\StringFileInfo\\040904E4\\"));
     EXPECT_EQ(wintest::windowText(window_), "Tarnwick Lanset");
+}
+
+// The program's manifest (this test program carries lanset's resources): visual styles through
+// Common Controls 6, no elevation, DPI awareness and the Windows versions it was tried on; and the
+// system took it: the controls are those of version 6 and the process is DPI aware.
+TEST(ProgramManifest, AsksForCommonControls6AsInvokerAndDpiAwarenessAndTheSystemTakesIt) {
+    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24) /* RT_MANIFEST */);
+    ASSERT_NE(found, nullptr);
+    const char* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
+    ASSERT_NE(bytes, nullptr);
+    const std::string manifest(bytes, SizeofResource(nullptr, found));
+    for (const char* part : {
+             R"(name="Tarnwick.Lanset" version="1.2.0.0")",
+             R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")",
+             R"(publicKeyToken="6595b64144ccf1df")",
+             R"(<requestedExecutionLevel level="asInvoker" uiAccess="false"/>)",
+             R"(<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true</dpiAware>)",
+             "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",   // Windows 7
+             "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",   // 8
+             "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",   // 8.1
+             "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"})  // 10 and 11
+        EXPECT_NE(manifest.find(part), std::string::npos) << part;
+
+    // Only the buttons of Common Controls 6 know their ideal size; the system's own do not.
+    wintest::initCommonControls();
+    HWND button = CreateWindowExA(0, "Button", "Find", WS_POPUP | BS_PUSHBUTTON, 0, 0, 10, 10, nullptr,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(button, nullptr);
+    SIZE ideal{};
+    EXPECT_TRUE(SendMessageA(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)));
+    EXPECT_GT(ideal.cx, 0);
+    DestroyWindow(button);
+    EXPECT_TRUE(IsProcessDPIAware());
 }
 
 TEST(LoadResourceString, AnEntryThatIsNotThereIsEmpty) {

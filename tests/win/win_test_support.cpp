@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 
 #include "common/win32/win32_dialog_view.h"
@@ -125,28 +126,122 @@ std::string shownAddress(HWND addressControl) {
            std::to_string(FOURTH_IPADDRESS(address));
 }
 
+RECT dialogUnitsToPixels(HWND dialog, int x, int y, int width, int height) {
+    RECT r{x, y, width, height};
+    MapDialogRect(dialog, &r);
+    return r;
+}
+
 HWND addressControlAt(HWND dialog, int top) {
+    const int pixels = dialogUnitsToPixels(dialog, 0, top, 0, 0).top;
     for (HWND child : childWindows(dialog))
-        if (className(child) == WC_IPADDRESSA && clientRectOf(child).top == top) return child;
+        if (className(child) == WC_IPADDRESSA && clientRectOf(child).top == pixels) return child;
     return nullptr;
 }
 
-std::array<HWND, 3> expectAddressControls(HWND dialog, const std::array<int, 3>& tops) {
+std::array<HWND, 3> expectAddressControls(HWND dialog, const std::array<int, 3>& tops,
+                                          HWND column) {
     std::array<HWND, 3> controls{};
+    const RECT base = dialogUnitsToPixels(dialog, 4, 8, 4, 8);
+    // With the font and DPI of Windows' own dialogs, the pixels the controls were drawn for.
+    const bool windowsMetrics = screenDpi() == 96 && base.right == 6 && base.bottom == 13;
     for (size_t i = 0; i < 3; ++i) {
         HWND address = controls[i] = addressControlAt(dialog, tops[i]);
         if (address == nullptr) {
-            ADD_FAILURE() << "no IP address control at " << tops[i];
+            ADD_FAILURE() << "no IP address control at " << tops[i] << " dialog units";
             continue;
         }
+        const RECT expected = dialogUnitsToPixels(dialog, 83, tops[i], 105, 14);
         RECT r = clientRectOf(address);
-        EXPECT_EQ(r.left, 125) << tops[i];
-        EXPECT_EQ(r.right - r.left, 158) << tops[i];
-        EXPECT_EQ(r.bottom - r.top, 23) << tops[i];
+        EXPECT_EQ(r.left, expected.left) << tops[i];
+        EXPECT_EQ(r.right - r.left, expected.right) << tops[i];
+        EXPECT_EQ(r.bottom - r.top, expected.bottom) << tops[i];
+        if (windowsMetrics) {
+            EXPECT_EQ(r.left, 125) << tops[i];
+            EXPECT_EQ(r.right - r.left, 158) << tops[i];
+            EXPECT_EQ(r.bottom - r.top, 23) << tops[i];
+        }
         EXPECT_EQ(styleOf(address) & (WS_CHILD | WS_VISIBLE), WS_CHILD | WS_VISIBLE) << tops[i];
         EXPECT_EQ(GetDlgCtrlID(address), 0) << tops[i];
+        if (column != nullptr) {
+            EXPECT_EQ(r.left, clientRectOf(column).left) << tops[i];
+            EXPECT_EQ(r.right, clientRectOf(column).right) << tops[i];
+        }
     }
     return controls;
+}
+
+int expectedDpi() {
+    const char* given = std::getenv("LANSET_WINE_DPI");
+    return given != nullptr && *given != '\0' ? std::atoi(given) : 96;
+}
+
+int screenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+namespace {
+
+std::string describe(HWND control) {
+    const RECT r = clientRectOf(control);
+    return className(control) + " \"" + windowText(control) + "\" at " + std::to_string(r.left) + "," +
+           std::to_string(r.top) + "-" + std::to_string(r.right) + "," + std::to_string(r.bottom);
+}
+
+bool isGroupFrame(HWND control) {
+    return _stricmp(className(control).c_str(), "Button") == 0 &&
+           (styleOf(control) & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
+// The room a control leaves its text: a check box or radio button draws its box before it.
+int textRoom(HWND control) {
+    const RECT r = clientRectOf(control);
+    int room = r.right - r.left;
+    if (_stricmp(className(control).c_str(), "Button") == 0) {
+        switch (styleOf(control) & BS_TYPEMASK) {
+        case BS_CHECKBOX: case BS_AUTOCHECKBOX: case BS_RADIOBUTTON: case BS_AUTORADIOBUTTON:
+            room -= GetSystemMetrics(SM_CXMENUCHECK);
+            break;
+        default:
+            room -= 2 * GetSystemMetrics(SM_CXEDGE);
+            break;
+        }
+    }
+    return room;
+}
+
+}  // namespace
+
+void expectTidyLayout(HWND dialog) {
+    EXPECT_EQ(screenDpi(), expectedDpi()) << "the prefix's LogPixels did not take";
+    std::vector<HWND> controls;
+    for (HWND child : childWindows(dialog))
+        if (IsWindowVisible(child) && !isGroupFrame(child)) controls.push_back(child);
+    for (size_t i = 0; i < controls.size(); ++i) {
+        for (size_t j = i + 1; j < controls.size(); ++j) {
+            const RECT a = clientRectOf(controls[i]);
+            const RECT b = clientRectOf(controls[j]);
+            RECT both{};
+            EXPECT_FALSE(IntersectRect(&both, &a, &b))
+                << describe(controls[i]) << " overlaps " << describe(controls[j]);
+        }
+    }
+    HDC dc = GetDC(dialog);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(dialog, WM_GETFONT, 0, 0)));
+    for (HWND control : controls) {
+        // Trailing blanks show nothing: only what is drawn must fit.
+        std::string text = windowText(control);
+        text.erase(text.find_last_not_of(' ') + 1);
+        if (text.empty() || className(control) == WC_IPADDRESSA) continue;
+        SIZE size{};
+        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        EXPECT_LE(size.cx, textRoom(control)) << describe(control) << " cuts its text off";
+    }
+    SelectObject(dc, old);
+    ReleaseDC(dialog, dc);
 }
 
 void pumpFor(DWORD ms) {

@@ -48,12 +48,25 @@ void expectTemplate(int templateId, const char* caption, int width, int height, 
 // The address that an IP address control's four fields show, "" when they are all blank.
 std::string shownAddress(HWND addressControl);
 
-// The SysIPAddress32 child whose top edge is at top pixels in the dialog's client area.
+// A dialog-unit rectangle (x, y, width, height) in pixels as the dialog manager converts a
+// template's: position and size apart. right and bottom hold the width and height.
+RECT dialogUnitsToPixels(HWND dialog, int x, int y, int width, int height);
+
+// The SysIPAddress32 child whose top edge is at top dialog units in the dialog's client area.
 HWND addressControlAt(HWND dialog, int top);
-// The dialog's three IP address controls (address, mask, gateway) at these tops; EXPECTs that
-// each is there as the dialog must create it: x 125, 158 x 23 pixels, a visible child without
-// an identifier.
-std::array<HWND, 3> expectAddressControls(HWND dialog, const std::array<int, 3>& tops);
+// The dialog's three IP address controls (address, mask, gateway) at these tops in dialog units;
+// EXPECTs that each is there as the dialog must create it: x 83, 105 x 14 dialog units, a
+// visible child without an identifier. In "MS Sans Serif" 8 at 96 DPI that is x 125, 158 x 23
+// pixels. With column, each must also stand exactly in that control's column.
+std::array<HWND, 3> expectAddressControls(HWND dialog, const std::array<int, 3>& tops,
+                                          HWND column = nullptr);
+
+// The DPI this test run was given (LANSET_WINE_DPI, else 96), and the screen's.
+int expectedDpi();
+int screenDpi();
+// EXPECTs that no two visible controls of the dialog overlap (a group frame holds others and
+// is left out), and that each label's text fits its control in the dialog's font.
+void expectTidyLayout(HWND dialog);
 
 // Handles the thread's messages for about ms milliseconds.
 void pumpFor(DWORD ms);

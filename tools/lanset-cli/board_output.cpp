@@ -6,26 +6,9 @@
 #include <cstdio>
 
 #include "net/ipv4.h"
+#include "ui/list_export.h"
 
 namespace {
-
-constexpr std::array<const char*, 6> kFields = {"id", "sn", "ip", "subnet", "gateway", "dhcp"};
-
-std::array<std::string, 6> values(const DeviceRecord& b) {
-    auto text = [](const auto& field) { return std::string(field, fieldLength(field)); };
-    return {text(b.id), text(b.mac), text(b.ip), text(b.subnet), text(b.gateway),
-            b.dhcp ? "on" : "off"};
-}
-
-std::string csvField(const std::string& v) {
-    if (v.find_first_of(",\"\r\n") == std::string::npos) return v;
-    std::string out = "\"";
-    for (char c : v) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    return out + "\"";
-}
 
 // Board IDs are bytes; anything outside printable ASCII is written as \u00XX (its Latin-1
 // reading) so that the output is always valid JSON.
@@ -55,13 +38,13 @@ std::string tableCell(std::string v) {
 std::string table(const std::vector<DeviceRecord>& boards) {
     std::vector<std::array<std::string, 6>> rows;
     std::array<std::string, 6> header;
-    for (size_t i = 0; i < kFields.size(); ++i) {
-        header[i] = kFields[i];
+    for (size_t i = 0; i < kBoardFields.size(); ++i) {
+        header[i] = kBoardFields[i];
         for (char& c : header[i]) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     }
     rows.push_back(header);
     for (const DeviceRecord& b : boards) {
-        auto v = values(b);
+        auto v = boardValues(b);
         for (auto& cell : v) cell = tableCell(cell);
         rows.push_back(v);
     }
@@ -87,19 +70,18 @@ std::string formatBoards(const std::vector<DeviceRecord>& boards, OutputFormat f
     switch (format) {
     case OutputFormat::Table:
         return table(boards);
-    case OutputFormat::Csv:
-        out = "id,sn,ip,subnet,gateway,dhcp\n";
-        for (const DeviceRecord& b : boards) {
-            const auto v = values(b);
-            for (size_t i = 0; i < v.size(); ++i) out += csvField(v[i]) + (i + 1 < v.size() ? "," : "\n");
-        }
-        return out;
+    case OutputFormat::Csv: {
+        // The same file as lanset's "Save List As...".
+        std::vector<const DeviceRecord*> listed;
+        for (const DeviceRecord& b : boards) listed.push_back(&b);
+        return boardsCsv(listed);
+    }
     case OutputFormat::Json:
         out = "[";
         for (size_t n = 0; n < boards.size(); ++n) {
-            const auto v = values(boards[n]);
+            const auto v = boardValues(boards[n]);
             out += n ? ",\n  {" : "\n  {";
-            for (size_t i = 0; i < v.size(); ++i) out += jsonString(kFields[i]) + ": " + jsonString(v[i]) + ", ";
+            for (size_t i = 0; i < v.size(); ++i) out += jsonString(kBoardFields[i]) + ": " + jsonString(v[i]) + ", ";
             // The adapter the board answered on, when the system told.
             const uint32_t heardOn = boards[n].heardOn;
             out += jsonString("adapter") + ": " + (heardOn ? jsonString(formatIpv4(heardOn)) : "null") + "}";

@@ -1,6 +1,7 @@
 #pragma once
-// The boards as lanset-cli prints them: aligned table, CSV or JSON, fields id, sn, ip, subnet,
-// gateway, dhcp; JSON also adapter, the address of the adapter the board answered on.
+// The boards as lanset-cli prints them: aligned table, CSV (the file lanset saves its list as) or
+// JSON, fields id, sn, ip, subnet, gateway, dhcp; JSON also adapter, the address of the adapter
+// the board answered on.
 #include <string>
 #include <vector>
 

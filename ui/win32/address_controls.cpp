@@ -6,10 +6,12 @@
 
 namespace {
 
-// Pixels of the dialog's client area; they line up with the template's labels in its font.
-constexpr int kLeft = 125;
-constexpr int kWidth = 158;
-constexpr int kHeight = 23;
+// Dialog units, like every control of the templates, so that the address controls follow the
+// dialog's font and DPI: in "MS Sans Serif" 8 at 96 DPI (6 x 13 pixels a unit pair) they stand
+// at x 125, 158 x 23 pixels, in the column of the ID edit and on the rows of their labels.
+constexpr int kLeft = 83;
+constexpr int kWidth = 105;
+constexpr int kHeight = 14;
 
 struct AddressRows {
     int templateId;
@@ -17,8 +19,8 @@ struct AddressRows {
 };
 
 constexpr AddressRows kRows[] = {
-    {IDD_CONFIGURE, {58, 89, 120}},
-    {IDD_AUTOCONFIGURE, {81, 112, 143}},
+    {IDD_CONFIGURE, {36, 55, 74}},
+    {IDD_AUTOCONFIGURE, {50, 69, 88}},
 };
 
 constexpr int kViewIds[3] = {IDV_IP_ADDRESS, IDV_SUBNET_MASK, IDV_GATEWAY};
@@ -29,9 +31,12 @@ void createAddressControls(Win32DialogView& view, HINSTANCE instance, int templa
     for (const AddressRows& rows : kRows) {
         if (rows.templateId != templateId) continue;
         for (int i = 0; i < 3; ++i) {
-            HWND control = CreateWindowExA(0, WC_IPADDRESSA, "", WS_CHILD | WS_VISIBLE, kLeft,
-                                           rows.top[i], kWidth, kHeight, view.window(), nullptr,
-                                           instance, nullptr);
+            // Position and size converted apart, as the dialog manager converts a template's.
+            RECT place{kLeft, rows.top[i], kWidth, kHeight};
+            MapDialogRect(view.window(), &place);
+            HWND control = CreateWindowExA(0, WC_IPADDRESSA, "", WS_CHILD | WS_VISIBLE, place.left,
+                                           place.top, place.right, place.bottom, view.window(),
+                                           nullptr, instance, nullptr);
             if (control == nullptr) continue;
             ShowWindow(control, SW_SHOW);
             view.mapControl(kViewIds[i], control);

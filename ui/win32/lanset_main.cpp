@@ -17,5 +17,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         return 0;
     }
     ShowWindow(mainWindow, SW_SHOW);
-    return runMessageLoop();
+    return runMessageLoop([&](MSG& message) { return translateMainWindowKeys(instance, mainWindow, message); });
 }

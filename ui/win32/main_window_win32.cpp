@@ -11,6 +11,14 @@
 
 void handleSentMessagesBriefly() { pumpSentMessages(1); }
 
+bool translateMainWindowKeys(HINSTANCE instance, HWND mainWindow, MSG& message) {
+    static const HACCEL keys = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_MAIN_KEYS));
+    if (keys == nullptr || mainWindow == nullptr) return false;
+    // Keys typed in another window of the thread (a message box's own loop aside) are theirs.
+    if (message.hwnd != mainWindow && !IsChild(mainWindow, message.hwnd)) return false;
+    return TranslateAcceleratorA(mainWindow, keys, &message) != 0;
+}
+
 int runLansetDialog(HINSTANCE instance, HWND owner, int templateId, const WindowFactory& make) {
     DialogSetup setup;
     setup.instance = instance;

@@ -20,6 +20,11 @@ int runLansetDialog(HINSTANCE instance, HWND owner, int templateId, const Window
 // Null when the window could not be made.
 HWND openMainWindow(HINSTANCE instance, NetSession& session, AdapterSource adapters);
 
+// The main window's keys (Ctrl+C "Copy", Ctrl+S "Save List As...") from the program's
+// accelerator table: true when message was one of them, typed in the main window, and has been
+// handled as its command. The message loop hands every other message on as before.
+bool translateMainWindowKeys(HINSTANCE instance, HWND mainWindow, MSG& message);
+
 // The host's first network adapter as GetAdaptersInfo lists it; nothing when the call fails
 // or there is no adapter.
 std::optional<AdapterAddresses> firstAdapterAddresses();

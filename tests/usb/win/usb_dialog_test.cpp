@@ -188,6 +188,25 @@ TEST_F(PlugsetDialog, TheTemplateLaysOutTheWindow) {
     EXPECT_EQ(GetWindowLongPtrA(item(IDC_USB_NAME), GWL_STYLE) & ES_READONLY, 0);
 }
 
+// plugset's manifest: the same visual styles and DPI awareness as lanset, under its own name and
+// version; the window's buttons are those of Common Controls 6.
+TEST_F(PlugsetDialog, TheManifestGivesCommonControls6AndDpiAwareness) {
+    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24) /* RT_MANIFEST */);
+    ASSERT_NE(found, nullptr);
+    const char* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
+    ASSERT_NE(bytes, nullptr);
+    const std::string manifest(bytes, SizeofResource(nullptr, found));
+    for (const char* part : {R"(name="Tarnwick.Plugset" version="1.3.0.0")",
+                             R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")",
+                             R"(level="asInvoker")", ">true</dpiAware>"})
+        EXPECT_NE(manifest.find(part), std::string::npos) << part;
+
+    open();
+    SIZE ideal{};
+    EXPECT_TRUE(SendMessageA(item(IDC_USB_RENAME), BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)));
+    EXPECT_TRUE(IsProcessDPIAware());
+}
+
 TEST_F(PlugsetDialog, OpensWithItsLinesFilledAndTheDetailsDisabled) {
     bus.plug("zeta", "900");
     bus.plug("Lab3", "A1B2C3");
