@@ -73,6 +73,11 @@ size_t pump(int waitMs) {
     return ran;
 }
 
+size_t pending() {
+    std::lock_guard<std::mutex> hold(lock);
+    return queue.size();
+}
+
 void drop(const void* target) {
     std::lock_guard<std::mutex> hold(lock);
     for (auto it = queue.begin(); it != queue.end();) {

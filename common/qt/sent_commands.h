@@ -22,4 +22,7 @@ void drop(const void* target);
 
 bool onWindowThread();
 
+// Tasks queued and not yet taken by the window thread.
+size_t pending();
+
 }  // namespace sent

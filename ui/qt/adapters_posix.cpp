@@ -3,6 +3,7 @@
 #include <net/if.h>
 #include <netinet/in.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -17,6 +18,12 @@ std::string dotted(const sockaddr* address) {
     return inet_ntop(AF_INET, &in, text, sizeof text) != nullptr ? text : "";
 }
 
+bool hexNumber(const std::string& text, unsigned long& value) {
+    char* end = nullptr;
+    value = std::strtoul(text.c_str(), &end, 16);
+    return !text.empty() && end != nullptr && *end == '\0';
+}
+
 }  // namespace
 
 std::string defaultGatewayOf(const std::string& routeTable, const std::string& interface) {
@@ -29,10 +36,12 @@ std::string defaultGatewayOf(const std::string& routeTable, const std::string& i
         std::string name, destination, gateway, flags;
         if (!(fields >> name >> destination >> gateway >> flags)) continue;
         if (name != interface || destination != "00000000") continue;
-        if ((std::stoul(flags, nullptr, 16) & kRouteGateway) == 0) continue;
+        unsigned long flagBits = 0, gatewayBits = 0;
+        if (!hexNumber(flags, flagBits) || !hexNumber(gateway, gatewayBits)) continue;
+        if ((flagBits & kRouteGateway) == 0) continue;
         // The kernel prints the address as the number its bytes make in memory.
         in_addr address{};
-        address.s_addr = static_cast<in_addr_t>(std::stoul(gateway, nullptr, 16));
+        address.s_addr = static_cast<in_addr_t>(gatewayBits);
         char text[INET_ADDRSTRLEN] = {};
         return inet_ntop(AF_INET, &address, text, sizeof text) != nullptr ? text : "";
     }
