@@ -64,6 +64,7 @@ public:
     // LB_SETTABSTOPS: none gives a stop every 32 units, one a stop every so many units, more
     // the stops themselves (beyond the last, the last distance again).
     void setStops(const std::vector<int>& stops) { stops_ = stops; }
+    void setUnits(const DialogUnits& units) { units_ = units; }
     // Pixel offsets at which the tab-separated parts of text start.
     std::vector<int> partStarts(const QString& text, const QFontMetrics& metrics) const;
     void paint(QPainter* painter, const QStyleOptionViewItem& option,

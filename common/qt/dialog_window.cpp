@@ -2,11 +2,14 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 
 #include <algorithm>
@@ -41,6 +44,24 @@ QString rowLabelOf(std::span<const DialogControl> controls, const QRect& area) {
     return label != nullptr ? trimmedLabel(label->text) : QString();
 }
 
+bool showsText(const QWidget* widget) {
+    return dynamic_cast<const QLabel*>(widget) != nullptr || dynamic_cast<const QCheckBox*>(widget) != nullptr ||
+           dynamic_cast<const QRadioButton*>(widget) != nullptr;
+}
+
+// The templates' texts were measured in Windows' dialog font; a wider desktop font would clip
+// them. The horizontal unit grows until every label, check box and radio button shows its whole
+// text: the layout keeps its proportions and nothing is cut.
+DialogUnits fittedUnits(DialogUnits units, std::span<const DialogControl> items,
+                        const std::vector<QWidget*>& widgets) {
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (*items[i].text == '\0' || items[i].width <= 0 || !showsText(widgets[i])) continue;
+        const int needed = widgets[i]->sizeHint().width();
+        while (units.x(items[i].width) < needed) ++units.baseX;
+    }
+    return units;
+}
+
 }  // namespace
 
 QString accessibleNameOf(std::span<const DialogControl> controls, size_t index) {
@@ -65,19 +86,17 @@ DialogWindow::DialogWindow(const DialogTemplate& dialog, bool modal, QWidget* ow
     if (dialog.style & rc::kMinimizeBox) flags |= Qt::WindowMinimizeButtonHint;
     setWindowFlags(flags);
     setWindowTitle(QString::fromUtf8(dialog.caption));
-    setFixedSize(units_.x(dialog.width), units_.y(dialog.height));
     setSizeGripEnabled(false);
 
     const std::span<const DialogControl> items = items_;
-    std::vector<QWidget*> frames;
+    std::vector<QWidget*> widgets;
     for (size_t i = 0; i < items.size(); ++i) {
         const DialogControl& item = items[i];
         QWidget* widget = makeControl(item);
-        widget->setGeometry(units_.rect(item.x, item.y, item.width, item.height));
+        widgets.push_back(widget);
         widget->setAccessibleName(accessibleNameOf(items, i));
         widget->setEnabled((item.style & rc::kDisabled) == 0);
         if (item.id != -1 && controls_.find(item.id) == controls_.end()) controls_[item.id] = widget;
-        if (isFrame(item)) frames.push_back(widget);
         if (item.style & rc::kTabStop) {
             widget->setFocusPolicy(Qt::StrongFocus);
             tabOrder_.push_back(widget);
@@ -87,10 +106,21 @@ DialogWindow::DialogWindow(const DialogTemplate& dialog, bool modal, QWidget* ow
         }
         wire(item.id, widget);
     }
-    // Frames are drawn behind the controls they hold, and take no clicks from them.
-    for (QWidget* frame : frames) {
-        frame->lower();
-        frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    units_ = fittedUnits(units_, items, widgets);
+    setFixedSize(units_.x(dialog.width), units_.y(dialog.height));
+    for (size_t i = 0; i < items.size(); ++i) {
+        const DialogControl& item = items[i];
+        QRect area = units_.rect(item.x, item.y, item.width, item.height);
+        if (isFrame(item) && *item.text == '\0') {
+            // As Windows draws a group box: its top line half a text line down.
+            area.setTop(area.top() + QFontMetrics(font()).height() / 2);
+            // Frames are drawn behind the controls they hold, and take no clicks from them.
+            widgets[i]->lower();
+            widgets[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        }
+        widgets[i]->setGeometry(area);
+        if (auto* list = dynamic_cast<QListWidget*>(widgets[i]))
+            if (auto* stops = dynamic_cast<TabStopDelegate*>(list->itemDelegate())) stops->setUnits(units_);
     }
     applyTabOrder();
     if (!modal && owner == nullptr) {
@@ -106,6 +136,11 @@ QWidget* DialogWindow::makeControl(const DialogControl& item) {
         if (type != rc::kAutoRadioButton) autoRadios_ = nullptr;
         switch (type) {
         case rc::kGroupBox: {
+            if (text.isEmpty()) {
+                auto* frame = new QFrame(this);
+                frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+                return frame;
+            }
             auto* frame = new QGroupBox(text, this);
             frame->setFocusPolicy(Qt::NoFocus);
             return frame;

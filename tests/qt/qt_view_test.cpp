@@ -14,13 +14,30 @@
 
 namespace {
 
+// Dialog units as Windows maps them (a quarter of the horizontal base unit, an eighth of the
+// font height), with the window's horizontal base.
 QRect inPixels(const DialogWindow& window, int x, int y, int width, int height) {
-    // Windows' mapping: a quarter of the average letter width, an eighth of the font height.
+    const int across = window.units().baseX;
+    const int down = QFontMetrics(window.font()).height();
+    const auto h = [&](int units) { return (units * across + 2) / 4; };
+    const auto v = [&](int units) { return (units * down + 4) / 8; };
+    return QRect(h(x), v(y), h(width), v(height));
+}
+
+// The horizontal base is the font's average letter width, or more where a text would not fit
+// its control; every label, check box and radio button then shows its whole text.
+void expectWholeTexts(const DialogWindow& window) {
     const QFontMetrics metrics(window.font());
-    const int average = (metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 26 + 1) / 2;
-    const auto across = [&](int units) { return (units * average + 2) / 4; };
-    const auto down = [&](int units) { return (units * metrics.height() + 4) / 8; };
-    return QRect(across(x), down(y), across(width), down(height));
+    const int average =
+        (metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 26 + 1) / 2;
+    EXPECT_GE(window.units().baseX, average);
+    EXPECT_LE(window.units().baseX, 2 * average) << "the font's texts are far wider than its letters";
+    for (QWidget* w : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const bool text = dynamic_cast<QLabel*>(w) || dynamic_cast<QCheckBox*>(w) || dynamic_cast<QRadioButton*>(w);
+        if (!text) continue;
+        EXPECT_GE(w->width(), w->sizeHint().width())
+            << window.windowTitle().toStdString() << ": " << w->accessibleName().toStdString();
+    }
 }
 
 std::vector<int> idsOf(const DialogWindow& window, const std::vector<QWidget*>& widgets,
@@ -54,10 +71,12 @@ TEST(QtLayout, WindowsTakeTheTemplatesSizesPlacesTextsAndKinds) {
     EXPECT_EQ(main.control<QPushButton>(IDCANCEL)->text(), "Exit");
     EXPECT_EQ(main.control<QListWidget>(IDC_DEVICE_LIST)->selectionMode(), QAbstractItemView::ExtendedSelection);
     EXPECT_EQ(main.window->windowTitle(), "Tarnwick Lanset");
+    expectWholeTexts(*main.window);
 
     ShownWindow configure(IDD_CONFIGURE);
     EXPECT_EQ(configure.window->size(), inPixels(*configure.window, 0, 0, 203, 154).size());
     EXPECT_EQ(configure.window->windowTitle(), "Ethernet Board Configure");
+    expectWholeTexts(*configure.window);
     EXPECT_EQ(configure.window->control(IDC_CFG_ID_EDIT)->geometry(), inPixels(*configure.window, 83, 16, 105, 14));
     EXPECT_EQ(configure.window->control(IDV_SUBNET_MASK)->geometry(), inPixels(*configure.window, 83, 55, 105, 14));
     EXPECT_EQ(configure.control<QCheckBox>(IDC_CFG_GATEWAY_CHECK)->text(), "Default Gateway:");
@@ -68,6 +87,7 @@ TEST(QtLayout, WindowsTakeTheTemplatesSizesPlacesTextsAndKinds) {
     ShownWindow autoConfigure(IDD_AUTOCONFIGURE);
     EXPECT_EQ(autoConfigure.window->size(), inPixels(*autoConfigure.window, 0, 0, 203, 204).size());
     EXPECT_EQ(autoConfigure.window->windowTitle(), "Ethernet Board Auto Configure");
+    expectWholeTexts(*autoConfigure.window);
     EXPECT_EQ(autoConfigure.window->control(IDC_AUTO_SEQUENCE)->geometry(),
               inPixels(*autoConfigure.window, 165, 33, 23, 14));
     EXPECT_EQ(autoConfigure.window->control(IDV_GATEWAY)->geometry(), inPixels(*autoConfigure.window, 83, 88, 105, 14));
