@@ -225,6 +225,9 @@ class Parser:
     def dialog(self):
         kind, name = self.take()
         self.take()
+        while self.peek()[1] in ("MOVEABLE", "FIXED", "PURE", "IMPURE", "PRELOAD", "LOADONCALL",
+                                 "DISCARDABLE"):
+            self.take()   # memory options, as a decompiled script has them
         box = [a[0] for a in self.arguments()][:4]
         d = {"id": self.number(kind, name), "x": box[0], "y": box[1], "width": box[2],
              "height": box[3], "style": 0, "caption": "", "pointSize": 0, "font": "",
