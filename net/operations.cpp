@@ -150,6 +150,9 @@ void NetSession::runFind() {
         for (int32_t cycle = 0; idleCycles < kIdleCyclesToFinish && !cancelRequested;) {
             sendEvent(EVT_BROADCAST, cycle);
             runCycle(CycleKind::Discovery);
+            // A cycle in which the system lost replies for want of room is no quiet one: the
+            // lost ones may have been boards not yet listed.
+            if (channel_->lostDatagrams()) idleCycles = 0;
             if (++cycle >= kMaxCycles) break;
         }
     }

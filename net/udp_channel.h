@@ -44,6 +44,9 @@ public:
 
     // The address (host order) of the adapter the last datagram arrived on; 0 when unknown.
     virtual uint32_t receivedOn() const { return 0; }
+    // Worker thread: whether datagrams were lost (the system had no room to hold them) since
+    // the last call; false where the system does not tell.
+    virtual bool lostDatagrams() { return false; }
     // Later opens use only the adapters named, or addressed, in only; empty: every adapter.
     virtual void limitAdapters(std::vector<std::string> only);
     // As the last open found it.

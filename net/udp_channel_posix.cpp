@@ -29,10 +29,10 @@ constexpr int kSendWaitMs = 1000;
 constexpr size_t kRingSlots = 8192;   // a whole rack's burst, with room to spare
 constexpr size_t kBatch = 64;         // datagrams per recvmmsg
 constexpr int kDrainEvery = 16;       // datagrams handed out between two drains
-// While replies stream in, the receiver keeps looking instead of sleeping (see receive()): from
-// a send for kSpinAfterSend, then for kSpin after each datagram, and never longer than
-// kSpinBudget after the send, so replies that trickle in cost no busy core.
-constexpr auto kSpinAfterSend = std::chrono::milliseconds(50);   // the first replies come fast
+// While replies stream in, the receiver keeps looking instead of sleeping (see receive()): for
+// kSpin after each datagram, never longer than kSpinBudget after the send, so replies that
+// trickle in cost no busy core. Until the first reply it sleeps: woken by it, it is placed on a
+// free processor rather than sharing one with whatever sends the replies.
 constexpr auto kSpin = std::chrono::milliseconds(5);             // a burst has no longer gaps
 constexpr auto kSpinBudget = std::chrono::milliseconds(150);     // a rack's burst is over by then
 
@@ -76,12 +76,15 @@ public:
         head_ = count_ = 0;
         held_ = false;
         sinceDrain_ = 0;
+        droppedSeen_ = 0;
+        lost_ = false;
 
         const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
         if (fd < 0) return false;
         const int on = 1;
         ::setsockopt(fd, SOL_SOCKET, SO_BROADCAST, &on, sizeof on);
         ::setsockopt(fd, IPPROTO_IP, IP_PKTINFO, &on, sizeof on);   // which adapter heard it
+        ::setsockopt(fd, SOL_SOCKET, SO_RXQ_OVFL, &on, sizeof on);  // how many the kernel lost
         // As root the system limit can be passed; otherwise it caps what we get.
         const int size = kReceiveBufferBytes;
 #ifdef SO_RCVBUFFORCE
@@ -120,9 +123,7 @@ public:
         for (const NetworkAdapter& adapter : adapters_) {
             sentAny = sendBy(fd, adapter, data, length, to, deadline) || sentAny;
         }
-        const auto sentAt = std::chrono::steady_clock::now();
-        spinUntil_ = sentAt + kSpinAfterSend;
-        spinBudgetEnd_ = sentAt + kSpinBudget;
+        spinBudgetEnd_ = std::chrono::steady_clock::now() + kSpinBudget;
         release();
         return sentAny;
     }
@@ -202,6 +203,12 @@ public:
 
     uint32_t receivedOn() const override { return adapter_; }
 
+    bool lostDatagrams() override {
+        const bool lost = lost_;
+        lost_ = false;
+        return lost;
+    }
+
 private:
     // One datagram out of one adapter. An adapter that has gone (unplugged, switched off)
     // refuses; the others still send.
@@ -241,7 +248,7 @@ private:
         sinceDrain_ = 0;
         mmsghdr messages[kBatch];
         iovec parts[kBatch];
-        alignas(cmsghdr) char controls[kBatch][CMSG_SPACE(sizeof(in_pktinfo))];
+        alignas(cmsghdr) char controls[kBatch][CMSG_SPACE(sizeof(in_pktinfo)) + CMSG_SPACE(sizeof(uint32_t))];
         while (count_ < kRingSlots) {
             const size_t tail = (head_ + count_) % kRingSlots;
             const size_t batch = std::min({kBatch, kRingSlots - count_, kRingSlots - tail});
@@ -268,11 +275,25 @@ private:
                 slot.length = messages[i].msg_len;
                 slot.whole = slot.length > 0 && (header.msg_flags & MSG_TRUNC) == 0;
                 slot.adapter = adapterOf(header);
+                noteOverflow(header);
             }
             count_ += static_cast<size_t>(n);
             if (static_cast<size_t>(n) < batch) return true;
         }
         return true;
+    }
+
+    // The kernel counts the datagrams it dropped for want of room, and tells the count with
+    // the datagrams that follow.
+    void noteOverflow(const msghdr& header) {
+        for (const cmsghdr* c = CMSG_FIRSTHDR(const_cast<msghdr*>(&header)); c != nullptr;
+             c = CMSG_NXTHDR(const_cast<msghdr*>(&header), const_cast<cmsghdr*>(c))) {
+            if (c->cmsg_level != SOL_SOCKET || c->cmsg_type != SO_RXQ_OVFL) continue;
+            uint32_t dropped = 0;
+            std::memcpy(&dropped, CMSG_DATA(c), sizeof dropped);
+            if (dropped != droppedSeen_) lost_ = true;
+            droppedSeen_ = dropped;
+        }
     }
 
     uint32_t adapterOf(const msghdr& header) const {
@@ -340,6 +361,8 @@ private:
     int sinceDrain_ = 0;
     uint32_t adapter_ = 0;
     std::chrono::steady_clock::time_point spinUntil_{};
+    uint32_t droppedSeen_ = 0;   // the kernel's count of dropped datagrams, as last told
+    bool lost_ = false;          // it grew since lostDatagrams() was asked
     std::chrono::steady_clock::time_point spinBudgetEnd_{};
 };
 

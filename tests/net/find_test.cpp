@@ -98,6 +98,14 @@ TEST_F(FindTest, CycleCounting) {
              lan.addBoard(late);
          },
          fourCycles, "Board"},
+        {"a cycle that lost replies is no quiet one",
+         [](SimChannel& lan) {
+             lan.addBoards(1);
+             lan.setLostDatagramsInCycles({1, 2});   // the system had no room for some replies
+         },
+         {{EVT_BROADCAST, 0}, {EVT_FOUND, 0}, {EVT_BROADCAST, 1}, {EVT_BROADCAST, 2},
+          {EVT_BROADCAST, 3}, {EVT_BROADCAST, 4}, {EVT_BROADCAST, 5}, {EVT_COMPLETE, 0}},
+         "Bd1"},
         {"a reply after the quiet time goes to the next cycle",
          [](SimChannel& lan) {
              SimBoard slow;

@@ -140,6 +140,18 @@ void SimChannel::setFailSend(bool on) {
 
 void SimChannel::setReceiveBuffer(int asked, int granted) { recordReceiveBuffer({asked, granted}); }
 
+void SimChannel::setLostDatagramsInCycles(std::vector<int> cycles) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    lossCycles_ = std::move(cycles);
+}
+
+// Asked once after each discovery cycle: the cycle is the one whose request went out last.
+bool SimChannel::lostDatagrams() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    const int cycle = discoveries_ - 1;
+    return std::find(lossCycles_.begin(), lossCycles_.end(), cycle) != lossCycles_.end();
+}
+
 void SimChannel::setHook(std::function<void(SimStage, int)> hook) {
     std::lock_guard<std::mutex> lock(mutex_);
     hook_ = std::move(hook);

@@ -77,6 +77,8 @@ public:
     // --- Failures and stages --------------------------------------------------------------------
     void setFailOpen(bool on);
     void setFailSend(bool on);
+    // lostDatagrams() is true once after each discovery cycle named (counting from 0).
+    void setLostDatagramsInCycles(std::vector<int> cycles);
     // What receiveBuffer() reports.
     void setReceiveBuffer(int asked, int granted);
     std::vector<std::string> limitedTo() const { return chosenAdapters(); }
@@ -104,6 +106,7 @@ public:
     ReceiveResult receive(int timeoutMs, const uint8_t*& data, size_t& length) override;
     void close() override;
     int64_t nowMs() override;
+    bool lostDatagrams() override;
 
 
     // Board datagrams, built as a board would send them (also handy for injecting).
@@ -140,6 +143,7 @@ private:
     bool echo_ = false;
     bool failOpen_ = false;
     bool failSend_ = false;
+    std::vector<int> lossCycles_;
     bool hold_ = false;
     bool held_ = false;
     uint8_t buffer_[256] = {};
