@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <map>
 #include <string>
 #include <thread>
@@ -234,6 +235,23 @@ TEST(UdpChannel, AHeldPortFailsASecondOpenAndQuietReceivesTimeOut) {
     second->close();
 }
 
+#ifndef _WIN32
+// Until the thread task of this process sleeps (its state in /proc), for a few seconds at most.
+bool untilAsleep(long task) {
+    const std::string stat = "/proc/self/task/" + std::to_string(task) + "/stat";
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (std::chrono::steady_clock::now() < deadline) {
+        std::ifstream in(stat);
+        std::string line;
+        std::getline(in, line);
+        const size_t after = line.rfind(')');
+        if (after != std::string::npos && after + 2 < line.size() && line[after + 2] == 'S') return true;
+        std::this_thread::yield();
+    }
+    return false;
+}
+#endif
+
 // As an operation uses it: open, receive and the final close on one worker thread; close() from
 // another thread ends the waiting receive.
 TEST(UdpChannel, CloseFromAnotherThreadEndsAWaitingReceive) {
@@ -245,11 +263,15 @@ TEST(UdpChannel, CloseFromAnotherThreadEndsAWaitingReceive) {
     ReceiveResult result = ReceiveResult::Datagram;
     ReceiveResult after = ReceiveResult::Datagram;
     bool sendAfter = true;
+    std::atomic<long> workerTask{0};
     std::thread worker([&] {
         if (!channel->open(port)) {
             openFailed = true;
             return;
         }
+#ifndef _WIN32
+        workerTask = static_cast<long>(::gettid());
+#endif
         opened = true;
         const uint8_t* data = nullptr;
         size_t length = 0;
@@ -261,7 +283,10 @@ TEST(UdpChannel, CloseFromAnotherThreadEndsAWaitingReceive) {
         channel->close();
     });
     while (!opened && !openFailed) std::this_thread::yield();
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));   // let it reach its wait
+#ifndef _WIN32
+    // Closed while the receive sleeps in its wait, not before it gets there.
+    EXPECT_TRUE(untilAsleep(workerTask));
+#endif
     channel->close();
     channel->close();   // harmless
     worker.join();
