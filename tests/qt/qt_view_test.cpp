@@ -388,6 +388,9 @@ TEST(QtExport, ContextMenuKeysClipboardAndSaveDialog) {
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), text);
 
     QGuiApplication::clipboard()->clear();
+    // A window's keys reach it while it is the active one, as the user's window is.
+    main->window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main->window()));
     list->setFocus();
     QTest::keyClick(&main->window(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), text) << "Ctrl+C, the list focused";
