@@ -38,11 +38,7 @@ protected:
 
     void select(std::vector<int32_t> lines) { selected = std::move(lines); }
     void neverAckAll() {
-        for (int i = 0; i < lan.boardCount(); ++i) {
-            SimBoard b = lan.board(i);
-            b.silentConfigures = SimChannel::kNeverAck;
-            lan.setBoard(i, b);
-        }
+        for (int i = 0; i < lan.boardCount(); ++i) lan.neverAck(i);
     }
 
     std::string progress() const { return view->text(IDC_STATUS); }
@@ -301,9 +297,7 @@ TEST_F(AutoConfigureTest, CancelDuringTheFindPhaseClosesWhenTheFindEnds) {
 TEST_F(AutoConfigureTest, AbortAtABoardThatNeverAnswersEndsThePass) {
     lan.addBoards(3);
     findBoards();
-    SimBoard silent = lan.board(1);
-    silent.silentConfigures = SimChannel::kNeverAck;
-    lan.setBoard(1, silent);
+    lan.neverAck(1);
 
     open();
     view->queueAnswer(MessageAnswer::Ignore);

@@ -238,9 +238,7 @@ TEST_F(ConfigureDialogTest, RefusedEntriesSendNothingAndKeepTheDialogOpen) {
 }
 
 TEST_F(ConfigureDialogTest, BoardThatNeverAnswersIsAskedAboutAndCanBeSentAgain) {
-    SimBoard silent = lan.board(1);
-    silent.silentConfigures = SimChannel::kNeverAck;
-    lan.setBoard(1, silent);
+    lan.neverAck(1);
     open();
     view->queueAnswer(MessageAnswer::Retry);
     view->queueAnswer(MessageAnswer::Cancel);

@@ -316,9 +316,7 @@ TEST_F(MainWindowTest, CompletedFindAndConfigurePassRebuildsTheList) {
 TEST_F(MainWindowTest, APassAbortedAfterSomeBoardsStillShowsTheirNewSettings) {
     lan.addBoards(3);
     findAndWait();
-    SimBoard silent = lan.board(1);
-    silent.silentConfigures = SimChannel::kNeverAck;
-    lan.setBoard(1, silent);
+    lan.neverAck(1);
     view.selectLines(IDC_DEVICE_LIST, {2}, 2);
     modal.setScript([&](FakeDialogView& dialog, WindowLogic& logic) {
         dialog.checkRadio(IDC_AUTO_MODE_SELECTED, IDC_AUTO_MODE_FIND, IDC_AUTO_MODE_ALL);

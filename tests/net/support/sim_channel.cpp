@@ -113,6 +113,11 @@ void SimChannel::setBoard(int index, const SimBoard& board) {
     boards_.at(static_cast<size_t>(index)) = board;
 }
 
+void SimChannel::neverAck(int index) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    boards_.at(static_cast<size_t>(index)).silentConfigures = kNeverAck;
+}
+
 void SimChannel::inject(int64_t atMs, std::vector<uint8_t> bytes) {
     std::lock_guard<std::mutex> lock(mutex_);
     pending_.emplace(atMs, std::move(bytes));

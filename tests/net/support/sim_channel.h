@@ -64,6 +64,8 @@ public:
     int boardCount() const;
     // Replaces a board's settings and script.
     void setBoard(int index, const SimBoard& board);
+    // The board takes no configuration from now on: it never acknowledges.
+    void neverAck(int index);
 
     // --- Scripted traffic ---------------------------------------------------------------------
     // One datagram arriving at virtual time atMs (bytes of any size; empty or longer than 256

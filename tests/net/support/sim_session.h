@@ -47,11 +47,7 @@ public:
         find(log);
         return log.countOf(EVT_BROADCAST);
     }
-    void neverAck(int board) {
-        SimBoard b = lan.board(board);
-        b.silentConfigures = SimChannel::kNeverAck;
-        lan.setBoard(board, b);
-    }
+    void neverAck(int board) { lan.neverAck(board); }
 
 private:
     explicit SimLanSession(std::unique_ptr<SimChannel> channel)
