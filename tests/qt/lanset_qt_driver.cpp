@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "common/qt/sent_commands.h"
+#include "tests/support/driver_checks.h"
 #include "net/net_session.h"
 #include "ui/qt/qt_front.h"
 #include "ui/resource.h"
@@ -37,22 +38,12 @@
 
 namespace {
 
-int failures = 0;
-
-void fail(const std::string& what) {
-    std::printf("FAIL: %s\n", what.c_str());
-    std::fflush(stdout);
-    ++failures;
-}
-
-void note(const std::string& what) {
-    std::printf("%s\n", what.c_str());
-    std::fflush(stdout);
-}
+using driver::fail;
+using driver::failures;
+using driver::note;
 
 void expectEq(const QString& got, const QString& expected, const std::string& what) {
-    if (got != expected)
-        fail(what + ": got \"" + got.toStdString() + "\", expected \"" + expected.toStdString() + "\"");
+    driver::expectEq(got.toStdString(), expected.toStdString(), what);
 }
 
 QString boardLine(int i) {

@@ -144,19 +144,21 @@ TEST(QtLayout, EveryControlHasItsLabelAsAccessibleName) {
                 << widget->x() << "," << widget->y() << " has no accessible name";
         }
     }
-    ShownWindow main(IDD_MAIN, false);
-    EXPECT_EQ(accessibleName(main.window->control(IDC_DEVICE_LIST)), "ID SN IP");
-    EXPECT_EQ(accessibleName(main.window->control(IDC_STATUS)), "Status");
-    EXPECT_EQ(accessibleName(main.window->control(IDC_STOP_FIND)), "Stop Find");
-    ShownWindow configure(IDD_CONFIGURE);
-    EXPECT_EQ(accessibleName(configure.window->control(IDC_CFG_ID_EDIT)), "ID");
-    EXPECT_EQ(accessibleName(configure.window->control(IDV_IP_ADDRESS)), "IP Address");
-    EXPECT_EQ(accessibleName(configure.window->control(IDV_SUBNET_MASK)), "Subnet Mask");
-    EXPECT_EQ(accessibleName(configure.window->control(IDV_GATEWAY)), "Default Gateway");
-    EXPECT_EQ(accessibleName(configure.window->control(IDC_STATUS)), "Configure Status");
-    ShownWindow autoConfigure(IDD_AUTOCONFIGURE);
-    EXPECT_EQ(accessibleName(autoConfigure.window->control(IDV_IP_ADDRESS)), "Start IP Address");
-    EXPECT_EQ(accessibleName(autoConfigure.window->control(IDC_AUTO_SEQUENCE)), "Sequence Number start");
+    struct Named {
+        int templateId, id;
+        const char* name;
+    };
+    for (const Named& n : {Named{IDD_MAIN, IDC_DEVICE_LIST, "ID SN IP"}, Named{IDD_MAIN, IDC_STATUS, "Status"},
+                           Named{IDD_MAIN, IDC_STOP_FIND, "Stop Find"}, Named{IDD_CONFIGURE, IDC_CFG_ID_EDIT, "ID"},
+                           Named{IDD_CONFIGURE, IDV_IP_ADDRESS, "IP Address"},
+                           Named{IDD_CONFIGURE, IDV_SUBNET_MASK, "Subnet Mask"},
+                           Named{IDD_CONFIGURE, IDV_GATEWAY, "Default Gateway"},
+                           Named{IDD_CONFIGURE, IDC_STATUS, "Configure Status"},
+                           Named{IDD_AUTOCONFIGURE, IDV_IP_ADDRESS, "Start IP Address"},
+                           Named{IDD_AUTOCONFIGURE, IDC_AUTO_SEQUENCE, "Sequence Number start"}}) {
+        ShownWindow shown(n.templateId, n.templateId != IDD_MAIN);
+        EXPECT_EQ(accessibleName(shown.window->control(n.id)), n.name) << n.templateId << "/" << n.id;
+    }
 }
 
 TEST(QtList, LinesAlignUnderTheHeadingsByTheTabStop) {

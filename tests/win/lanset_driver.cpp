@@ -25,27 +25,16 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/driver_checks.h"
 #include "tests/win/window_capture.h"
 #include "ui/resource.h"
 
 namespace {
 
-int failures = 0;
-
-void fail(const std::string& what) {
-    std::printf("FAIL: %s\n", what.c_str());
-    std::fflush(stdout);
-    ++failures;
-}
-
-void note(const std::string& what) {
-    std::printf("%s\n", what.c_str());
-    std::fflush(stdout);
-}
-
-void expectEq(const std::string& got, const std::string& expected, const std::string& what) {
-    if (got != expected) fail(what + ": got \"" + got + "\", expected \"" + expected + "\"");
-}
+using driver::expectEq;
+using driver::fail;
+using driver::failures;
+using driver::note;
 
 // WM_GETTEXT answered by the window's own thread (an IP address control keeps no window text).
 std::string textOf(HWND window) {
