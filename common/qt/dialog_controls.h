@@ -1,9 +1,11 @@
 #pragma once
 // The Qt widgets that stand for the templates' Win32 controls where Qt's own behave otherwise:
 // dialog units, buttons that only the logic checks, an edit that stops typing when full, a list
-// with tab stops, and the dotted-quad address field.
+// with tab stops, the dotted-quad address field, and a status text that a screen reader reads.
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QStyledItemDelegate>
 #include <QValidator>
@@ -45,6 +47,19 @@ public:
 
 protected:
     void nextCheckState() override {}
+};
+
+// A static text that the window writes (a status line): its content is the information, so a
+// screen reader gets it as the name, hears each change, and finds what it is by its label
+// (labelled-by), the template's text before it.
+class ContentText : public QLabel {
+public:
+    explicit ContentText(QWidget* parent);
+    void setLabel(QWidget* label) { label_ = label; }
+    QWidget* label() const { return label_; }
+
+private:
+    QPointer<QWidget> label_;
 };
 
 // An edit without horizontal scrolling: what would not fit is not typed.

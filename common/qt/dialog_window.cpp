@@ -44,6 +44,19 @@ QString rowLabelOf(std::span<const DialogControl> controls, const QRect& area) {
     return label != nullptr ? trimmedLabel(label->text) : QString();
 }
 
+// A static that the template leaves empty and the window writes: a status line.
+bool isContentText(const DialogControl& control) {
+    return isClass(control, "Static") && *control.text == '\0' && control.id != -1;
+}
+
+// The static text that says what content text index is: the nearest of the statics just
+// before it that has a text.
+QWidget* labelOf(std::span<const DialogControl> controls, const std::vector<QWidget*>& widgets, size_t index) {
+    for (size_t i = index; i-- > 0 && isClass(controls[i], "Static");)
+        if (*controls[i].text != '\0') return widgets[i];
+    return nullptr;
+}
+
 bool showsText(const QWidget* widget) {
     return dynamic_cast<const QLabel*>(widget) != nullptr || dynamic_cast<const QCheckBox*>(widget) != nullptr ||
            dynamic_cast<const QRadioButton*>(widget) != nullptr;
@@ -94,7 +107,8 @@ DialogWindow::DialogWindow(const DialogTemplate& dialog, bool modal, QWidget* ow
         const DialogControl& item = items[i];
         QWidget* widget = makeControl(item);
         widgets.push_back(widget);
-        widget->setAccessibleName(accessibleNameOf(items, i));
+        if (auto* content = dynamic_cast<ContentText*>(widget)) content->setLabel(labelOf(items, widgets, i));
+        else widget->setAccessibleName(accessibleNameOf(items, i));
         widget->setEnabled((item.style & rc::kDisabled) == 0);
         if (item.id != -1 && controls_.find(item.id) == controls_.end()) controls_[item.id] = widget;
         if (item.style & rc::kTabStop) {
@@ -196,7 +210,7 @@ QWidget* DialogWindow::makeControl(const DialogControl& item) {
         return list;
     }
     // Static texts, and any class this view does not draw, show their text.
-    auto* label = new QLabel(text, this);
+    auto* label = isContentText(item) ? new ContentText(this) : new QLabel(text, this);
     const uint32_t align = item.style & rc::kStaticAlign;
     label->setAlignment((align == 1 ? Qt::AlignHCenter : align == 2 ? Qt::AlignRight : Qt::AlignLeft) |
                         Qt::AlignTop);
