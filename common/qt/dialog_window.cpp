@@ -223,7 +223,17 @@ void DialogWindow::wire(int id, QWidget* widget) {
     if (auto* button = dynamic_cast<QAbstractButton*>(widget)) {
         connect(button, &QAbstractButton::clicked, this, [this, id] { command(id, kButtonClicked); });
     } else if (auto* list = dynamic_cast<QListWidget*>(widget)) {
-        connect(list, &QListWidget::itemSelectionChanged, this, [this, id] { command(id, kListSelChange); });
+        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                [this, id, list](const QItemSelection& selected) {
+                    if (list->signalsBlocked()) return;   // the logic's own change
+                    // A click or a key moves the focus frame before it selects; a screen reader's
+                    // selection does not. The line it selected is the one the user means
+                    // (LB_GETCURSEL reads the focus frame), not where the frame happened to be.
+                    QItemSelectionModel* model = list->selectionModel();
+                    if (!selected.isEmpty() && !model->isSelected(list->currentIndex()))
+                        model->setCurrentIndex(selected.indexes().front(), QItemSelectionModel::NoUpdate);
+                    command(id, kListSelChange);
+                });
         list->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(list, &QWidget::customContextMenuRequested, this, [this, id, list](const QPoint& at) {
             if (menuHandler_) menuHandler_(id, list->viewport()->mapToGlobal(at));

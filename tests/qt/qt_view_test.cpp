@@ -246,6 +246,18 @@ TEST(QtList, ExtendedSelectionWithShiftAndCtrlKeepsTheCurrentLineApart) {
     EXPECT_EQ(view.listCount(IDC_DEVICE_LIST), 6);
     EXPECT_EQ(list->item(0)->text(), "Board0 again");
     EXPECT_EQ(main.logic.count(), 0u) << "the logic's own changes are no selection change";
+
+    // A screen reader selects a line by its Toggle action, while the focus frame stands on
+    // another (Tab into the list puts it on the first): the line it selected is the current one.
+    list->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    QAccessibleInterface* line = QAccessible::queryAccessibleInterface(list)->child(4);
+    ASSERT_TRUE(line != nullptr && line->actionInterface() != nullptr);
+    EXPECT_EQ(line->text(QAccessible::Name), "Board4");
+    line->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(view.listSelItems(IDC_DEVICE_LIST, 256), (std::vector<int>{4}));
+    EXPECT_EQ(view.listCurSel(IDC_DEVICE_LIST), 4);
+    ASSERT_EQ(main.logic.count(), 1u);
+    EXPECT_EQ(main.logic.commands()[0].notification, kListSelChange);
 }
 
 TEST(QtEntry, AddressFieldsTakeDottedQuadsOnly) {
