@@ -2,6 +2,8 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QButtonGroup>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 
@@ -56,6 +58,22 @@ DialogUnits DialogUnits::of(const QFont& font) {
 
 QRect DialogUnits::rect(int left, int top, int width, int height) const {
     return QRect(x(left), y(top), x(width), y(height));
+}
+
+ManualRadioButton::ManualRadioButton(const QString& text, QWidget* parent) : QRadioButton(text, parent) {
+    auto* alone = new QButtonGroup(this);
+    alone->setExclusive(false);
+    alone->addButton(this);
+}
+
+void ManualRadioButton::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Right: focusNextChild(); break;
+    case Qt::Key_Up:
+    case Qt::Key_Left: focusPreviousChild(); break;
+    default: QRadioButton::keyPressEvent(event);
+    }
 }
 
 QValidator::State FitsValidator::validate(QString& input, int& /*pos*/) const {

@@ -43,10 +43,14 @@ protected:
 
 class ManualRadioButton : public QRadioButton {
 public:
-    using QRadioButton::QRadioButton;
+    // In a button group of its own, Qt neither clears its neighbours nor skips them on Tab, and
+    // the button stays auto-exclusive: what a screen reader reads as a radio button.
+    ManualRadioButton(const QString& text, QWidget* parent);
 
 protected:
     void nextCheckState() override {}
+    // Arrows move on and back as Tab does (a group of one has nowhere to move to).
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A static text that the window writes (a status line): its content is the information, so a

@@ -165,20 +165,17 @@ QWidget* DialogWindow::makeControl(const DialogControl& item) {
         case rc::kAutoCheckBox:
         case rc::kAuto3State:
             return new QCheckBox(text, this);
-        case rc::kRadioButton: {
-            auto* radio = new ManualRadioButton(text, this);
-            radio->setAutoExclusive(false);
-            return radio;
-        }
+        case rc::kRadioButton:
+            return new ManualRadioButton(text, this);
         case rc::kAutoRadioButton: {
             // An automatic radio button clears the others of its group (up to the next control
-            // that starts a group) when clicked.
+            // that starts a group) when clicked. The group overrides Qt's auto-exclusivity, which
+            // stays on: a screen reader reads the button as a radio button, not a check box.
             if (autoRadios_ == nullptr || (item.style & rc::kGroup)) {
                 autoRadios_ = new QButtonGroup(this);
                 autoRadios_->setExclusive(true);
             }
             auto* radio = new QRadioButton(text, this);
-            radio->setAutoExclusive(false);
             autoRadios_->addButton(radio);
             return radio;
         }

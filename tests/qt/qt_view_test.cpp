@@ -150,6 +150,10 @@ TEST(QtLayout, EveryControlHasItsLabelAsAccessibleName) {
             EXPECT_FALSE(accessibleName(widget).isEmpty() && labelOf(widget).isEmpty())
                 << "template " << templateId << ": " << widget->metaObject()->className() << " at "
                 << widget->x() << "," << widget->y() << " has no accessible name and no label";
+            if (dynamic_cast<QRadioButton*>(widget) != nullptr) {
+                EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->role(), QAccessible::RadioButton)
+                    << templateId << ": " << widget->accessibleName().toStdString();
+            }
         }
     }
     // A row with a label is a text that the window writes (a status line): it reads as what it
@@ -312,6 +316,11 @@ TEST(QtButtons, PlainRadioButtonsWaitForTheLogicAutomaticOnesCheckThemselves) {
     view.checkRadio(IDC_AUTO_DHCP_YES, IDC_AUTO_DHCP_NO, IDC_AUTO_DHCP_YES);
     EXPECT_TRUE(view.isChecked(IDC_AUTO_DHCP_YES));
     EXPECT_FALSE(view.isChecked(IDC_AUTO_DHCP_NO));
+    // Arrows go on as Tab does, also from a button to the one beside it.
+    autoConfigure.window->control(IDC_AUTO_DHCP_YES)->setFocus();
+    QTest::keyClick(autoConfigure.window->focusWidget(), Qt::Key_Down);
+    QTest::keyClick(autoConfigure.window->focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(autoConfigure.logic.commands().back().id, IDC_AUTO_DHCP_NO);
 
     ShownWindow configure(IDD_CONFIGURE);
     configure.view->checkRadio(IDC_CFG_DHCP_YES, IDC_CFG_DHCP_NO, IDC_CFG_DHCP_YES);
