@@ -1,8 +1,49 @@
 #include "common/qt/dialog_controls.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
+#include <QButtonGroup>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
+
+namespace {
+
+class ContentTextAccessible : public QAccessibleWidget {
+public:
+    explicit ContentTextAccessible(ContentText* text) : QAccessibleWidget(text, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? content()->text() : QAccessibleWidget::text(t);
+    }
+
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+        QAccessible::Relation match) const override {
+        auto found = QAccessibleWidget::relations(match);
+        if ((match & QAccessible::Label) && content()->label() != nullptr)
+            if (QAccessibleInterface* label = QAccessible::queryAccessibleInterface(content()->label()))
+                found.append({label, QAccessible::Label});
+        return found;
+    }
+
+private:
+    const ContentText* content() const { return static_cast<const ContentText*>(widget()); }
+};
+
+QAccessibleInterface* contentTextAccessible(const QString& /*className*/, QObject* object) {
+    auto* text = dynamic_cast<ContentText*>(object);
+    return text != nullptr ? new ContentTextAccessible(text) : nullptr;
+}
+
+}  // namespace
+
+ContentText::ContentText(QWidget* parent) : QLabel(parent) {
+    // In place before any such text's interface is asked for: Qt keeps the first one it makes.
+    // QLabel announces a new text (NameChanged) only while the widget has no accessible name
+    // of its own, so it is given none.
+    static const bool installed = (QAccessible::installFactory(contentTextAccessible), true);
+    (void)installed;
+}
 
 DialogUnits DialogUnits::of(const QFont& font) {
     const QFontMetrics metrics(font);
@@ -17,6 +58,22 @@ DialogUnits DialogUnits::of(const QFont& font) {
 
 QRect DialogUnits::rect(int left, int top, int width, int height) const {
     return QRect(x(left), y(top), x(width), y(height));
+}
+
+ManualRadioButton::ManualRadioButton(const QString& text, QWidget* parent) : QRadioButton(text, parent) {
+    auto* alone = new QButtonGroup(this);
+    alone->setExclusive(false);
+    alone->addButton(this);
+}
+
+void ManualRadioButton::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Right: focusNextChild(); break;
+    case Qt::Key_Up:
+    case Qt::Key_Left: focusPreviousChild(); break;
+    default: QRadioButton::keyPressEvent(event);
+    }
 }
 
 QValidator::State FitsValidator::validate(QString& input, int& /*pos*/) const {

@@ -1,9 +1,11 @@
 #pragma once
 // The Qt widgets that stand for the templates' Win32 controls where Qt's own behave otherwise:
 // dialog units, buttons that only the logic checks, an edit that stops typing when full, a list
-// with tab stops, and the dotted-quad address field.
+// with tab stops, the dotted-quad address field, and a status text that a screen reader reads.
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QStyledItemDelegate>
 #include <QValidator>
@@ -41,10 +43,27 @@ protected:
 
 class ManualRadioButton : public QRadioButton {
 public:
-    using QRadioButton::QRadioButton;
+    // In a button group of its own, Qt neither clears its neighbours nor skips them on Tab, and
+    // the button stays auto-exclusive: what a screen reader reads as a radio button.
+    ManualRadioButton(const QString& text, QWidget* parent);
 
 protected:
     void nextCheckState() override {}
+    // Arrows move on and back as Tab does (a group of one has nowhere to move to).
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A static text that the window writes (a status line): its content is the information, so a
+// screen reader gets it as the name, hears each change, and finds what it is by its label
+// (labelled-by), the template's text before it.
+class ContentText : public QLabel {
+public:
+    explicit ContentText(QWidget* parent);
+    void setLabel(QWidget* label) { label_ = label; }
+    QWidget* label() const { return label_; }
+
+private:
+    QPointer<QWidget> label_;
 };
 
 // An edit without horizontal scrolling: what would not fit is not typed.

@@ -44,6 +44,19 @@ QString rowLabelOf(std::span<const DialogControl> controls, const QRect& area) {
     return label != nullptr ? trimmedLabel(label->text) : QString();
 }
 
+// A static that the template leaves empty and the window writes: a status line.
+bool isContentText(const DialogControl& control) {
+    return isClass(control, "Static") && *control.text == '\0' && control.id != -1;
+}
+
+// The static text that says what content text index is: the nearest of the statics just
+// before it that has a text.
+QWidget* labelOf(std::span<const DialogControl> controls, const std::vector<QWidget*>& widgets, size_t index) {
+    for (size_t i = index; i-- > 0 && isClass(controls[i], "Static");)
+        if (*controls[i].text != '\0') return widgets[i];
+    return nullptr;
+}
+
 bool showsText(const QWidget* widget) {
     return dynamic_cast<const QLabel*>(widget) != nullptr || dynamic_cast<const QCheckBox*>(widget) != nullptr ||
            dynamic_cast<const QRadioButton*>(widget) != nullptr;
@@ -94,7 +107,8 @@ DialogWindow::DialogWindow(const DialogTemplate& dialog, bool modal, QWidget* ow
         const DialogControl& item = items[i];
         QWidget* widget = makeControl(item);
         widgets.push_back(widget);
-        widget->setAccessibleName(accessibleNameOf(items, i));
+        if (auto* content = dynamic_cast<ContentText*>(widget)) content->setLabel(labelOf(items, widgets, i));
+        else widget->setAccessibleName(accessibleNameOf(items, i));
         widget->setEnabled((item.style & rc::kDisabled) == 0);
         if (item.id != -1 && controls_.find(item.id) == controls_.end()) controls_[item.id] = widget;
         if (item.style & rc::kTabStop) {
@@ -151,20 +165,17 @@ QWidget* DialogWindow::makeControl(const DialogControl& item) {
         case rc::kAutoCheckBox:
         case rc::kAuto3State:
             return new QCheckBox(text, this);
-        case rc::kRadioButton: {
-            auto* radio = new ManualRadioButton(text, this);
-            radio->setAutoExclusive(false);
-            return radio;
-        }
+        case rc::kRadioButton:
+            return new ManualRadioButton(text, this);
         case rc::kAutoRadioButton: {
             // An automatic radio button clears the others of its group (up to the next control
-            // that starts a group) when clicked.
+            // that starts a group) when clicked. The group overrides Qt's auto-exclusivity, which
+            // stays on: a screen reader reads the button as a radio button, not a check box.
             if (autoRadios_ == nullptr || (item.style & rc::kGroup)) {
                 autoRadios_ = new QButtonGroup(this);
                 autoRadios_->setExclusive(true);
             }
             auto* radio = new QRadioButton(text, this);
-            radio->setAutoExclusive(false);
             autoRadios_->addButton(radio);
             return radio;
         }
@@ -196,7 +207,7 @@ QWidget* DialogWindow::makeControl(const DialogControl& item) {
         return list;
     }
     // Static texts, and any class this view does not draw, show their text.
-    auto* label = new QLabel(text, this);
+    auto* label = isContentText(item) ? new ContentText(this) : new QLabel(text, this);
     const uint32_t align = item.style & rc::kStaticAlign;
     label->setAlignment((align == 1 ? Qt::AlignHCenter : align == 2 ? Qt::AlignRight : Qt::AlignLeft) |
                         Qt::AlignTop);
@@ -209,7 +220,17 @@ void DialogWindow::wire(int id, QWidget* widget) {
     if (auto* button = dynamic_cast<QAbstractButton*>(widget)) {
         connect(button, &QAbstractButton::clicked, this, [this, id] { command(id, kButtonClicked); });
     } else if (auto* list = dynamic_cast<QListWidget*>(widget)) {
-        connect(list, &QListWidget::itemSelectionChanged, this, [this, id] { command(id, kListSelChange); });
+        connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                [this, id, list](const QItemSelection& selected) {
+                    if (list->signalsBlocked()) return;   // the logic's own change
+                    // A click or a key moves the focus frame before it selects; a screen reader's
+                    // selection does not. The line it selected is the one the user means
+                    // (LB_GETCURSEL reads the focus frame), not where the frame happened to be.
+                    QItemSelectionModel* model = list->selectionModel();
+                    if (!selected.isEmpty() && !model->isSelected(list->currentIndex()))
+                        model->setCurrentIndex(selected.indexes().front(), QItemSelectionModel::NoUpdate);
+                    command(id, kListSelChange);
+                });
         list->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(list, &QWidget::customContextMenuRequested, this, [this, id, list](const QPoint& at) {
             if (menuHandler_) menuHandler_(id, list->viewport()->mapToGlobal(at));

@@ -1,7 +1,8 @@
 #pragma once
 // A window laid out from a dialog template: each control of the template as the Qt widget that
 // behaves like it, placed in dialog units of the window's font, with the template's identifiers,
-// texts, tab order and enabled states, and an accessible name from its label. What the user does
+// texts, tab order and enabled states, and an accessible name from its label (a status line's
+// name is what it shows, and its label is its labelled-by relation). What the user does
 // reaches the command handler as the Win32 dialog's WM_COMMAND would (identifier, notification).
 #include <QDialog>
 #include <QPointer>
@@ -65,8 +66,8 @@ private:
     ContextMenuHandler menuHandler_;
 };
 
-// The name a screen reader gives a control: its text, or for a control without one the texts
-// of the static labels just before it in the template (the column headings above a list), else
-// the text of the control just before it (the check box that switches an edit). A trailing
-// colon is left out. Frames without text have none.
+// The name a screen reader gives a control other than a status line: its text, or for a control
+// without one the texts of the static labels just before it in the template (the column
+// headings above a list), else the text of the control just before it (the check box that
+// switches an edit). A trailing colon is left out. Frames without text have none.
 QString accessibleNameOf(std::span<const DialogControl> controls, size_t index);

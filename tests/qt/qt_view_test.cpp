@@ -63,6 +63,14 @@ QString accessibleName(QWidget* widget) {
     return accessible != nullptr ? accessible->text(QAccessible::Name) : QString();
 }
 
+// The name of what a screen reader gives as widget's label (labelled-by), or empty.
+QString labelOf(QWidget* widget) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    if (accessible == nullptr) return {};
+    const auto labels = accessible->relations(QAccessible::Label);
+    return labels.isEmpty() ? QString() : labels.front().first->text(QAccessible::Name);
+}
+
 void clickLine(QListWidget* list, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     const QRect line = list->visualItemRect(list->item(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, line.center());
@@ -139,25 +147,41 @@ TEST(QtLayout, EveryControlHasItsLabelAsAccessibleName) {
         ShownWindow shown(templateId, templateId != IDD_MAIN);
         for (QWidget* widget : shown.window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (widget->testAttribute(Qt::WA_TransparentForMouseEvents)) continue;   // frames
-            EXPECT_FALSE(accessibleName(widget).isEmpty())
+            EXPECT_FALSE(accessibleName(widget).isEmpty() && labelOf(widget).isEmpty())
                 << "template " << templateId << ": " << widget->metaObject()->className() << " at "
-                << widget->x() << "," << widget->y() << " has no accessible name";
+                << widget->x() << "," << widget->y() << " has no accessible name and no label";
+            if (dynamic_cast<QRadioButton*>(widget) != nullptr) {
+                EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->role(), QAccessible::RadioButton)
+                    << templateId << ": " << widget->accessibleName().toStdString();
+            }
         }
     }
+    // A row with a label is a text that the window writes (a status line): it reads as what it
+    // shows, labelled by the text before it. (Qt announces changes only to a listening reader:
+    // the end-to-end test hears them.)
     struct Named {
         int templateId, id;
         const char* name;
+        const char* label = nullptr;
     };
-    for (const Named& n : {Named{IDD_MAIN, IDC_DEVICE_LIST, "ID SN IP"}, Named{IDD_MAIN, IDC_STATUS, "Status"},
+    for (const Named& n : {Named{IDD_MAIN, IDC_DEVICE_LIST, "ID SN IP"},
+                           Named{IDD_MAIN, IDC_STATUS, "Finished.  Found 5 devices", "Status"},
                            Named{IDD_MAIN, IDC_STOP_FIND, "Stop Find"}, Named{IDD_CONFIGURE, IDC_CFG_ID_EDIT, "ID"},
                            Named{IDD_CONFIGURE, IDV_IP_ADDRESS, "IP Address"},
                            Named{IDD_CONFIGURE, IDV_SUBNET_MASK, "Subnet Mask"},
                            Named{IDD_CONFIGURE, IDV_GATEWAY, "Default Gateway"},
-                           Named{IDD_CONFIGURE, IDC_STATUS, "Configure Status"},
+                           Named{IDD_CONFIGURE, IDC_STATUS, "Broadcast 3", "Configure Status"},
                            Named{IDD_AUTOCONFIGURE, IDV_IP_ADDRESS, "Start IP Address"},
-                           Named{IDD_AUTOCONFIGURE, IDC_AUTO_SEQUENCE, "Sequence Number start"}}) {
+                           Named{IDD_AUTOCONFIGURE, IDC_AUTO_SEQUENCE, "Sequence Number start"},
+                           Named{IDD_AUTOCONFIGURE, IDC_AUTO_PHASE, "Configuring...", "Status"},
+                           Named{IDD_AUTOCONFIGURE, IDC_STATUS, "Device 3Configured", "Status"}}) {
         ShownWindow shown(n.templateId, n.templateId != IDD_MAIN);
-        EXPECT_EQ(accessibleName(shown.window->control(n.id)), n.name) << n.templateId << "/" << n.id;
+        QWidget* control = shown.window->control(n.id);
+        if (n.label != nullptr) {
+            shown.view->setText(n.id, n.name);
+            EXPECT_EQ(labelOf(control).toStdString(), n.label) << n.templateId << "/" << n.id;
+        }
+        EXPECT_EQ(accessibleName(control).toStdString(), n.name) << n.templateId << "/" << n.id;
     }
 }
 
@@ -226,6 +250,18 @@ TEST(QtList, ExtendedSelectionWithShiftAndCtrlKeepsTheCurrentLineApart) {
     EXPECT_EQ(view.listCount(IDC_DEVICE_LIST), 6);
     EXPECT_EQ(list->item(0)->text(), "Board0 again");
     EXPECT_EQ(main.logic.count(), 0u) << "the logic's own changes are no selection change";
+
+    // A screen reader selects a line by its Toggle action, while the focus frame stands on
+    // another (Tab into the list puts it on the first): the line it selected is the current one.
+    list->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    QAccessibleInterface* line = QAccessible::queryAccessibleInterface(list)->child(4);
+    ASSERT_TRUE(line != nullptr && line->actionInterface() != nullptr);
+    EXPECT_EQ(line->text(QAccessible::Name), "Board4");
+    line->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(view.listSelItems(IDC_DEVICE_LIST, 256), (std::vector<int>{4}));
+    EXPECT_EQ(view.listCurSel(IDC_DEVICE_LIST), 4);
+    ASSERT_EQ(main.logic.count(), 1u);
+    EXPECT_EQ(main.logic.commands()[0].notification, kListSelChange);
 }
 
 TEST(QtEntry, AddressFieldsTakeDottedQuadsOnly) {
@@ -280,6 +316,11 @@ TEST(QtButtons, PlainRadioButtonsWaitForTheLogicAutomaticOnesCheckThemselves) {
     view.checkRadio(IDC_AUTO_DHCP_YES, IDC_AUTO_DHCP_NO, IDC_AUTO_DHCP_YES);
     EXPECT_TRUE(view.isChecked(IDC_AUTO_DHCP_YES));
     EXPECT_FALSE(view.isChecked(IDC_AUTO_DHCP_NO));
+    // Arrows go on as Tab does, also from a button to the one beside it.
+    autoConfigure.window->control(IDC_AUTO_DHCP_YES)->setFocus();
+    QTest::keyClick(autoConfigure.window->focusWidget(), Qt::Key_Down);
+    QTest::keyClick(autoConfigure.window->focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(autoConfigure.logic.commands().back().id, IDC_AUTO_DHCP_NO);
 
     ShownWindow configure(IDD_CONFIGURE);
     configure.view->checkRadio(IDC_CFG_DHCP_YES, IDC_CFG_DHCP_NO, IDC_CFG_DHCP_YES);
