@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "net/ipv4.h"
+#include "tools/lanset-cli/board_text.h"
 #include "ui/list_export.h"
 
 namespace {
@@ -29,12 +30,6 @@ std::string jsonString(const std::string& v) {
     return out + "\"";
 }
 
-// Control characters would break the columns; show them as '?'.
-std::string tableCell(std::string v) {
-    std::replace_if(v.begin(), v.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, '?');
-    return v;
-}
-
 std::string table(const std::vector<DeviceRecord>& boards) {
     std::vector<std::array<std::string, 6>> rows;
     std::array<std::string, 6> header;
@@ -45,7 +40,7 @@ std::string table(const std::vector<DeviceRecord>& boards) {
     rows.push_back(header);
     for (const DeviceRecord& b : boards) {
         auto v = boardValues(b);
-        for (auto& cell : v) cell = tableCell(cell);
+        for (auto& cell : v) cell = printableLatin1(cell);
         rows.push_back(v);
     }
     std::array<size_t, 6> width{};
@@ -55,7 +50,8 @@ std::string table(const std::vector<DeviceRecord>& boards) {
     for (const auto& row : rows) {
         std::string line;
         for (size_t i = 0; i < row.size(); ++i) {
-            line += row[i];
+            // Every printable Latin-1 character is one column: the width is the byte count.
+            line += utf8FromLatin1(row[i]);
             if (i + 1 < row.size()) line += std::string(width[i] - row[i].size() + 2, ' ');
         }
         out += line + "\n";
