@@ -22,14 +22,16 @@ refused "Error: An invalid IP address will be created.  Change the IP address an
   auto --ip 10.77.0.254 --mask 255.255.255.0 --sn 025a00000001 --sn 025a00000002
 expect_eq "$(sim_log)" "" "nothing at all sent for entries refused before the search"
 
-# Bad usage: the usage text, status 2.
-for args in "configure" "configure 025a00000001 --ip 10.0.0.1" "find --format xml" \
+# Bad usage: one line, status 2.
+for args in "configure" "configure 025a00000001 --ipp 10.0.0.1" "find --format xml" \
             "auto --retries -1" "auto --ip 10.77.0.064 --mask 255.255.255.0" ""; do
   # shellcheck disable=SC2086
   cli $args
   expect_rc 2 "usage: lanset-cli $args"
-  expect_has "$ERR" "usage:" "usage: lanset-cli $args"
+  expect_eq "$(wc -l <<<"$ERR")" 1 "usage: lanset-cli $args: one line"
+  expect_has "$ERR" "; see 'lanset-cli --help'" "usage: lanset-cli $args"
 done
+expect_has "$ERR" "lanset-cli: no command" "usage without a command"
 expect_eq "$(sim_log)" "" "nothing sent on bad usage"
 
 # Four boards found from .253: the last two addresses fall outside the subnet. The rule runs

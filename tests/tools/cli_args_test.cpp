@@ -94,6 +94,21 @@ TEST(CliArgs, RefusesBadUsage) {
     EXPECT_TRUE(parse(many).ok) << parse(many).error;
 }
 
+// One line each, with the near miss named; a single dash is a near miss too.
+TEST(CliArgs, UsageErrorsSuggestTheNearestName) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"configure", "02a1b2c3d4e5", "--ipp", "10.0.0.1"}, "unknown option --ipp (did you mean --ip?)"},
+        {{"configure", "02a1b2c3d4e5", "-id", "X"}, "unknown option -id (did you mean --id?)"},
+        {{"find", "--id", "X"}, "--id does not go with find"},
+        {{"confgure"}, "unknown command confgure (did you mean configure?)"},
+        {{"auto", "--frobnicate"}, "unknown option --frobnicate"},
+    };
+    for (const auto& [args, error] : cases) EXPECT_EQ(parse(args).error, error);
+    EXPECT_EQ(usageErrorLine("x"), "lanset-cli: x; see 'lanset-cli --help'\n");
+    EXPECT_TRUE(parse({"--version"}).version);
+    EXPECT_TRUE(parse({"find", "--version"}).version);
+}
+
 TEST(CliArgs, HelpAndAddressForms) {
     EXPECT_TRUE(parse({"--help"}).help);
     EXPECT_TRUE(parse({"configure", "--help"}).help);

@@ -1,5 +1,6 @@
 #include "tools/lanset-cli/cli_args.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <set>
@@ -9,25 +10,40 @@ namespace {
 constexpr int kMaxRetries = 1000;
 constexpr size_t kMaxSelected = 256;   // the batch works through at most this many boards
 
+enum CommandBit : unsigned { kFind = 1, kConfigure = 2, kAuto = 4, kAll = 7 };
+
 struct OptionInfo {
     const char* name;
-    bool find, configure, autoCmd;
+    unsigned commands;   // CommandBit: where it may be given
+    bool takesValue;
     bool repeatable;
 };
 
 constexpr OptionInfo kOptions[] = {
-    {"--format", true, true, true, false},
-    {"--id", false, true, false, false},
-    {"--pattern", false, false, true, false},
-    {"--sequence", false, false, true, false},
-    {"--ip", false, true, true, false},
-    {"--mask", false, true, true, false},
-    {"--gateway", false, true, true, false},
-    {"--dhcp", false, true, true, false},
-    {"--sn", false, false, true, true},
-    {"--on-missing", false, false, true, false},
-    {"--retries", false, true, true, false},
-    {"--adapter", true, true, true, true},
+    {"--format", kAll, true, false},
+    {"--adapter", kAll, true, true},
+    {"--id", kConfigure, true, false},
+    {"--pattern", kAuto, true, false},
+    {"--sequence", kAuto, true, false},
+    {"--ip", kConfigure | kAuto, true, false},
+    {"--mask", kConfigure | kAuto, true, false},
+    {"--gateway", kConfigure | kAuto, true, false},
+    {"--dhcp", kConfigure | kAuto, true, false},
+    {"--sn", kAuto, true, true},
+    {"--on-missing", kAuto, true, false},
+    {"--retries", kConfigure | kAuto, true, false},
+};
+
+struct CommandInfo {
+    const char* name;
+    CliCommand command;
+    unsigned bit;
+};
+
+constexpr CommandInfo kCommands[] = {
+    {"find", CliCommand::Find, kFind},
+    {"configure", CliCommand::Configure, kConfigure},
+    {"auto", CliCommand::Auto, kAuto},
 };
 
 const OptionInfo* findOption(const std::string& name) {
@@ -36,12 +52,62 @@ const OptionInfo* findOption(const std::string& name) {
     return nullptr;
 }
 
-bool allowed(const OptionInfo& s, CliCommand c) {
-    return c == CliCommand::Find ? s.find : c == CliCommand::Configure ? s.configure : s.autoCmd;
+const CommandInfo& infoOf(CliCommand c) {
+    for (const CommandInfo& i : kCommands)
+        if (i.command == c) return i;
+    return kCommands[0];
 }
 
-const char* commandName(CliCommand c) {
-    return c == CliCommand::Find ? "find" : c == CliCommand::Configure ? "configure" : "auto";
+// Edits (insert, delete, change, swap of neighbours) from a to b.
+size_t editDistance(const std::string& a, const std::string& b) {
+    std::vector<std::vector<size_t>> d(a.size() + 1, std::vector<size_t>(b.size() + 1));
+    for (size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
+    for (size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
+    for (size_t i = 1; i <= a.size(); ++i)
+        for (size_t j = 1; j <= b.size(); ++j) {
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + (a[i - 1] != b[j - 1])});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+        }
+    return d[a.size()][b.size()];
+}
+
+// The known name closest to what was typed, when it is a near miss; empty otherwise.
+std::string nearMiss(const std::string& typed, const std::vector<std::string>& known) {
+    const std::string bare = typed.substr(typed.find_first_not_of('-') == std::string::npos
+                                              ? typed.size() : typed.find_first_not_of('-'));
+    std::string best;
+    size_t bestDistance = 3;   // at most two edits away
+    for (const std::string& k : known) {
+        const std::string kBare = k.substr(k.find_first_not_of('-'));
+        const size_t d = editDistance(bare, kBare);
+        if (d < bestDistance && d < kBare.size()) {
+            best = k;
+            bestDistance = d;
+        }
+    }
+    return best;
+}
+
+std::string unknown(const char* what, const std::string& typed, const std::vector<std::string>& known) {
+    std::string e = std::string("unknown ") + what + " " + typed;
+    if (const std::string guess = nearMiss(typed, known); !guess.empty())
+        e += " (did you mean " + guess + "?)";
+    return e;
+}
+
+std::vector<std::string> optionNames() {
+    std::vector<std::string> names;
+    for (const OptionInfo& o : kOptions) names.push_back(o.name);
+    names.push_back("--help");
+    names.push_back("--version");
+    return names;
+}
+
+std::vector<std::string> commandNames() {
+    std::vector<std::string> names;
+    for (const CommandInfo& c : kCommands) names.push_back(c.name);
+    return names;
 }
 
 // Applies one option's value; returns an error text, empty when fine.
@@ -120,6 +186,7 @@ std::string cliUsage() {
            "                  [--gateway GW] [--dhcp on|off] [--sn SN]...\n"
            "                  [--on-missing abort|ignore] [--retries N] [--format table|csv|json]\n"
            "                  [--adapter NAME|ADDRESS]...\n"
+           "  lanset-cli --version\n"
            "\n"
            "find       lists the boards on the local network (progress on stderr).\n"
            "configure  finds, then sends the board with hardware address SN the settings\n"
@@ -136,6 +203,10 @@ std::string cliUsage() {
            "JSON output also gives each board the address of the adapter it answered on.\n"
            "Exit status: 0 done; 1 a board did not answer, was not found, or the network\n"
            "could not be opened; 2 bad usage or a refused entry (nothing sent); 130 interrupted.\n";
+}
+
+std::string usageErrorLine(const std::string& error) {
+    return "lanset-cli: " + error + "; see 'lanset-cli --help'\n";
 }
 
 std::optional<std::string> normaliseSn(const std::string& text) {
@@ -178,33 +249,46 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
         r.error = std::move(why);
         return r;
     };
-    if (args.empty()) return fail("no command");
+    auto isHelp = [](const std::string& a) { return a == "-h" || a == "--help" || a == "help"; };
+    auto isVersion = [](const std::string& a) { return a == "--version" || a == "-V"; };
+    if (args.empty()) return fail("no command (find, configure or auto)");
     const std::string& command = args[0];
-    if (command == "-h" || command == "--help" || command == "help") {
+    if (isHelp(command)) {
         r.help = true;
         return r;
     }
+    if (isVersion(command)) {
+        r.version = true;
+        return r;
+    }
     CliOptions& o = r.options;
-    if (command == "find") o.command = CliCommand::Find;
-    else if (command == "configure") o.command = CliCommand::Configure;
-    else if (command == "auto") o.command = CliCommand::Auto;
-    else return fail("unknown command '" + command + "'");
+    const CommandInfo* info = nullptr;
+    for (const CommandInfo& c : kCommands)
+        if (command == c.name) info = &c;
+    if (!info)
+        return fail(unknown(command.rfind('-', 0) == 0 ? "option" : "command", command,
+                            command.rfind('-', 0) == 0 ? optionNames() : commandNames()));
+    o.command = info->command;
 
     std::set<std::string> seen;
-    bool haveSn = false;
+    bool havePositional = false;
     for (size_t i = 1; i < args.size(); ++i) {
         std::string name = args[i];
-        if (name == "-h" || name == "--help") {
+        if (isHelp(name)) {
             r.help = true;
             return r;
         }
-        if (name.rfind("--", 0) != 0) {
-            if (o.command != CliCommand::Configure || haveSn)
+        if (isVersion(name)) {
+            r.version = true;
+            return r;
+        }
+        if (name.empty() || name[0] != '-') {
+            if (havePositional || o.command != CliCommand::Configure)
                 return fail("unexpected argument '" + name + "'");
+            havePositional = true;
             auto sn = normaliseSn(name);
             if (!sn) return fail("'" + name + "' is not an SN (12 hexadecimal digits)");
             o.sn = *sn;
-            haveSn = true;
             continue;
         }
         std::string value;
@@ -214,19 +298,21 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
             name.resize(eq);
             inlineValue = true;
         }
-        const OptionInfo* info = findOption(name);
-        if (!info) return fail("unknown option " + name);
-        if (!allowed(*info, o.command))
-            return fail(name + " does not go with " + commandName(o.command));
-        if (!info->repeatable && !seen.insert(name).second) return fail(name + " given twice");
-        if (!inlineValue) {
+        const OptionInfo* option = name.rfind("--", 0) == 0 ? findOption(name) : nullptr;
+        if (!option) return fail(unknown("option", name, optionNames()));
+        if ((option->commands & infoOf(o.command).bit) == 0)
+            return fail(name + " does not go with " + infoOf(o.command).name);
+        if (!option->repeatable && !seen.insert(name).second) return fail(name + " given twice");
+        if (!option->takesValue) {
+            if (inlineValue) return fail(name + " takes no value");
+        } else if (!inlineValue) {
             if (i + 1 >= args.size() || args[i + 1].rfind("--", 0) == 0)
                 return fail(name + " needs a value");
             value = args[++i];
         }
         if (std::string e = apply(o, name, value); !e.empty()) return fail(e);
     }
-    if (o.command == CliCommand::Configure && !haveSn) return fail("configure needs the board's SN");
+    if (o.command == CliCommand::Configure && !havePositional) return fail("configure needs the board's SN");
     if (std::string e = crossCheck(o); !e.empty()) return fail(e);
     r.ok = true;
     return r;

@@ -28,12 +28,15 @@ struct CliOptions {
 struct CliParse {
     bool ok = false;
     bool help = false;
+    bool version = false;
     CliOptions options;
-    std::string error;   // what was wrong, for "lanset-cli: ERROR" before the usage
+    std::string error;   // what was wrong, one line
 };
 
 CliParse parseCliArguments(const std::vector<std::string>& args);
 std::string cliUsage();
+// The one line a usage error prints.
+std::string usageErrorLine(const std::string& error);
 
 // A board's SN as the list shows it: 12 lowercase hex digits. Accepts either case and ':' or
 // '-' between digit pairs; nullopt for anything else.
