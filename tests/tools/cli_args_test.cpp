@@ -47,6 +47,10 @@ TEST(CliArgs, AutoCollectsBoardsAndBatchOptions) {
     EXPECT_EQ(p.options.sns, (std::vector<std::string>{"02a1b2c3d4e6", "02a1b2c3d4e5", "02a1b2c3d4e7"}));
     EXPECT_EQ(p.options.onMissing, OnMissing::Ignore);
     EXPECT_EQ(parse({"auto"}).options.onMissing, OnMissing::Abort);
+    EXPECT_EQ(parse({"auto"}).options.order, BoardOrder::Reply);
+    const CliParse q = parse({"auto", "--order", "sn", "--force", "-q"});
+    EXPECT_TRUE(q.options.order == BoardOrder::Sn && q.options.force && q.options.verbosity == Verbosity::Quiet);
+    EXPECT_EQ(parse({"find", "-v"}).options.verbosity, Verbosity::Verbose);
     // An empty sequence is a text for the rules to judge, not a usage error.
     EXPECT_TRUE(parse({"auto", "--pattern", "L#", "--sequence", ""}).ok);
 }
@@ -75,6 +79,9 @@ TEST(CliArgs, RefusesBadUsage) {
         {"auto", "--retries", "-1"},
         {"auto", "--retries", "1001"},
         {"auto", "--retries", "2x"},
+        {"auto", "--order", "random"},
+        {"auto", "-q", "--verbose"},
+        {"auto", "--force=yes"},
     };
     for (const auto& args : bad) {
         std::string line;

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "tools/lanset-cli/board_text.h"
 #include "tools/lanset-cli/cli_checks.h"
+#include "tools/lanset-cli/pass_checks.h"
+#include "ui/entry_rules.h"
 
 namespace {
 
@@ -71,6 +74,42 @@ TEST(CliChecks, AdaptersMustNameOneThatCanBroadcast) {
                                   " names no network adapter that can broadcast (there are: eth0 10.0.0.5)");
     }
     EXPECT_NE(checkAdapters({"eth0"}, {})->message.find("(there is none)"), std::string::npos);
+}
+
+// What the window cannot say: the addresses that make a range fail.
+TEST(CliChecks, RangeReasonsNameTheAddresses) {
+    const std::vector<std::tuple<const char*, const char*, int32_t, const char*>> cases = {
+        {"10.213.7.0", "255.255.255.0", 1, "10.213.7.0 is the network address of 10.213.7.0/24"},
+        {"10.213.7.240", "255.255.255.0", 20, "20 boards from 10.213.7.240 end at 10.213.7.259; the highest start is 10.213.7.235"},
+        {"10.213.7.236", "255.255.255.0", 20, "20 boards from 10.213.7.236 end at 10.213.7.255, the broadcast address of 10.213.7.0/24; the highest start is 10.213.7.235"},
+        {"10.1.2.1", "255.255.255.248", 9, "9 boards from 10.1.2.1 end at 10.1.2.9; 10.1.2.0/29 holds 6 addresses"},
+        {"10.1.2.3", "255.255.255.255", 1, "10.1.2.3/32 has no host addresses"},
+        {"192.168.1.10", "255.255.0.255", 1, "255.255.0.255 is no subnet mask: its one bits must come first"},
+        {"10.0.0.1", "0.0.0.0", 1, "0.0.0.0 is no subnet mask: it leaves no network"},
+        {"192.168.1.10", "255.255.255.0", 5, ""},
+    };
+    for (const auto& [start, mask, count, reason] : cases)
+        EXPECT_EQ(addressRangeReason(start, mask, count), reason) << start << " " << count;
+    EXPECT_EQ(gatewayFault("10.9.9.9", "10.213.7.103", "255.255.255.0"), "gateway 10.9.9.9 is outside 10.213.7.0/24, the subnet of 10.213.7.103");
+    EXPECT_EQ(gatewayFault("10.213.7.0", "10.213.7.103", "255.255.255.0"), "gateway 10.213.7.0 is the network address of 10.213.7.0/24");
+    EXPECT_EQ(gatewayFault("0.0.0.0", "10.213.7.103", "255.255.255.0"), "") << "no gateway";
+    EXPECT_EQ(gatewayFault("10.0.0.1", "10.0.0.0", "255.255.255.254"), "") << "a point-to-point pair";
+}
+
+// UTF-8 as typed to the boards' Latin-1 and back; what Latin-1 lacks is refused.
+TEST(CliChecks, BoardTextIsLatin1) {
+    std::string bad;
+    EXPECT_EQ(latin1FromUtf8("R\xc3\xbc" "ck"), "R\xfc" "ck");
+    std::string sixteen;
+    for (int i = 0; i < 16; ++i) sixteen += "\xc3\xbc";
+    EXPECT_TRUE(checkIdText(latin1FromUtf8(sixteen)->c_str()).ok) << "16 characters, 32 bytes typed";
+    EXPECT_FALSE(latin1FromUtf8("\xce\xa9", &bad));
+    EXPECT_EQ(bad, "\xce\xa9");
+    for (const char* broken : {"\xfc", "\xc3", "\xc0\xbc", "\xed\xa0\x80"}) EXPECT_FALSE(latin1FromUtf8(broken)) << broken;
+    EXPECT_EQ(utf8FromLatin1("K\xf6ln"), "K\xc3\xb6ln");
+    std::optional<std::string> id = "\xc3\xa9t\xc3\xa9";
+    EXPECT_FALSE(toBoardText(id, "--id"));
+    EXPECT_EQ(*id, "\xe9t\xe9");
 }
 
 // What configure sends is checked on the wire by the runner's tests; the batch template's

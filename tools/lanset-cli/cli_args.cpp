@@ -22,6 +22,8 @@ struct OptionInfo {
 constexpr OptionInfo kOptions[] = {
     {"--format", kAll, true, false},
     {"--adapter", kAll, true, true},
+    {"--quiet", kAll, false, false},
+    {"--verbose", kAll, false, false},
     {"--id", kConfigure, true, false},
     {"--pattern", kAuto, true, false},
     {"--sequence", kAuto, true, false},
@@ -31,7 +33,9 @@ constexpr OptionInfo kOptions[] = {
     {"--dhcp", kConfigure | kAuto, true, false},
     {"--sn", kAuto, true, true},
     {"--on-missing", kAuto, true, false},
+    {"--order", kAuto, true, false},
     {"--retries", kConfigure | kAuto, true, false},
+    {"--force", kConfigure | kAuto, false, false},
 };
 
 struct CommandInfo {
@@ -147,6 +151,10 @@ std::string apply(CliOptions& o, const std::string& name, const std::string& val
         if (value == "abort") o.onMissing = OnMissing::Abort;
         else if (value == "ignore") o.onMissing = OnMissing::Ignore;
         else return "--on-missing: abort or ignore";
+    } else if (name == "--order") {
+        if (value == "reply") o.order = BoardOrder::Reply;
+        else if (value == "sn") o.order = BoardOrder::Sn;
+        else return "--order: reply or sn";
     } else if (name == "--adapter") {
         if (value.empty()) return "--adapter: the name or address of a network adapter";
         o.adapters.push_back(value);
@@ -156,6 +164,11 @@ std::string apply(CliOptions& o, const std::string& name, const std::string& val
         if (ec != std::errc() || p != value.data() + value.size() || n < 0 || n > kMaxRetries)
             return "--retries: a number from 0 to " + std::to_string(kMaxRetries);
         o.retries = n;
+    } else if (name == "--force") {
+        o.force = true;
+    } else if (name == "--quiet" || name == "--verbose") {
+        if (o.verbosity != Verbosity::Normal) return "--quiet and --verbose exclude each other";
+        o.verbosity = name == "--quiet" ? Verbosity::Quiet : Verbosity::Verbose;
     }
     return {};
 }
@@ -180,27 +193,31 @@ std::string cliUsage() {
     return "usage:\n"
            "  lanset-cli find [--format table|csv|json] [--adapter NAME|ADDRESS]...\n"
            "  lanset-cli configure SN [--id ID] [--ip IP --mask MASK] [--gateway GW]\n"
-           "                      [--dhcp on|off] [--retries N] [--format table|csv|json]\n"
-           "                      [--adapter NAME|ADDRESS]...\n"
+           "                      [--dhcp on|off] [--retries N] [--force]\n"
            "  lanset-cli auto [--pattern P [--sequence N]] [--ip START --mask MASK]\n"
-           "                  [--gateway GW] [--dhcp on|off] [--sn SN]...\n"
-           "                  [--on-missing abort|ignore] [--retries N] [--format table|csv|json]\n"
-           "                  [--adapter NAME|ADDRESS]...\n"
-           "  lanset-cli --version\n"
+           "                  [--gateway GW] [--dhcp on|off] [--sn SN]... [--order reply|sn]\n"
+           "                  [--on-missing abort|ignore] [--retries N] [--force]\n"
+           "  every command also takes [--format table|csv|json] [--adapter NAME|ADDRESS]...\n"
+           "  [-q|--quiet] [-v|--verbose]; lanset-cli --version\n"
            "\n"
            "find       lists the boards on the local network (progress on stderr).\n"
            "configure  finds, then sends the board with hardware address SN the settings\n"
            "           given; the others stay as they are on the board.\n"
-           "auto       finds, then configures the boards named by --sn (in list order), or\n"
-           "           every board found: IDs from the pattern ('#' = running number from\n"
-           "           --sequence, default 1; '%' = characters of the SN), consecutive\n"
-           "           addresses from START.\n"
+           "auto       finds, then configures the boards named by --sn, or every board found:\n"
+           "           IDs from the pattern ('#' = running number from --sequence, default 1;\n"
+           "           '%' = characters of the SN), consecutive addresses from START.\n"
            "configure and auto print the boards they configured, as they now stand.\n"
+           "--order     reply (default): boards numbered as they answered, as lanset does;\n"
+           "            sn: by ascending SN, the same numbers every run.\n"
            "--retries N  further rounds of ten attempts for a board that does not answer.\n"
            "--on-missing  what a pass does after such a board: abort (default) or ignore.\n"
-           "--adapter  send only out of this network adapter (by name or address); may be\n"
-           "           repeated. Without it, every adapter that can broadcast is used.\n"
-           "JSON output also gives each board the address of the adapter it answered on.\n"
+           "--force     go on although IDs repeat, an address is held by another board or by\n"
+           "            this host, or a gateway lies outside its subnet (the entry rules hold).\n"
+           "--adapter   send only out of this network adapter (by name or address); may be\n"
+           "            repeated. Without it, every adapter that can broadcast is used.\n"
+           "-q, --quiet   no progress; -v, --verbose  every search cycle and attempt too.\n"
+           "IDs are at most 16 characters of Latin-1 (letters such as \xc3\xa9, \xc3\xbc, \xc3\x9f), no blank,\n"
+           "'.', ':', '?' or '/'. JSON output also gives each board the adapter it answered on.\n"
            "Exit status: 0 done; 1 a board did not answer, was not found, or the network\n"
            "could not be opened; 2 bad usage or a refused entry (nothing sent); 130 interrupted.\n";
 }
@@ -282,6 +299,8 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
             r.version = true;
             return r;
         }
+        if (name == "-q") name = "--quiet";
+        if (name == "-v") name = "--verbose";
         if (name.empty() || name[0] != '-') {
             if (havePositional || o.command != CliCommand::Configure)
                 return fail("unexpected argument '" + name + "'");

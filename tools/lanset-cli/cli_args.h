@@ -7,13 +7,16 @@
 enum class CliCommand { Find, Configure, Auto };
 enum class OutputFormat { Table, Csv, Json };
 enum class OnMissing { Abort, Ignore };
+// The order a batch numbers its boards in: as they answered (the windows' order), or by SN.
+enum class BoardOrder { Reply, Sn };
+enum class Verbosity { Quiet, Normal, Verbose };
 
 struct CliOptions {
     CliCommand command = CliCommand::Find;
     OutputFormat format = OutputFormat::Table;
     std::string sn;                         // configure: the board, 12 lowercase hex digits
-    std::optional<std::string> id;          // configure --id
-    std::optional<std::string> pattern;     // auto --pattern
+    std::optional<std::string> id;          // configure --id (UTF-8 as typed until checked)
+    std::optional<std::string> pattern;     // auto --pattern (likewise)
     std::optional<std::string> sequence;    // auto --sequence, as typed (checked later)
     std::optional<std::string> ip;          // configure: the address; auto: the first one
     std::optional<std::string> mask;
@@ -22,6 +25,9 @@ struct CliOptions {
     std::vector<std::string> sns;           // auto --sn, normalised, in the order given
     std::vector<std::string> adapters;      // --adapter: names or addresses; empty: every adapter
     OnMissing onMissing = OnMissing::Abort;
+    BoardOrder order = BoardOrder::Reply;
+    Verbosity verbosity = Verbosity::Normal;
+    bool force = false;                     // go on past the clash checks (never the entry rules)
     int retries = 0;
 };
 

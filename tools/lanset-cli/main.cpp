@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
     std::signal(SIGBREAK, onInterrupt);
 #endif
     if (auto refusal = checkAdapters(parsed.options.adapters, systemInterfaces())) {
-        std::cerr << refusal->caption << ": " << refusal->message << "\n";
+        std::cerr << refusalText(*refusal);
         return kExitRefused;
     }
     auto session = std::make_unique<NetSession>();
