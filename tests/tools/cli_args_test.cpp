@@ -51,6 +51,8 @@ TEST(CliArgs, AutoCollectsBoardsAndBatchOptions) {
     const CliParse q = parse({"auto", "--order", "sn", "--force", "-q"});
     EXPECT_TRUE(q.options.order == BoardOrder::Sn && q.options.force && q.options.verbosity == Verbosity::Quiet);
     EXPECT_EQ(parse({"find", "-v"}).options.verbosity, Verbosity::Verbose);
+    const CliParse a = parse({"apply", "rack.csv", "--dry-run", "--retries", "2"});
+    EXPECT_TRUE(a.ok && a.options.planPath == "rack.csv" && a.options.dryRun && a.options.retries == 2) << a.error;
     // An empty sequence is a text for the rules to judge, not a usage error.
     EXPECT_TRUE(parse({"auto", "--pattern", "L#", "--sequence", ""}).ok);
 }
@@ -82,6 +84,10 @@ TEST(CliArgs, RefusesBadUsage) {
         {"auto", "--order", "random"},
         {"auto", "-q", "--verbose"},
         {"auto", "--force=yes"},
+        {"configure", "02a1b2c3d4e5", "--dry-run"},
+        {"apply"},                                                    // no plan
+        {"apply", "a.csv", "b.csv"},
+        {"apply", "a.csv", "--id", "X"},
     };
     for (const auto& args : bad) {
         std::string line;

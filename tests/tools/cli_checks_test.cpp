@@ -3,6 +3,7 @@
 #include "tools/lanset-cli/board_text.h"
 #include "tools/lanset-cli/cli_checks.h"
 #include "tools/lanset-cli/pass_checks.h"
+#include "tools/lanset-cli/plan_file.h"
 #include "ui/entry_rules.h"
 
 namespace {
@@ -110,6 +111,40 @@ TEST(CliChecks, BoardTextIsLatin1) {
     std::optional<std::string> id = "\xc3\xa9t\xc3\xa9";
     EXPECT_FALSE(toBoardText(id, "--id"));
     EXPECT_EQ(*id, "\xe9t\xe9");
+}
+
+// A plan as a spreadsheet saves it; each fault refused with its line.
+TEST(CliChecks, PlanRowsAreReadAndCheckedOnTheirOwn) {
+    const PlanRead good = parsePlan("\xEF\xBB\xBFSN;ID;ip;subnet;gateway;dhcp\r\n"
+                                    "02:5A:00:00:00:01;\"R\xc3\xbc;1\";10.0.0.5;255.255.255.0;;ON\r\n"
+                                    ";;;;;\r\n"
+                                    "025a00000002;;;;10.0.0.1;\r\n");
+    ASSERT_FALSE(good.refusal) << good.refusal->message;
+    ASSERT_EQ(good.rows.size(), 2u);
+    EXPECT_EQ(good.rows[0].sn, "025a00000001");
+    EXPECT_EQ(good.rows[0].id, "R\xfc;1");
+    EXPECT_EQ(good.rows[0].ip, "10.0.0.5");
+    EXPECT_EQ(good.rows[0].dhcp, true);
+    EXPECT_FALSE(good.rows[0].gateway);
+    EXPECT_EQ(good.rows[1].line, 4);
+    EXPECT_FALSE(good.rows[1].id || good.rows[1].ip || good.rows[1].dhcp);
+    const std::vector<std::pair<const char*, const char*>> bad = {
+        {"id,sn,ip,mask\n", "line 1: unknown column 'mask'"},
+        {"id,ip\nA,10.0.0.1\n", "line 1: no sn column"},
+        {"sn,ip\n025a00000001\n", "line 2: 1 cells, the header names 2"},
+        {"sn,ip\n025a0000000z,10.0.0.1\n", "line 2: '025a0000000z' is not an SN"},
+        {"sn\n025a00000001\n\n025a00000001\n", "line 4: SN 025a00000001 is also on line 2"},
+        {"sn,id\n025a00000001,\"a\nb c\"\n", "line 2: INVALID ENTRY: Entry cannot contain a space"},
+        {"sn,id\n025a00000001,\xce\xa9\n", "line 2: id '\xce\xa9' in '\xce\xa9' is a character that the boards cannot hold"},
+        {"sn,ip,subnet\n025a00000001,10.0.0.255,255.255.255.0\n", "line 2: Error: An invalid IP address will be created."},
+        {"sn,gateway\n025a00000001,10.0.0.256\n", "line 2: gateway '10.0.0.256' is not an address a.b.c.d"},
+        {"sn,dhcp\n025a00000001,yes\n", "line 2: dhcp 'yes': on or off"},
+    };
+    for (const auto& [plan, said] : bad) {
+        const PlanRead r = parsePlan(plan);
+        ASSERT_TRUE(r.refusal) << plan;
+        EXPECT_EQ(r.refusal->message.rfind(said, 0), 0u) << r.refusal->message;
+    }
 }
 
 // What configure sends is checked on the wire by the runner's tests; the batch template's

@@ -1,6 +1,8 @@
 // lanset-cli's runner over the simulated LAN: what it sends, prints and exits with.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <thread>
 
@@ -204,6 +206,61 @@ TEST_F(CliRunnerTest, OrderBySnIsStableAndIdsGoOutAsLatin1) {
                      "R\xc3\xbc" "2,020000000002,10.0.0.2,255.255.255.0,10.0.0.254,off\nR\xc3\xbc" "3,020000000003,10.0.0.3,"
                      "255.255.255.0,10.0.0.254,off\nR\xc3\xbc" "4,020000000004,10.0.0.4,255.255.255.0,10.0.0.254,off\n");
     EXPECT_EQ(sim.lan.board(0).id, "R\xfc" "1");
+}
+
+// A saved list is a plan; apply sends exactly what differs, verifies it, and sends nothing again.
+TEST_F(CliRunnerTest, ApplySendsOnlyWhatDiffersThenNothing) {
+    sim.lan.addBoards(3);
+    const std::string plan = (std::filesystem::temp_directory_path() / ("plan-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".csv")).string();
+    auto apply = [&](const std::string& text, std::vector<std::string> more = {}) {
+        std::ofstream(plan, std::ios::binary) << text;
+        std::vector<std::string> args{"apply", plan, "-q"};
+        args.insert(args.end(), more.begin(), more.end());
+        return run(args);
+    };
+    ASSERT_EQ(run({"find", "--format", "csv"}), kExitOk);
+    const std::string saved = out.str();
+    EXPECT_EQ(apply(saved), kExitOk);
+    EXPECT_EQ(out.str(), "LINE  SN            RESULT     CHANGES\n2     020000000001  unchanged\n3     020000000002  unchanged\n"
+                         "4     020000000003  unchanged\n");
+    const std::string edited = "sn,id,ip,subnet\n020000000002,New,10.0.0.20,\n020000000003,Bd3,,\n0200000000ff,X,,\n";
+    EXPECT_EQ(apply(edited, {"--dry-run"}), kExitFailed) << "a board is absent";
+    EXPECT_EQ(out.str(), "LINE  SN            RESULT        CHANGES\n"
+                         "2     020000000002  would change  id: Bd2 -> New, ip: 10.0.0.2 -> 10.0.0.20\n"
+                         "3     020000000003  unchanged\n4     0200000000ff  absent\n");
+    EXPECT_TRUE(sim.lan.configureRequests().empty());
+    EXPECT_EQ(apply("sn,ip\n020000000002,10.0.0.1\n"), kExitRefused) << "held by a board not in the plan";
+    EXPECT_TRUE(sim.lan.configureRequests().empty());
+
+    EXPECT_EQ(apply(edited, {"--format", "json"}), kExitFailed);
+    ASSERT_EQ(sim.lan.configureRequests().size(), 1u);
+    DeviceRecord sent;
+    copyText(sent.mac, "020000000002");
+    copyText(sent.echoText, "e2");
+    copyText(sent.id, "New");
+    copyText(sent.ip, "10.0.0.20");
+    copyText(sent.subnet, "255.255.255.0");
+    sent.dhcpGiven = 0;
+    uint8_t bytes[kSendBufferSize];
+    const size_t n = buildConfigureRequest(sent, bytes, sizeof bytes);
+    EXPECT_EQ(sim.lan.configureRequests()[0].bytes, std::vector<uint8_t>(bytes, bytes + n));
+    EXPECT_NE(out.str().find("{\"line\": 2, \"sn\": \"020000000002\", \"result\": \"changed\", \"changes\": "
+                             "{\"id\": {\"old\": \"Bd2\", \"new\": \"New\"}, \"ip\": {\"old\": \"10.0.0.2\", \"new\": \"10.0.0.20\"}}"),
+              std::string::npos) << out.str();
+    EXPECT_EQ(apply(edited), kExitFailed);
+    EXPECT_EQ(sim.lan.configureRequests().size(), 1u) << "the second apply sends nothing";
+
+    // A board that acknowledged, then reports its old gateway to the verifying search.
+    const size_t sentBefore = sim.lan.configureRequests().size();
+    sim.lan.setHook([&](SimStage stage, int) {
+        if (stage != SimStage::Open || sim.lan.configureRequests().size() == sentBefore) return;
+        SimBoard reverted = sim.lan.board(0);
+        reverted.gateway = "10.0.0.254";
+        sim.lan.setBoard(0, reverted);
+    });
+    EXPECT_EQ(apply("sn,gateway\n020000000001,10.0.0.9\n"), kExitFailed);
+    EXPECT_NE(out.str().find("not as planned  gateway: planned 10.0.0.9, reports 10.0.0.254"), std::string::npos) << out.str();
+    std::filesystem::remove(plan);
 }
 
 TEST_F(CliRunnerTest, NoBoardsToConfigure) {

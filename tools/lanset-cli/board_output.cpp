@@ -9,11 +9,9 @@
 #include "tools/lanset-cli/board_text.h"
 #include "ui/list_export.h"
 
-namespace {
-
 // Board IDs are bytes; anything outside printable ASCII is written as \u00XX (its Latin-1
 // reading) so that the output is always valid JSON.
-std::string jsonString(const std::string& v) {
+std::string jsonText(const std::string& v) {
     std::string out = "\"";
     for (unsigned char c : v) {
         if (c == '"' || c == '\\') {
@@ -29,6 +27,16 @@ std::string jsonString(const std::string& v) {
     }
     return out + "\"";
 }
+
+std::string boardJson(const DeviceRecord& board) {
+    const auto v = boardValues(board);
+    std::string out = "{";
+    for (size_t i = 0; i < v.size(); ++i) out += jsonText(kBoardFields[i]) + ": " + jsonText(v[i]) + ", ";
+    // The adapter the board answered on, when the system told.
+    return out + jsonText("adapter") + ": " + (board.heardOn ? jsonText(formatIpv4(board.heardOn)) : "null") + "}";
+}
+
+namespace {
 
 std::string table(const std::vector<DeviceRecord>& boards) {
     std::vector<std::array<std::string, 6>> rows;
@@ -74,14 +82,7 @@ std::string formatBoards(const std::vector<DeviceRecord>& boards, OutputFormat f
     }
     case OutputFormat::Json:
         out = "[";
-        for (size_t n = 0; n < boards.size(); ++n) {
-            const auto v = boardValues(boards[n]);
-            out += n ? ",\n  {" : "\n  {";
-            for (size_t i = 0; i < v.size(); ++i) out += jsonString(kBoardFields[i]) + ": " + jsonString(v[i]) + ", ";
-            // The adapter the board answered on, when the system told.
-            const uint32_t heardOn = boards[n].heardOn;
-            out += jsonString("adapter") + ": " + (heardOn ? jsonString(formatIpv4(heardOn)) : "null") + "}";
-        }
+        for (size_t n = 0; n < boards.size(); ++n) out += (n ? ",\n  " : "\n  ") + boardJson(boards[n]);
         out += boards.empty() ? "]\n" : "\n]\n";
         return out;
     }

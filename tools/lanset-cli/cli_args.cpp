@@ -10,7 +10,7 @@ namespace {
 constexpr int kMaxRetries = 1000;
 constexpr size_t kMaxSelected = 256;   // the batch works through at most this many boards
 
-enum CommandBit : unsigned { kFind = 1, kConfigure = 2, kAuto = 4, kAll = 7 };
+enum CommandBit : unsigned { kFind = 1, kConfigure = 2, kAuto = 4, kApply = 8, kAll = 15 };
 
 struct OptionInfo {
     const char* name;
@@ -34,8 +34,9 @@ constexpr OptionInfo kOptions[] = {
     {"--sn", kAuto, true, true},
     {"--on-missing", kAuto, true, false},
     {"--order", kAuto, true, false},
-    {"--retries", kConfigure | kAuto, true, false},
-    {"--force", kConfigure | kAuto, false, false},
+    {"--retries", kConfigure | kAuto | kApply, true, false},
+    {"--force", kConfigure | kAuto | kApply, false, false},
+    {"--dry-run", kApply, false, false},
 };
 
 struct CommandInfo {
@@ -48,6 +49,7 @@ constexpr CommandInfo kCommands[] = {
     {"find", CliCommand::Find, kFind},
     {"configure", CliCommand::Configure, kConfigure},
     {"auto", CliCommand::Auto, kAuto},
+    {"apply", CliCommand::Apply, kApply},
 };
 
 const OptionInfo* findOption(const std::string& name) {
@@ -166,6 +168,8 @@ std::string apply(CliOptions& o, const std::string& name, const std::string& val
         o.retries = n;
     } else if (name == "--force") {
         o.force = true;
+    } else if (name == "--dry-run") {
+        o.dryRun = true;
     } else if (name == "--quiet" || name == "--verbose") {
         if (o.verbosity != Verbosity::Normal) return "--quiet and --verbose exclude each other";
         o.verbosity = name == "--quiet" ? Verbosity::Quiet : Verbosity::Verbose;
@@ -197,6 +201,7 @@ std::string cliUsage() {
            "  lanset-cli auto [--pattern P [--sequence N]] [--ip START --mask MASK]\n"
            "                  [--gateway GW] [--dhcp on|off] [--sn SN]... [--order reply|sn]\n"
            "                  [--on-missing abort|ignore] [--retries N] [--force]\n"
+           "  lanset-cli apply PLAN.csv [--dry-run] [--retries N] [--force]\n"
            "  every command also takes [--format table|csv|json] [--adapter NAME|ADDRESS]...\n"
            "  [-q|--quiet] [-v|--verbose]; lanset-cli --version\n"
            "\n"
@@ -206,7 +211,10 @@ std::string cliUsage() {
            "auto       finds, then configures the boards named by --sn, or every board found:\n"
            "           IDs from the pattern ('#' = running number from --sequence, default 1;\n"
            "           '%' = characters of the SN), consecutive addresses from START.\n"
-           "configure and auto print the boards they configured, as they now stand.\n"
+           "apply      finds, then gives each board of the plan (find's CSV: id,sn,ip,subnet,\n"
+           "           gateway,dhcp; an empty cell keeps the board's value) what differs, and\n"
+           "           finds again to verify. --dry-run shows what would change.\n"
+           "configure, auto and apply print the boards they configured, as they now stand.\n"
            "--order     reply (default): boards numbered as they answered, as lanset does;\n"
            "            sn: by ascending SN, the same numbers every run.\n"
            "--retries N  further rounds of ten attempts for a board that does not answer.\n"
@@ -268,7 +276,7 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
     };
     auto isHelp = [](const std::string& a) { return a == "-h" || a == "--help" || a == "help"; };
     auto isVersion = [](const std::string& a) { return a == "--version" || a == "-V"; };
-    if (args.empty()) return fail("no command (find, configure or auto)");
+    if (args.empty()) return fail("no command (find, configure, auto or apply)");
     const std::string& command = args[0];
     if (isHelp(command)) {
         r.help = true;
@@ -302,9 +310,13 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
         if (name == "-q") name = "--quiet";
         if (name == "-v") name = "--verbose";
         if (name.empty() || name[0] != '-') {
-            if (havePositional || o.command != CliCommand::Configure)
+            if (havePositional || (o.command != CliCommand::Configure && o.command != CliCommand::Apply))
                 return fail("unexpected argument '" + name + "'");
             havePositional = true;
+            if (o.command == CliCommand::Apply) {
+                o.planPath = name;
+                continue;
+            }
             auto sn = normaliseSn(name);
             if (!sn) return fail("'" + name + "' is not an SN (12 hexadecimal digits)");
             o.sn = *sn;
@@ -332,6 +344,7 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
         if (std::string e = apply(o, name, value); !e.empty()) return fail(e);
     }
     if (o.command == CliCommand::Configure && !havePositional) return fail("configure needs the board's SN");
+    if (o.command == CliCommand::Apply && !havePositional) return fail("apply needs the plan file");
     if (std::string e = crossCheck(o); !e.empty()) return fail(e);
     r.ok = true;
     return r;

@@ -1,10 +1,10 @@
 #pragma once
-// lanset-cli's command line: find, configure one board, or configure a batch.
+// lanset-cli's command line: find, configure one board, configure a batch, or apply a plan.
 #include <optional>
 #include <string>
 #include <vector>
 
-enum class CliCommand { Find, Configure, Auto };
+enum class CliCommand { Find, Configure, Auto, Apply };
 enum class OutputFormat { Table, Csv, Json };
 enum class OnMissing { Abort, Ignore };
 // The order a batch numbers its boards in: as they answered (the windows' order), or by SN.
@@ -15,6 +15,7 @@ struct CliOptions {
     CliCommand command = CliCommand::Find;
     OutputFormat format = OutputFormat::Table;
     std::string sn;                         // configure: the board, 12 lowercase hex digits
+    std::string planPath;                   // apply: the plan file, as given
     std::optional<std::string> id;          // configure --id (UTF-8 as typed until checked)
     std::optional<std::string> pattern;     // auto --pattern (likewise)
     std::optional<std::string> sequence;    // auto --sequence, as typed (checked later)
@@ -28,6 +29,7 @@ struct CliOptions {
     BoardOrder order = BoardOrder::Reply;
     Verbosity verbosity = Verbosity::Normal;
     bool force = false;                     // go on past the clash checks (never the entry rules)
+    bool dryRun = false;                    // apply: say what would change, send nothing
     int retries = 0;
 };
 

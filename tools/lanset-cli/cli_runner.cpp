@@ -48,6 +48,7 @@ int CliRunner::run(const CliOptions& options) {
     case CliCommand::Find: return runFind();
     case CliCommand::Configure: return runConfigure();
     case CliCommand::Auto: return runAuto();
+    case CliCommand::Apply: return runApply();
     }
     return kExitRefused;
 }
@@ -64,8 +65,11 @@ int CliRunner::refuse(const Refusal& refusal) {
     return kExitRefused;
 }
 
-std::optional<int> CliRunner::refusedPass(const std::vector<PassBoard>& pass) {
-    auto refusal = checkPass(pass, listed(), hostAddresses());
+std::optional<int> CliRunner::refusedPass(const std::vector<PassBoard>& pass) { return refusedPass(pass, listed()); }
+
+std::optional<int> CliRunner::refusedPass(const std::vector<PassBoard>& pass,
+                                          const std::vector<const DeviceRecord*>& listed) {
+    auto refusal = checkPass(pass, listed, hostAddresses());
     if (!refusal) return std::nullopt;
     if (!options_.force) {
         refusal->reason = "nothing was sent; --force goes on all the same";

@@ -45,6 +45,7 @@ private:
     int runFind();
     int runConfigure();
     int runAuto();
+    int runApply();   // plan_apply.cpp
     // Runs one find to its end; kExitOk, or the status to end with.
     int find();
     Waited awaitFinal();
@@ -62,6 +63,7 @@ private:
     // The checks that a pass must pass: a refusal ends with kExitRefused; with --force a clash
     // is said and passed. nullopt: go on.
     std::optional<int> refusedPass(const std::vector<PassBoard>& pass);
+    std::optional<int> refusedPass(const std::vector<PassBoard>& pass, const std::vector<const DeviceRecord*>& listed);
     int refuse(const Refusal& refusal);
     int networkFailure();
     void noteSmallReceiveBuffer();

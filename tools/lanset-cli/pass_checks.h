@@ -1,7 +1,7 @@
 #pragma once
 // What a pass is about to write, checked whole before anything is sent: every ID distinct, no
 // address held twice (by two boards, by a board left out, by this host, or by a board that is to
-// move but may not), every gateway inside its subnet. configure and auto share it.
+// move but may not), every gateway inside its subnet. configure, auto and apply share it.
 #include <cstdint>
 #include <optional>
 #include <string>
