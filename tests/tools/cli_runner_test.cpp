@@ -206,6 +206,12 @@ TEST_F(CliRunnerTest, OrderBySnIsStableAndIdsGoOutAsLatin1) {
                      "R\xc3\xbc" "2,020000000002,10.0.0.2,255.255.255.0,10.0.0.254,off\nR\xc3\xbc" "3,020000000003,10.0.0.3,"
                      "255.255.255.0,10.0.0.254,off\nR\xc3\xbc" "4,020000000004,10.0.0.4,255.255.255.0,10.0.0.254,off\n");
     EXPECT_EQ(sim.lan.board(0).id, "R\xfc" "1");
+    // More boards than one selection holds: the parts go on with the numbers and addresses.
+    sim.lan.addBoards(297, 5);
+    EXPECT_EQ(run({"auto", "--pattern", "B###", "--ip", "10.1.0.1", "--mask", "255.255.0.0", "--order", "sn",
+                   "--format", "csv", "-q"}), kExitOk);
+    EXPECT_EQ(count(out.str(), "\n"), 302u);
+    EXPECT_NE(out.str().find("\nB301,02000000012d,10.1.1.45,"), std::string::npos);
 }
 
 // A saved list is a plan; apply sends exactly what differs, verifies it, and sends nothing again.
