@@ -1,6 +1,7 @@
 #include "ui/entry_rules.h"
 
 #include <cstring>
+#include <string>
 
 #include "net/ipv4.h"
 
@@ -70,6 +71,39 @@ RuleVerdict checkAddressRangeText(const char* start, const char* mask, int32_t c
     // A zero mask is refused only after the address tests.
     if (m == 0) return {false, kBadSubnet, kError};
     return kPass;
+}
+
+std::string addressRangeReason(const char* start, const char* mask, int32_t count) {
+    if (checkAddressRangeText(start, mask, count).ok) return {};
+    const uint32_t s = inetAddrHost(start);
+    const uint32_t m = inetAddrHost(mask);
+    uint32_t leadingOnes = 0;
+    int length = 0;
+    for (uint32_t bit = 0x80000000u; bit != 0 && (m & bit) != 0; bit >>= 1, ++length) leadingOnes |= bit;
+    if (m != leadingOnes) return std::string(mask) + " is no subnet mask: its one bits must come first";
+    const uint32_t network = s & m;
+    const uint32_t broadcast = network | ~m;
+    const std::string subnet = formatIpv4(network) + "/" + std::to_string(length);
+    const std::string boards = std::to_string(count) + (count == 1 ? " board" : " boards");
+    if (m == 0xFFFFFFFFu) return subnet + " has no host addresses";
+    if (s == network) return formatIpv4(s) + " is the network address of " + subnet;
+    const uint64_t lastWide = uint64_t{s} + static_cast<uint64_t>(count) - 1u;
+    if (lastWide > 0xFFFFFFFFu) return boards + " from " + formatIpv4(s) + " run past 255.255.255.255";
+    // The last address as the count runs on in the start's last number ("10.0.0.259"), which
+    // shows how far past the end it lies.
+    const uint32_t lastByte = (s & 0xFFu) + static_cast<uint32_t>(count) - 1u;
+    const std::string last = lastByte > 0xFFu ? formatIpv4(s).substr(0, formatIpv4(s).rfind('.') + 1) +
+                                                    std::to_string(lastByte)
+                                              : formatIpv4(static_cast<uint32_t>(lastWide));
+    const uint64_t highest = uint64_t{broadcast} - static_cast<uint64_t>(count);
+    const std::string remedy = highest > network ? "; the highest start is " + formatIpv4(static_cast<uint32_t>(highest))
+                                                 : "; " + subnet + " holds " + std::to_string(broadcast - network - 1u) +
+                                                       " addresses";
+    if (count == 1 && s == broadcast) return formatIpv4(s) + " is the broadcast address of " + subnet;
+    if (static_cast<uint32_t>(lastWide) == broadcast)
+        return boards + " from " + formatIpv4(s) + " end at " + last + ", the broadcast address of " + subnet + remedy;
+    if (m == 0) return "0.0.0.0 is no subnet mask: it leaves no network";
+    return boards + " from " + formatIpv4(s) + " end at " + last + remedy;
 }
 
 RuleVerdict checkSequenceText(const std::string& text, bool patternHasHash, int32_t& value) {

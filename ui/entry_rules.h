@@ -19,6 +19,11 @@ RuleVerdict checkIdText(const char* text);
 // broadcast address, all inside the start's network.
 RuleVerdict checkAddressRangeText(const char* start, const char* mask, int32_t count);
 
+// Why checkAddressRangeText refuses the range, in the addresses' own terms ("10.0.0.0 is the
+// network address of 10.0.0.0/24"), for a tool that can say more than the window's text; empty
+// when the range passes.
+std::string addressRangeReason(const char* start, const char* mask, int32_t count);
+
 // The first sequence number of a batch, as typed: decimal digits only, compared whole with 65535
 // (never taken modulo a word size); empty only when the pattern has no '#'. value receives it
 // (0 for an empty text).

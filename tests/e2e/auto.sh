@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # auto numbers and addresses a batch: IDs from the pattern, consecutive addresses, over every
-# board found or over the boards named, in list order.
+# board found or over the boards named, in list order or by SN.
 . "$(dirname "$0")/e2e_lib.sh"
 setup_lan
 start_sim --boards 5
@@ -42,4 +42,12 @@ Lab011,025a00000003,10.77.0.255,255.255.0.0,10.77.0.1,off
 N1-004,025a00000004,10.77.2.11,255.255.255.0,10.77.0.1,off
 Lab013,025a00000005,10.77.1.1,255.255.0.0,10.77.9.9,off" "boards after the passes"
 expect_wire_clean
+
+# Boards that answer in a fresh order each time: --order sn numbers them by SN all the same.
+start_sim --boards 5 --shuffle
+cli auto --pattern 'S#' --order sn --format csv -q
+expect_rc 0 "auto --order sn"
+expect_eq "$(tail -n +2 <<<"$OUT" | cut -d, -f1,2 | tr '\n' ' ')" \
+  "S1,025a00000001 S2,025a00000002 S3,025a00000003 S4,025a00000004 S5,025a00000005 " "numbered by SN"
+expect_eq "$ERR" "" "--quiet: nothing on stderr"
 finish

@@ -5,7 +5,7 @@
 setup_lan
 
 start_sim --boards 6 --reply broadcast
-cli find --format csv
+cli find --format csv -v
 expect_rc 0 "find, broadcast replies"
 expect_eq "$OUT" "id,sn,ip,subnet,gateway,dhcp
 $(expected_rows 0 5)" "find, broadcast replies"

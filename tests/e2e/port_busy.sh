@@ -13,7 +13,7 @@ for _ in $(seq 100); do [ -s "$WORK/holder" ] && break; sleep 0.05; done
 
 cli find --format csv
 expect_rc 1 "find with the port taken"
-expect_has "$ERR" "lanset-cli: cannot open UDP port 21210" "network message"
+expect_has "$ERR" "lanset-cli: another program holds UDP 21210 (boardsim, process $holder)" "network message"
 expect_eq "$OUT" "" "no board list when the network failed"
 
 kill "$holder"; wait "$holder" 2>/dev/null
@@ -26,7 +26,7 @@ $(expected_rows 0 1)" "find once the port is free"
 ip -n "$NET-lan" link set dev veth0 down
 cli find --format csv
 expect_rc 1 "find without an adapter"
-expect_has "$ERR" "lanset-cli: cannot open UDP port 21210" "network message without an adapter"
+expect_has "$ERR" "lanset-cli: no network adapter can broadcast" "network message without an adapter"
 expect_lacks "$ERR" "Found 0 devices" "network message without an adapter"
 expect_eq "$OUT" "" "no board list without an adapter"
 finish

@@ -50,7 +50,7 @@ for route in default none; do
     ip -n "$NET-lan" route del default 2>/dev/null
   fi
   clear_logs
-  cli find --format json
+  cli find --format json -v
   check_find "find, $route route"
 done
 
@@ -92,7 +92,7 @@ if [ -n "$WINE_RUN" ] && [ -f "$WIN64_CLI" ] && loader=$("$WINE_RUN" --loader 2>
     ERR=$(tr -d '\r' <"$WORK/err")
   }
   clear_logs
-  wine_cli find --format json
+  wine_cli find --format json -v
   check_find "find under Wine, no default route"
   wine_cli auto --pattern 'Win#' --sn 025a0b000002 --format csv
   expect_rc 0 "auto under Wine reaches the foreign board on LAN B"

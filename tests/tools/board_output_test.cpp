@@ -52,12 +52,15 @@ TEST(BoardOutput, TableAlignsColumns) {
     DeviceRecord wide = board("", "02a1b2c3d4e6", "192.168.100.200", false);
     std::memcpy(wide.id, "ABCDEFGHIJKLMNOP", 16);
     wide.id[16] = '\0';
-    const std::string t = formatBoards({board("A", "02a1b2c3d4e5", "10.0.0.5", false), wide},
+    // Latin-1 IDs print as UTF-8, one column a character; control bytes as '?'.
+    const std::string t = formatBoards({board("A", "02a1b2c3d4e5", "10.0.0.5", false), wide,
+                                        board("R\xfc\x85k", "02a1b2c3d4e7", "10.0.0.7", false)},
                                        OutputFormat::Table);
     EXPECT_EQ(t,
               "ID                SN            IP               SUBNET         GATEWAY   DHCP\n"
               "A                 02a1b2c3d4e5  10.0.0.5         255.255.255.0  10.0.0.1  off\n"
-              "ABCDEFGHIJKLMNOP  02a1b2c3d4e6  192.168.100.200  255.255.255.0  10.0.0.1  off\n");
+              "ABCDEFGHIJKLMNOP  02a1b2c3d4e6  192.168.100.200  255.255.255.0  10.0.0.1  off\n"
+              "R\xc3\xbc?k              02a1b2c3d4e7  10.0.0.7         255.255.255.0  10.0.0.1  off\n");
 }
 
 }  // namespace

@@ -47,6 +47,12 @@ TEST(CliArgs, AutoCollectsBoardsAndBatchOptions) {
     EXPECT_EQ(p.options.sns, (std::vector<std::string>{"02a1b2c3d4e6", "02a1b2c3d4e5", "02a1b2c3d4e7"}));
     EXPECT_EQ(p.options.onMissing, OnMissing::Ignore);
     EXPECT_EQ(parse({"auto"}).options.onMissing, OnMissing::Abort);
+    EXPECT_EQ(parse({"auto"}).options.order, BoardOrder::Reply);
+    const CliParse q = parse({"auto", "--order", "sn", "--force", "-q"});
+    EXPECT_TRUE(q.options.order == BoardOrder::Sn && q.options.force && q.options.verbosity == Verbosity::Quiet);
+    EXPECT_EQ(parse({"find", "-v"}).options.verbosity, Verbosity::Verbose);
+    const CliParse a = parse({"apply", "rack.csv", "--dry-run", "--retries", "2"});
+    EXPECT_TRUE(a.ok && a.options.planPath == "rack.csv" && a.options.dryRun && a.options.retries == 2) << a.error;
     // An empty sequence is a text for the rules to judge, not a usage error.
     EXPECT_TRUE(parse({"auto", "--pattern", "L#", "--sequence", ""}).ok);
 }
@@ -75,6 +81,13 @@ TEST(CliArgs, RefusesBadUsage) {
         {"auto", "--retries", "-1"},
         {"auto", "--retries", "1001"},
         {"auto", "--retries", "2x"},
+        {"auto", "--order", "random"},
+        {"auto", "-q", "--verbose"},
+        {"auto", "--force=yes"},
+        {"configure", "02a1b2c3d4e5", "--dry-run"},
+        {"apply"},                                                    // no plan
+        {"apply", "a.csv", "b.csv"},
+        {"apply", "a.csv", "--id", "X"},
     };
     for (const auto& args : bad) {
         std::string line;
@@ -92,6 +105,21 @@ TEST(CliArgs, RefusesBadUsage) {
     EXPECT_FALSE(parse(many).ok) << "more boards than one pass takes";
     many.resize(many.size() - 2);
     EXPECT_TRUE(parse(many).ok) << parse(many).error;
+}
+
+// One line each, with the near miss named; a single dash is a near miss too.
+TEST(CliArgs, UsageErrorsSuggestTheNearestName) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"configure", "02a1b2c3d4e5", "--ipp", "10.0.0.1"}, "unknown option --ipp (did you mean --ip?)"},
+        {{"configure", "02a1b2c3d4e5", "-id", "X"}, "unknown option -id (did you mean --id?)"},
+        {{"find", "--id", "X"}, "--id does not go with find"},
+        {{"confgure"}, "unknown command confgure (did you mean configure?)"},
+        {{"auto", "--frobnicate"}, "unknown option --frobnicate"},
+    };
+    for (const auto& [args, error] : cases) EXPECT_EQ(parse(args).error, error);
+    EXPECT_EQ(usageErrorLine("x"), "lanset-cli: x; see 'lanset-cli --help'\n");
+    EXPECT_TRUE(parse({"--version"}).version);
+    EXPECT_TRUE(parse({"find", "--version"}).version);
 }
 
 TEST(CliArgs, HelpAndAddressForms) {

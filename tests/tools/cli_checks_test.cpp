@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "tools/lanset-cli/board_text.h"
 #include "tools/lanset-cli/cli_checks.h"
+#include "tools/lanset-cli/pass_checks.h"
+#include "tools/lanset-cli/plan_file.h"
+#include "ui/entry_rules.h"
 
 namespace {
 
@@ -71,6 +75,76 @@ TEST(CliChecks, AdaptersMustNameOneThatCanBroadcast) {
                                   " names no network adapter that can broadcast (there are: eth0 10.0.0.5)");
     }
     EXPECT_NE(checkAdapters({"eth0"}, {})->message.find("(there is none)"), std::string::npos);
+}
+
+// What the window cannot say: the addresses that make a range fail.
+TEST(CliChecks, RangeReasonsNameTheAddresses) {
+    const std::vector<std::tuple<const char*, const char*, int32_t, const char*>> cases = {
+        {"10.213.7.0", "255.255.255.0", 1, "10.213.7.0 is the network address of 10.213.7.0/24"},
+        {"10.213.7.240", "255.255.255.0", 20, "20 boards from 10.213.7.240 end at 10.213.7.259; the highest start is 10.213.7.235"},
+        {"10.213.7.236", "255.255.255.0", 20, "20 boards from 10.213.7.236 end at 10.213.7.255, the broadcast address of 10.213.7.0/24; the highest start is 10.213.7.235"},
+        {"10.1.2.1", "255.255.255.248", 9, "9 boards from 10.1.2.1 end at 10.1.2.9; 10.1.2.0/29 holds 6 addresses"},
+        {"10.1.2.3", "255.255.255.255", 1, "10.1.2.3/32 has no host addresses"},
+        {"192.168.1.10", "255.255.0.255", 1, "255.255.0.255 is no subnet mask: its one bits must come first"},
+        {"10.0.0.1", "0.0.0.0", 1, "0.0.0.0 is no subnet mask: it leaves no network"},
+        {"192.168.1.10", "255.255.255.0", 5, ""},
+    };
+    for (const auto& [start, mask, count, reason] : cases)
+        EXPECT_EQ(addressRangeReason(start, mask, count), reason) << start << " " << count;
+    EXPECT_EQ(gatewayFault("10.9.9.9", "10.213.7.103", "255.255.255.0"), "gateway 10.9.9.9 is outside 10.213.7.0/24, the subnet of 10.213.7.103");
+    EXPECT_EQ(gatewayFault("10.213.7.0", "10.213.7.103", "255.255.255.0"), "gateway 10.213.7.0 is the network address of 10.213.7.0/24");
+    EXPECT_EQ(gatewayFault("0.0.0.0", "10.213.7.103", "255.255.255.0"), "") << "no gateway";
+    EXPECT_EQ(gatewayFault("10.0.0.1", "10.0.0.0", "255.255.255.254"), "") << "a point-to-point pair";
+}
+
+// UTF-8 as typed to the boards' Latin-1 and back; what Latin-1 lacks is refused.
+TEST(CliChecks, BoardTextIsLatin1) {
+    std::string bad;
+    EXPECT_EQ(latin1FromUtf8("R\xc3\xbc" "ck"), "R\xfc" "ck");
+    std::string sixteen;
+    for (int i = 0; i < 16; ++i) sixteen += "\xc3\xbc";
+    EXPECT_TRUE(checkIdText(latin1FromUtf8(sixteen)->c_str()).ok) << "16 characters, 32 bytes typed";
+    EXPECT_FALSE(latin1FromUtf8("\xce\xa9", &bad));
+    EXPECT_EQ(bad, "\xce\xa9");
+    for (const char* broken : {"\xfc", "\xc3", "\xc0\xbc", "\xed\xa0\x80"}) EXPECT_FALSE(latin1FromUtf8(broken)) << broken;
+    EXPECT_EQ(utf8FromLatin1("K\xf6ln"), "K\xc3\xb6ln");
+    std::optional<std::string> id = "\xc3\xa9t\xc3\xa9";
+    EXPECT_FALSE(toBoardText(id, "--id"));
+    EXPECT_EQ(*id, "\xe9t\xe9");
+}
+
+// A plan as a spreadsheet saves it; each fault refused with its line.
+TEST(CliChecks, PlanRowsAreReadAndCheckedOnTheirOwn) {
+    const PlanRead good = parsePlan("\xEF\xBB\xBFSN;ID;ip;subnet;gateway;dhcp\r\n"
+                                    "02:5A:00:00:00:01;\"R\xc3\xbc;1\";10.0.0.5;255.255.255.0;;ON\r\n"
+                                    ";;;;;\r\n"
+                                    "025a00000002;;;;10.0.0.1;\r\n");
+    ASSERT_FALSE(good.refusal) << good.refusal->message;
+    ASSERT_EQ(good.rows.size(), 2u);
+    EXPECT_EQ(good.rows[0].sn, "025a00000001");
+    EXPECT_EQ(good.rows[0].id, "R\xfc;1");
+    EXPECT_EQ(good.rows[0].ip, "10.0.0.5");
+    EXPECT_EQ(good.rows[0].dhcp, true);
+    EXPECT_FALSE(good.rows[0].gateway);
+    EXPECT_EQ(good.rows[1].line, 4);
+    EXPECT_FALSE(good.rows[1].id || good.rows[1].ip || good.rows[1].dhcp);
+    const std::vector<std::pair<const char*, const char*>> bad = {
+        {"id,sn,ip,mask\n", "line 1: unknown column 'mask'"},
+        {"id,ip\nA,10.0.0.1\n", "line 1: no sn column"},
+        {"sn,ip\n025a00000001\n", "line 2: 1 cells, the header names 2"},
+        {"sn,ip\n025a0000000z,10.0.0.1\n", "line 2: '025a0000000z' is not an SN"},
+        {"sn\n025a00000001\n\n025a00000001\n", "line 4: SN 025a00000001 is also on line 2"},
+        {"sn,id\n025a00000001,\"a\nb c\"\n", "line 2: INVALID ENTRY: Entry cannot contain a space"},
+        {"sn,id\n025a00000001,\xce\xa9\n", "line 2: id '\xce\xa9' in '\xce\xa9' is a character that the boards cannot hold"},
+        {"sn,ip,subnet\n025a00000001,10.0.0.255,255.255.255.0\n", "line 2: Error: An invalid IP address will be created."},
+        {"sn,gateway\n025a00000001,10.0.0.256\n", "line 2: gateway '10.0.0.256' is not an address a.b.c.d"},
+        {"sn,dhcp\n025a00000001,yes\n", "line 2: dhcp 'yes': on or off"},
+    };
+    for (const auto& [plan, said] : bad) {
+        const PlanRead r = parsePlan(plan);
+        ASSERT_TRUE(r.refusal) << plan;
+        EXPECT_EQ(r.refusal->message.rfind(said, 0), 0u) << r.refusal->message;
+    }
 }
 
 // What configure sends is checked on the wire by the runner's tests; the batch template's

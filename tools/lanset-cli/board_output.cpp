@@ -6,13 +6,12 @@
 #include <cstdio>
 
 #include "net/ipv4.h"
+#include "tools/lanset-cli/board_text.h"
 #include "ui/list_export.h"
-
-namespace {
 
 // Board IDs are bytes; anything outside printable ASCII is written as \u00XX (its Latin-1
 // reading) so that the output is always valid JSON.
-std::string jsonString(const std::string& v) {
+std::string jsonText(const std::string& v) {
     std::string out = "\"";
     for (unsigned char c : v) {
         if (c == '"' || c == '\\') {
@@ -29,11 +28,15 @@ std::string jsonString(const std::string& v) {
     return out + "\"";
 }
 
-// Control characters would break the columns; show them as '?'.
-std::string tableCell(std::string v) {
-    std::replace_if(v.begin(), v.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; }, '?');
-    return v;
+std::string boardJson(const DeviceRecord& board) {
+    const auto v = boardValues(board);
+    std::string out = "{";
+    for (size_t i = 0; i < v.size(); ++i) out += jsonText(kBoardFields[i]) + ": " + jsonText(v[i]) + ", ";
+    // The adapter the board answered on, when the system told.
+    return out + jsonText("adapter") + ": " + (board.heardOn ? jsonText(formatIpv4(board.heardOn)) : "null") + "}";
 }
+
+namespace {
 
 std::string table(const std::vector<DeviceRecord>& boards) {
     std::vector<std::array<std::string, 6>> rows;
@@ -45,7 +48,7 @@ std::string table(const std::vector<DeviceRecord>& boards) {
     rows.push_back(header);
     for (const DeviceRecord& b : boards) {
         auto v = boardValues(b);
-        for (auto& cell : v) cell = tableCell(cell);
+        for (auto& cell : v) cell = printableLatin1(cell);
         rows.push_back(v);
     }
     std::array<size_t, 6> width{};
@@ -55,7 +58,8 @@ std::string table(const std::vector<DeviceRecord>& boards) {
     for (const auto& row : rows) {
         std::string line;
         for (size_t i = 0; i < row.size(); ++i) {
-            line += row[i];
+            // Every printable Latin-1 character is one column: the width is the byte count.
+            line += utf8FromLatin1(row[i]);
             if (i + 1 < row.size()) line += std::string(width[i] - row[i].size() + 2, ' ');
         }
         out += line + "\n";
@@ -78,14 +82,7 @@ std::string formatBoards(const std::vector<DeviceRecord>& boards, OutputFormat f
     }
     case OutputFormat::Json:
         out = "[";
-        for (size_t n = 0; n < boards.size(); ++n) {
-            const auto v = boardValues(boards[n]);
-            out += n ? ",\n  {" : "\n  {";
-            for (size_t i = 0; i < v.size(); ++i) out += jsonString(kBoardFields[i]) + ": " + jsonString(v[i]) + ", ";
-            // The adapter the board answered on, when the system told.
-            const uint32_t heardOn = boards[n].heardOn;
-            out += jsonString("adapter") + ": " + (heardOn ? jsonString(formatIpv4(heardOn)) : "null") + "}";
-        }
+        for (size_t n = 0; n < boards.size(); ++n) out += (n ? ",\n  " : "\n  ") + boardJson(boards[n]);
         out += boards.empty() ? "]\n" : "\n]\n";
         return out;
     }

@@ -1,5 +1,6 @@
 #include "tools/lanset-cli/cli_args.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <set>
@@ -9,25 +10,46 @@ namespace {
 constexpr int kMaxRetries = 1000;
 constexpr size_t kMaxSelected = 256;   // the batch works through at most this many boards
 
+enum CommandBit : unsigned { kFind = 1, kConfigure = 2, kAuto = 4, kApply = 8, kAll = 15 };
+
 struct OptionInfo {
     const char* name;
-    bool find, configure, autoCmd;
+    unsigned commands;   // CommandBit: where it may be given
+    bool takesValue;
     bool repeatable;
 };
 
 constexpr OptionInfo kOptions[] = {
-    {"--format", true, true, true, false},
-    {"--id", false, true, false, false},
-    {"--pattern", false, false, true, false},
-    {"--sequence", false, false, true, false},
-    {"--ip", false, true, true, false},
-    {"--mask", false, true, true, false},
-    {"--gateway", false, true, true, false},
-    {"--dhcp", false, true, true, false},
-    {"--sn", false, false, true, true},
-    {"--on-missing", false, false, true, false},
-    {"--retries", false, true, true, false},
-    {"--adapter", true, true, true, true},
+    {"--format", kAll, true, false},
+    {"--adapter", kAll, true, true},
+    {"--quiet", kAll, false, false},
+    {"--verbose", kAll, false, false},
+    {"--id", kConfigure, true, false},
+    {"--pattern", kAuto, true, false},
+    {"--sequence", kAuto, true, false},
+    {"--ip", kConfigure | kAuto, true, false},
+    {"--mask", kConfigure | kAuto, true, false},
+    {"--gateway", kConfigure | kAuto, true, false},
+    {"--dhcp", kConfigure | kAuto, true, false},
+    {"--sn", kAuto, true, true},
+    {"--on-missing", kAuto, true, false},
+    {"--order", kAuto, true, false},
+    {"--retries", kConfigure | kAuto | kApply, true, false},
+    {"--force", kConfigure | kAuto | kApply, false, false},
+    {"--dry-run", kApply, false, false},
+};
+
+struct CommandInfo {
+    const char* name;
+    CliCommand command;
+    unsigned bit;
+};
+
+constexpr CommandInfo kCommands[] = {
+    {"find", CliCommand::Find, kFind},
+    {"configure", CliCommand::Configure, kConfigure},
+    {"auto", CliCommand::Auto, kAuto},
+    {"apply", CliCommand::Apply, kApply},
 };
 
 const OptionInfo* findOption(const std::string& name) {
@@ -36,12 +58,62 @@ const OptionInfo* findOption(const std::string& name) {
     return nullptr;
 }
 
-bool allowed(const OptionInfo& s, CliCommand c) {
-    return c == CliCommand::Find ? s.find : c == CliCommand::Configure ? s.configure : s.autoCmd;
+const CommandInfo& infoOf(CliCommand c) {
+    for (const CommandInfo& i : kCommands)
+        if (i.command == c) return i;
+    return kCommands[0];
 }
 
-const char* commandName(CliCommand c) {
-    return c == CliCommand::Find ? "find" : c == CliCommand::Configure ? "configure" : "auto";
+// Edits (insert, delete, change, swap of neighbours) from a to b.
+size_t editDistance(const std::string& a, const std::string& b) {
+    std::vector<std::vector<size_t>> d(a.size() + 1, std::vector<size_t>(b.size() + 1));
+    for (size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
+    for (size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
+    for (size_t i = 1; i <= a.size(); ++i)
+        for (size_t j = 1; j <= b.size(); ++j) {
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + (a[i - 1] != b[j - 1])});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+        }
+    return d[a.size()][b.size()];
+}
+
+// The known name closest to what was typed, when it is a near miss; empty otherwise.
+std::string nearMiss(const std::string& typed, const std::vector<std::string>& known) {
+    const std::string bare = typed.substr(typed.find_first_not_of('-') == std::string::npos
+                                              ? typed.size() : typed.find_first_not_of('-'));
+    std::string best;
+    size_t bestDistance = 3;   // at most two edits away
+    for (const std::string& k : known) {
+        const std::string kBare = k.substr(k.find_first_not_of('-'));
+        const size_t d = editDistance(bare, kBare);
+        if (d < bestDistance && d < kBare.size()) {
+            best = k;
+            bestDistance = d;
+        }
+    }
+    return best;
+}
+
+std::string unknown(const char* what, const std::string& typed, const std::vector<std::string>& known) {
+    std::string e = std::string("unknown ") + what + " " + typed;
+    if (const std::string guess = nearMiss(typed, known); !guess.empty())
+        e += " (did you mean " + guess + "?)";
+    return e;
+}
+
+std::vector<std::string> optionNames() {
+    std::vector<std::string> names;
+    for (const OptionInfo& o : kOptions) names.push_back(o.name);
+    names.push_back("--help");
+    names.push_back("--version");
+    return names;
+}
+
+std::vector<std::string> commandNames() {
+    std::vector<std::string> names;
+    for (const CommandInfo& c : kCommands) names.push_back(c.name);
+    return names;
 }
 
 // Applies one option's value; returns an error text, empty when fine.
@@ -81,6 +153,10 @@ std::string apply(CliOptions& o, const std::string& name, const std::string& val
         if (value == "abort") o.onMissing = OnMissing::Abort;
         else if (value == "ignore") o.onMissing = OnMissing::Ignore;
         else return "--on-missing: abort or ignore";
+    } else if (name == "--order") {
+        if (value == "reply") o.order = BoardOrder::Reply;
+        else if (value == "sn") o.order = BoardOrder::Sn;
+        else return "--order: reply or sn";
     } else if (name == "--adapter") {
         if (value.empty()) return "--adapter: the name or address of a network adapter";
         o.adapters.push_back(value);
@@ -90,6 +166,13 @@ std::string apply(CliOptions& o, const std::string& name, const std::string& val
         if (ec != std::errc() || p != value.data() + value.size() || n < 0 || n > kMaxRetries)
             return "--retries: a number from 0 to " + std::to_string(kMaxRetries);
         o.retries = n;
+    } else if (name == "--force") {
+        o.force = true;
+    } else if (name == "--dry-run") {
+        o.dryRun = true;
+    } else if (name == "--quiet" || name == "--verbose") {
+        if (o.verbosity != Verbosity::Normal) return "--quiet and --verbose exclude each other";
+        o.verbosity = name == "--quiet" ? Verbosity::Quiet : Verbosity::Verbose;
     }
     return {};
 }
@@ -114,28 +197,41 @@ std::string cliUsage() {
     return "usage:\n"
            "  lanset-cli find [--format table|csv|json] [--adapter NAME|ADDRESS]...\n"
            "  lanset-cli configure SN [--id ID] [--ip IP --mask MASK] [--gateway GW]\n"
-           "                      [--dhcp on|off] [--retries N] [--format table|csv|json]\n"
-           "                      [--adapter NAME|ADDRESS]...\n"
+           "                      [--dhcp on|off] [--retries N] [--force]\n"
            "  lanset-cli auto [--pattern P [--sequence N]] [--ip START --mask MASK]\n"
-           "                  [--gateway GW] [--dhcp on|off] [--sn SN]...\n"
-           "                  [--on-missing abort|ignore] [--retries N] [--format table|csv|json]\n"
-           "                  [--adapter NAME|ADDRESS]...\n"
+           "                  [--gateway GW] [--dhcp on|off] [--sn SN]... [--order reply|sn]\n"
+           "                  [--on-missing abort|ignore] [--retries N] [--force]\n"
+           "  lanset-cli apply PLAN.csv [--dry-run] [--retries N] [--force]\n"
+           "  every command also takes [--format table|csv|json] [--adapter NAME|ADDRESS]...\n"
+           "  [-q|--quiet] [-v|--verbose]; lanset-cli --version\n"
            "\n"
            "find       lists the boards on the local network (progress on stderr).\n"
            "configure  finds, then sends the board with hardware address SN the settings\n"
            "           given; the others stay as they are on the board.\n"
-           "auto       finds, then configures the boards named by --sn (in list order), or\n"
-           "           every board found: IDs from the pattern ('#' = running number from\n"
-           "           --sequence, default 1; '%' = characters of the SN), consecutive\n"
-           "           addresses from START.\n"
-           "configure and auto print the boards they configured, as they now stand.\n"
+           "auto       finds, then configures the boards named by --sn, or every board found:\n"
+           "           IDs from the pattern ('#' = running number from --sequence, default 1;\n"
+           "           '%' = characters of the SN), consecutive addresses from START.\n"
+           "apply      finds, then gives each board of the plan (find's CSV: id,sn,ip,subnet,\n"
+           "           gateway,dhcp; an empty cell keeps the board's value) what differs, and\n"
+           "           finds again to verify. --dry-run shows what would change.\n"
+           "configure, auto and apply print the boards they configured, as they now stand.\n"
+           "--order     reply (default): boards numbered as they answered, as lanset does;\n"
+           "            sn: by ascending SN, the same numbers every run.\n"
            "--retries N  further rounds of ten attempts for a board that does not answer.\n"
            "--on-missing  what a pass does after such a board: abort (default) or ignore.\n"
-           "--adapter  send only out of this network adapter (by name or address); may be\n"
-           "           repeated. Without it, every adapter that can broadcast is used.\n"
-           "JSON output also gives each board the address of the adapter it answered on.\n"
+           "--force     go on although IDs repeat, an address is held by another board or by\n"
+           "            this host, or a gateway lies outside its subnet (the entry rules hold).\n"
+           "--adapter   send only out of this network adapter (by name or address); may be\n"
+           "            repeated. Without it, every adapter that can broadcast is used.\n"
+           "-q, --quiet   no progress; -v, --verbose  every search cycle and attempt too.\n"
+           "IDs are at most 16 characters of Latin-1 (letters such as \xc3\xa9, \xc3\xbc, \xc3\x9f), no blank,\n"
+           "'.', ':', '?' or '/'. JSON output also gives each board the adapter it answered on.\n"
            "Exit status: 0 done; 1 a board did not answer, was not found, or the network\n"
            "could not be opened; 2 bad usage or a refused entry (nothing sent); 130 interrupted.\n";
+}
+
+std::string usageErrorLine(const std::string& error) {
+    return "lanset-cli: " + error + "; see 'lanset-cli --help'\n";
 }
 
 std::optional<std::string> normaliseSn(const std::string& text) {
@@ -178,33 +274,52 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
         r.error = std::move(why);
         return r;
     };
-    if (args.empty()) return fail("no command");
+    auto isHelp = [](const std::string& a) { return a == "-h" || a == "--help" || a == "help"; };
+    auto isVersion = [](const std::string& a) { return a == "--version" || a == "-V"; };
+    if (args.empty()) return fail("no command (find, configure, auto or apply)");
     const std::string& command = args[0];
-    if (command == "-h" || command == "--help" || command == "help") {
+    if (isHelp(command)) {
         r.help = true;
         return r;
     }
+    if (isVersion(command)) {
+        r.version = true;
+        return r;
+    }
     CliOptions& o = r.options;
-    if (command == "find") o.command = CliCommand::Find;
-    else if (command == "configure") o.command = CliCommand::Configure;
-    else if (command == "auto") o.command = CliCommand::Auto;
-    else return fail("unknown command '" + command + "'");
+    const CommandInfo* info = nullptr;
+    for (const CommandInfo& c : kCommands)
+        if (command == c.name) info = &c;
+    if (!info)
+        return fail(unknown(command.rfind('-', 0) == 0 ? "option" : "command", command,
+                            command.rfind('-', 0) == 0 ? optionNames() : commandNames()));
+    o.command = info->command;
 
     std::set<std::string> seen;
-    bool haveSn = false;
+    bool havePositional = false;
     for (size_t i = 1; i < args.size(); ++i) {
         std::string name = args[i];
-        if (name == "-h" || name == "--help") {
+        if (isHelp(name)) {
             r.help = true;
             return r;
         }
-        if (name.rfind("--", 0) != 0) {
-            if (o.command != CliCommand::Configure || haveSn)
+        if (isVersion(name)) {
+            r.version = true;
+            return r;
+        }
+        if (name == "-q") name = "--quiet";
+        if (name == "-v") name = "--verbose";
+        if (name.empty() || name[0] != '-') {
+            if (havePositional || (o.command != CliCommand::Configure && o.command != CliCommand::Apply))
                 return fail("unexpected argument '" + name + "'");
+            havePositional = true;
+            if (o.command == CliCommand::Apply) {
+                o.planPath = name;
+                continue;
+            }
             auto sn = normaliseSn(name);
             if (!sn) return fail("'" + name + "' is not an SN (12 hexadecimal digits)");
             o.sn = *sn;
-            haveSn = true;
             continue;
         }
         std::string value;
@@ -214,19 +329,22 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
             name.resize(eq);
             inlineValue = true;
         }
-        const OptionInfo* info = findOption(name);
-        if (!info) return fail("unknown option " + name);
-        if (!allowed(*info, o.command))
-            return fail(name + " does not go with " + commandName(o.command));
-        if (!info->repeatable && !seen.insert(name).second) return fail(name + " given twice");
-        if (!inlineValue) {
+        const OptionInfo* option = name.rfind("--", 0) == 0 ? findOption(name) : nullptr;
+        if (!option) return fail(unknown("option", name, optionNames()));
+        if ((option->commands & infoOf(o.command).bit) == 0)
+            return fail(name + " does not go with " + infoOf(o.command).name);
+        if (!option->repeatable && !seen.insert(name).second) return fail(name + " given twice");
+        if (!option->takesValue) {
+            if (inlineValue) return fail(name + " takes no value");
+        } else if (!inlineValue) {
             if (i + 1 >= args.size() || args[i + 1].rfind("--", 0) == 0)
                 return fail(name + " needs a value");
             value = args[++i];
         }
         if (std::string e = apply(o, name, value); !e.empty()) return fail(e);
     }
-    if (o.command == CliCommand::Configure && !haveSn) return fail("configure needs the board's SN");
+    if (o.command == CliCommand::Configure && !havePositional) return fail("configure needs the board's SN");
+    if (o.command == CliCommand::Apply && !havePositional) return fail("apply needs the plan file");
     if (std::string e = crossCheck(o); !e.empty()) return fail(e);
     r.ok = true;
     return r;

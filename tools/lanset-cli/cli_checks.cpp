@@ -1,22 +1,74 @@
 #include "tools/lanset-cli/cli_checks.h"
 
 #include "net/ipv4.h"
+#include "tools/lanset-cli/board_text.h"
 #include "ui/entry_rules.h"
 
 namespace {
 
-std::optional<Refusal> refusalOf(const RuleVerdict& v) {
+std::optional<Refusal> refusalOf(const RuleVerdict& v, std::string reason = {}) {
     if (v.ok) return std::nullopt;
-    return Refusal{v.caption ? v.caption : "", v.message ? v.message : ""};
+    return Refusal{v.caption ? v.caption : "", v.message ? v.message : "", std::move(reason)};
 }
 
 }  // namespace
 
+std::string refusalText(const Refusal& r) {
+    std::string text = "lanset-cli: ";
+    if (!r.caption.empty()) text += r.caption + ": ";
+    text += r.message + "\n";
+    if (!r.reason.empty()) text += "lanset-cli: " + r.reason + "\n";
+    return text;
+}
+
+std::optional<Refusal> boardTextOf(const std::string& utf8, std::string& latin1) {
+    std::string bad;
+    if (auto text = latin1FromUtf8(utf8, &bad)) {
+        latin1 = *text;
+        return std::nullopt;
+    }
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "'" + text + ... here.
+    std::string message(1, '\'');
+    if (bad.size() == 1 && static_cast<unsigned char>(bad[0]) >= 0x80) {
+        message += utf8FromLatin1(utf8);
+        message += "' is not UTF-8 text (IDs are read as UTF-8)";
+    } else {
+        message += bad;
+        message += "' in '";
+        message += utf8;
+        message += "' is a character that the boards cannot hold: they hold Latin-1 (letters such as "
+                   "\xc3\xa9, \xc3\xbc, \xc3\x9f, \xc3\xb8)";
+    }
+    return Refusal{"", message, ""};
+}
+
+std::optional<Refusal> toBoardText(std::optional<std::string>& text, const char* option) {
+    if (!text) return std::nullopt;
+    std::string latin1;
+    if (auto r = boardTextOf(*text, latin1)) {
+        r->message = std::string(option) + ": " + r->message;
+        return r;
+    }
+    text = latin1;
+    return std::nullopt;
+}
+
+std::optional<Refusal> checkSomethingToChange(const CliOptions& o) {
+    if (o.id || o.pattern || o.ip || o.gateway || o.dhcp) return std::nullopt;
+    return Refusal{"", std::string("nothing to change: give ") +
+                           (o.command == CliCommand::Auto ? "--pattern" : "--id") +
+                           ", --ip and --mask, --gateway or --dhcp", ""};
+}
+
+std::optional<Refusal> checkRange(const std::string& start, const std::string& mask, int32_t count) {
+    return refusalOf(checkAddressRangeText(start.c_str(), mask.c_str(), count),
+                     addressRangeReason(start.c_str(), mask.c_str(), count));
+}
+
 std::optional<Refusal> checkConfigureEntries(const CliOptions& o) {
     if (o.id)
         if (auto r = refusalOf(checkIdText(o.id->c_str()))) return r;
-    if (o.ip)
-        if (auto r = refusalOf(checkAddressRangeText(o.ip->c_str(), o.mask->c_str(), 1))) return r;
+    if (o.ip) return checkRange(*o.ip, *o.mask, 1);
     return std::nullopt;
 }
 
@@ -26,12 +78,15 @@ std::optional<Refusal> checkPatternEntries(const CliOptions& o, int32_t& firstSe
     if (auto r = refusalOf(checkIdText(o.pattern->c_str()))) return r;
     const bool hasHash = o.pattern->find('#') != std::string::npos;
     // Without --sequence the dialog's proposal, 1, is the start.
-    return refusalOf(checkSequenceText(o.sequence.value_or("1"), hasHash, firstSequence));
+    const std::string sequence = o.sequence.value_or("1");
+    return refusalOf(checkSequenceText(sequence, hasHash, firstSequence),
+                     sequence.empty() ? "the pattern's '#' takes a number: give --sequence"
+                                      : "the sequence runs from 0 to 65535");
 }
 
 std::optional<Refusal> checkBatchRange(const CliOptions& o, int32_t boards) {
     if (!o.ip) return std::nullopt;
-    return refusalOf(checkAddressRangeText(o.ip->c_str(), o.mask->c_str(), boards));
+    return checkRange(*o.ip, *o.mask, boards);
 }
 
 std::optional<Refusal> checkAdapters(const std::vector<std::string>& given,
@@ -41,8 +96,8 @@ std::optional<Refusal> checkAdapters(const std::vector<std::string>& given,
         std::string have;
         for (const NetworkAdapter& a : broadcastAdapters(interfaces))
             have += (have.empty() ? "" : ", ") + a.name + " " + formatIpv4(a.address);
-        return Refusal{"lanset-cli", "--adapter " + g + " names no network adapter that can broadcast (" +
-                                         (have.empty() ? std::string("there is none") : "there are: " + have) + ")"};
+        return Refusal{"", "--adapter " + g + " names no network adapter that can broadcast (" +
+                                         (have.empty() ? std::string("there is none") : "there are: " + have) + ")", ""};
     }
     return std::nullopt;
 }

@@ -9,10 +9,27 @@
 #include "net/network_adapters.h"
 #include "tools/lanset-cli/cli_args.h"
 
+// Why nothing is sent. caption and message are the windows' own where a window would refuse
+// too; reason says what the window cannot (the addresses concerned). clash: a check that
+// --force lets pass.
 struct Refusal {
     std::string caption;
     std::string message;
+    std::string reason;
+    bool clash = false;
 };
+
+// The lines a refusal prints, each starting "lanset-cli: ".
+std::string refusalText(const Refusal& refusal);
+
+// --id and --pattern as the boards hold them: UTF-8 as typed becomes Latin-1; a character that
+// Latin-1 lacks is refused.
+std::optional<Refusal> toBoardText(std::optional<std::string>& text, const char* option);
+// The same for a text read from elsewhere (a plan's ID cell).
+std::optional<Refusal> boardTextOf(const std::string& utf8, std::string& latin1);
+
+// configure and auto: at least one setting to send.
+std::optional<Refusal> checkSomethingToChange(const CliOptions& options);
 
 // configure: the ID rule on --id, then the address-range rule on --ip/--mask with a count of 1.
 std::optional<Refusal> checkConfigureEntries(const CliOptions& options);
@@ -23,6 +40,9 @@ std::optional<Refusal> checkPatternEntries(const CliOptions& options, int32_t& f
 
 // auto, once the number of boards is known: the address-range rule from --ip/--mask.
 std::optional<Refusal> checkBatchRange(const CliOptions& options, int32_t boards);
+
+// The address-range rule for start, mask and count, with its reason.
+std::optional<Refusal> checkRange(const std::string& start, const std::string& mask, int32_t count);
 
 // --adapter: each given name or address must name one of the adapters present (a misspelt
 // adapter would otherwise send nowhere and find nothing). The refusal lists what is there.

@@ -2,32 +2,41 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <thread>
 
+#include "net/id_pattern.h"
+#include "net/ipv4.h"
 #include "tools/lanset-cli/board_output.h"
-#include "tools/lanset-cli/cli_checks.h"
+#include "tools/lanset-cli/board_text.h"
+#include "tools/lanset-cli/port_holder.h"
 #include "ui/window_texts.h"
 
 namespace {
 
 constexpr auto kPollInterval = std::chrono::milliseconds(50);
 
-std::string text(const char* field, size_t width) {
-    size_t n = 0;
-    while (n < width && field[n]) ++n;
-    return std::string(field, n);
-}
+template <size_t N>
+std::string str(const char (&field)[N]) { return std::string(field, fieldLength(field)); }
 
 std::string describe(const DeviceRecord& b) {
-    return text(b.id, sizeof b.id) + "  SN " + text(b.mac, sizeof b.mac) + "  IP " +
-           text(b.ip, sizeof b.ip);
+    return utf8FromLatin1(printableLatin1(str(b.id))) + "  SN " + str(b.mac) + "  IP " + str(b.ip);
 }
+
+std::string snList(const std::vector<std::string>& sns) {
+    std::string out;
+    for (const std::string& sn : sns) out += (out.empty() ? "" : " ") + sn;
+    return out;
+}
+
+// Decimal digits of n.
+size_t digits(int64_t n) { return std::to_string(n).size(); }
 
 }  // namespace
 
 CliRunner::CliRunner(NetSession& session, std::ostream& out, std::ostream& err,
-                     const std::atomic<bool>& interrupted)
-    : session_(session), out_(out), err_(err), interrupted_(interrupted) {
+                     const std::atomic<bool>& interrupted, Interfaces interfaces)
+    : session_(session), out_(out), err_(err), interrupted_(interrupted), interfaces_(std::move(interfaces)) {
     session_.setWorkerWait([] { std::this_thread::sleep_for(std::chrono::milliseconds(1)); });
     session_.workerIdle = true;   // nothing runs yet: a find may start
 }
@@ -39,13 +48,56 @@ int CliRunner::run(const CliOptions& options) {
     case CliCommand::Find: return runFind();
     case CliCommand::Configure: return runConfigure();
     case CliCommand::Auto: return runAuto();
+    case CliCommand::Apply: return runApply();
     }
     return kExitRefused;
 }
 
-void CliRunner::say(const std::string& line) {
+void CliRunner::say(const std::string& line, Verbosity from) {
+    if (options_.verbosity < from) return;
     std::lock_guard guard(printLock_);
     err_ << line << '\n' << std::flush;
+}
+
+int CliRunner::refuse(const Refusal& refusal) {
+    std::lock_guard guard(printLock_);
+    err_ << refusalText(refusal) << std::flush;
+    return kExitRefused;
+}
+
+std::optional<int> CliRunner::refusedPass(const std::vector<PassBoard>& pass) { return refusedPass(pass, listed()); }
+
+std::optional<int> CliRunner::refusedPass(const std::vector<PassBoard>& pass,
+                                          const std::vector<const DeviceRecord*>& listed) {
+    auto refusal = checkPass(pass, listed, hostAddresses());
+    if (!refusal) return std::nullopt;
+    if (!options_.force) {
+        refusal->reason = "nothing was sent; --force goes on all the same";
+        return refuse(*refusal);
+    }
+    say("lanset-cli: --force: going on although " + refusal->message, Verbosity::Quiet);
+    return std::nullopt;
+}
+
+std::vector<const DeviceRecord*> CliRunner::listed() const {
+    std::vector<const DeviceRecord*> all;
+    for (int32_t i = 0; i < session_.devices.count(); ++i) all.push_back(session_.devices.at(i));
+    return all;
+}
+
+std::vector<uint32_t> CliRunner::hostAddresses() const {
+    std::vector<uint32_t> addresses;
+    for (const InterfaceAddress& a : interfaces_())
+        if (a.address != 0) addresses.push_back(a.address);
+    return addresses;
+}
+
+std::string CliRunner::describeIndex(int32_t index) const {
+    const DeviceRecord* b = session_.devices.at(index);
+    if (!b) return "board " + std::to_string(index);
+    const std::string id = str(b->id);
+    return "SN " + str(b->mac) + " (" + (id.empty() ? "" : "ID " + utf8FromLatin1(printableLatin1(id)) + ", ") +
+           "IP " + str(b->ip) + ")";
 }
 
 void CliRunner::prepare(std::vector<int32_t> finals) {
@@ -53,21 +105,38 @@ void CliRunner::prepare(std::vector<int32_t> finals) {
     finals_ = std::move(finals);
     finalSeen_ = false;
     finalCode_ = 0;
+    questionPosition_ = -1;
+    retriesUsed_ = 0;
 }
 
 bool CliRunner::onEvent(int32_t code, int32_t value) {
     switch (code) {
     case EVT_BROADCAST:
-    case EVT_CONFIG_BROADCAST:
-        say("Broadcast " + std::to_string(value));
+        say("Broadcast " + std::to_string(value), Verbosity::Verbose);
         break;
+    case EVT_CONFIG_BROADCAST: {
+        say("Broadcast " + std::to_string(value), Verbosity::Verbose);
+        const auto position = static_cast<int32_t>(chunkOffset_) + session_.currentIndex;
+        if (position != announced_ && static_cast<size_t>(position) < planned_.size()) {
+            announced_ = position;
+            const DeviceRecord& p = planned_[static_cast<size_t>(position)];
+            std::string gets;
+            if (p.id[0]) gets += " ID " + utf8FromLatin1(str(p.id));
+            if (p.ip[0]) gets += " IP " + str(p.ip);
+            say("board " + std::to_string(position + 1) + "/" + std::to_string(planned_.size()) + ": SN " +
+                str(p.mac) + (gets.empty() ? "" : " ->" + gets));
+        }
+        break;
+    }
     case EVT_FOUND:
         if (const DeviceRecord* b = session_.devices.at(value)) say("Found device " + describe(*b));
         break;
     case EVT_CONFIGURED: {
-        if (const DeviceRecord* b = session_.devices.at(value)) say("Configured device " + describe(*b));
+        if (const DeviceRecord* b = session_.devices.at(value))
+            say("Configured device " + describe(*b), Verbosity::Verbose);
         std::lock_guard guard(lock_);
-        configured_.push_back(value);
+        const size_t position = chunkOffset_ + static_cast<size_t>(session_.currentIndex);
+        if (position < outcomes_.size()) outcomes_[position] = Outcome::Configured;
         break;
     }
     case EVT_TOO_MANY:
@@ -85,29 +154,41 @@ bool CliRunner::onEvent(int32_t code, int32_t value) {
     return true;   // EVT_TOO_MANY: a script wants every board, however many
 }
 
-QuestionAnswer CliRunner::onQuestion(const std::string& message, bool batch) {
+// The engine asks after ten attempts without an acknowledgement (or after a stop).
+QuestionAnswer CliRunner::onQuestion(bool batch) {
     const QuestionAnswer giveUp =
         !batch ? QuestionAnswer::Cancel
                : (options_.onMissing == OnMissing::Ignore && !interrupted_ ? QuestionAnswer::Ignore
                                                                            : QuestionAnswer::Abort);
+    // Stopped: the board stays pending, neither configured nor known to be silent.
     if (interrupted_) return giveUp;
-    const int32_t position = session_.currentIndex;
+    const int32_t current = session_.currentIndex;
     int used = 0;
     {
         std::lock_guard guard(lock_);
-        if (position != questionPosition_) {
-            questionPosition_ = position;
+        if (current != questionPosition_) {
+            questionPosition_ = current;
             retriesUsed_ = 0;
         }
-        if (retriesUsed_ < options_.retries) used = ++retriesUsed_;
-        else missing_ = true;
+        if (retriesUsed_ < options_.retries) {
+            used = ++retriesUsed_;
+        } else if (batch) {
+            const size_t position = chunkOffset_ + static_cast<size_t>(current);
+            if (position < outcomes_.size()) outcomes_[position] = Outcome::NotAcknowledged;
+        } else {
+            oneNotAcknowledged_ = true;
+        }
     }
     if (used > 0) {
         say("No acknowledgement; trying again (" + std::to_string(used) + " of " +
             std::to_string(options_.retries) + ")");
         return QuestionAnswer::Retry;
     }
-    say(message);
+    const int32_t index = batch ? passIndexes_[chunkOffset_ + static_cast<size_t>(current)] : current;
+    say("lanset-cli: " + describeIndex(index) + " did not acknowledge after " +
+            std::to_string(NetSession::kMaxCycles * (options_.retries + 1)) +
+            " attempts. Check connections and try again.",
+        Verbosity::Quiet);
     return giveUp;
 }
 
@@ -138,12 +219,23 @@ CliRunner::Waited CliRunner::awaitFinal() {
 }
 
 int CliRunner::networkFailure() {
-    if (session_.sendFailed)
-        say("lanset-cli: could not send on UDP port " + std::to_string(kBoardPort) +
-            ": no network adapter is connected, or the network refused every datagram");
-    else
-        say("lanset-cli: cannot open UDP port " + std::to_string(kBoardPort) +
-            ": another program holds the port, or no network can be reached");
+    const std::string port = "UDP " + std::to_string(kBoardPort);
+    if (session_.sendFailed) {
+        say("lanset-cli: could not send on " + port +
+                ": no network adapter is connected, or the network refused every datagram",
+            Verbosity::Quiet);
+    } else if (broadcastAdapters(interfaces_(), options_.adapters).empty()) {
+        say(std::string("lanset-cli: no network adapter can broadcast") +
+                (options_.adapters.empty() ? " (only loopback, or every adapter is down or has no IPv4 address)"
+                                           : " among those given by --adapter") +
+                "; connect the boards' network and try again",
+            Verbosity::Quiet);
+    } else {
+        const std::string holder = portHolder(kBoardPort);
+        say("lanset-cli: another program holds " + port + (holder.empty() ? "" : " (" + holder + ")") +
+                "; close it and try again",
+            Verbosity::Quiet);
+    }
     return kExitFailed;
 }
 
@@ -181,114 +273,203 @@ void CliRunner::printBoards(const std::vector<int32_t>& indexes) {
 }
 
 int CliRunner::runFind() {
-    if (const int status = find(); status != kExitOk) return status;
+    const int status = find();
+    if (status != kExitOk && status != kExitInterrupted) return status;
     std::vector<int32_t> all(static_cast<size_t>(session_.devices.count()));
     for (size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int32_t>(i);
+    if (status == kExitInterrupted)
+        say("lanset-cli: interrupted; " + std::to_string(all.size()) + " found so far", Verbosity::Quiet);
     printBoards(all);
-    return kExitOk;
-}
-
-int CliRunner::runConfigure() {
-    if (auto refusal = checkConfigureEntries(options_)) {
-        say(refusal->caption + ": " + refusal->message);
-        return kExitRefused;
-    }
-    if (const int status = find(); status != kExitOk) return status;
-    const int32_t index = session_.devices.findByMac(options_.sn.c_str());
-    const DeviceRecord* board = session_.devices.at(index);
-    if (!board) {
-        say("lanset-cli: no board with SN " + options_.sn + " answered the search");
-        return kExitFailed;
-    }
-    const DeviceRecord record = configureRecord(options_, *board);
-    prepare({EVT_COMPLETE, EVT_CANCELLED});
-    session_.workerIdle = false;   // raised again when the worker returns (see awaitFinal)
-    const bool started = session_.startConfigureOne(
-        [this](int32_t c, int32_t v) { return onEvent(c, v); }, record, index,
-        [this](const std::string& m, bool batch) { return onQuestion(m, batch); });
-    if (const int status = awaitOperation(started, "configuration"); status != kExitOk) return status;
-    if (finalCode_ != EVT_COMPLETE) return kExitFailed;   // the not-found text has been shown
-    say("Configured device " + describe(*session_.devices.at(index)));
-    printBoards({index});
-    return kExitOk;
+    return status;
 }
 
 int CliRunner::awaitOperation(bool started, const char* what) {
     if (!started) {
-        say(std::string("lanset-cli: the ") + what + " could not be started");
+        say(std::string("lanset-cli: the ") + what + " could not be started", Verbosity::Quiet);
         return kExitFailed;
     }
     const Waited w = awaitFinal();
-    if (w == Waited::Interrupted) {
-        say("lanset-cli: interrupted");
-        return kExitInterrupted;
-    }
+    if (w == Waited::Interrupted) return kExitInterrupted;
     if (w == Waited::NoFinalEvent || session_.openFailed || session_.sendFailed)
         return networkFailure();
     return kExitOk;
 }
 
-int CliRunner::runAuto() {
-    int32_t firstSequence = 0;
-    if (auto refusal = checkPatternEntries(options_, firstSequence)) {
-        say(refusal->caption + ": " + refusal->message);
-        return kExitRefused;
+CliRunner::OneResult CliRunner::configureOne(int32_t index, const DeviceRecord& record) {
+    {
+        std::lock_guard guard(lock_);
+        oneNotAcknowledged_ = false;
     }
+    prepare({EVT_COMPLETE, EVT_CANCELLED});
+    session_.workerIdle = false;   // raised again when the worker returns (see awaitFinal)
+    const bool started = session_.startConfigureOne(
+        [this](int32_t c, int32_t v) { return onEvent(c, v); }, record, index,
+        [this](const std::string&, bool batch) { return onQuestion(batch); });
+    OneResult r;
+    r.status = awaitOperation(started, "configuration");
+    r.acknowledged = finalCode_ == EVT_COMPLETE && (r.status == kExitOk || r.status == kExitInterrupted);
+    return r;
+}
+
+int CliRunner::runConfigure() {
+    if (auto r = checkSomethingToChange(options_)) return refuse(*r);
+    if (auto r = toBoardText(options_.id, "--id")) return refuse(*r);
+    if (auto r = checkConfigureEntries(options_)) return refuse(*r);
+    if (const int status = find(); status != kExitOk) {
+        if (status == kExitInterrupted) say("lanset-cli: interrupted during the search; nothing was sent", Verbosity::Quiet);
+        return status;
+    }
+    const int32_t index = session_.devices.findByMac(options_.sn.c_str());
+    const DeviceRecord* board = session_.devices.at(index);
+    if (!board) {
+        say("lanset-cli: no board with SN " + options_.sn + " answered the search", Verbosity::Quiet);
+        return kExitFailed;
+    }
+    const DeviceRecord record = configureRecord(options_, *board);
+    if (auto refused = refusedPass({PassBoard{board, record, ""}})) return *refused;
+    const OneResult r = configureOne(index, record);
+    if (r.status == kExitInterrupted) {
+        say("lanset-cli: interrupted; " + describeIndex(index) +
+                (r.acknowledged ? " had acknowledged its new settings"
+                                : " had not acknowledged: it may or may not have taken them"),
+            Verbosity::Quiet);
+        if (r.acknowledged) printBoards({index});
+        return kExitInterrupted;
+    }
+    if (r.status != kExitOk) return r.status;
+    if (!r.acknowledged) return kExitFailed;   // said in onQuestion
+    say("Configured device " + describe(*session_.devices.at(index)));
+    printBoards({index});
+    return kExitOk;
+}
+
+int CliRunner::runAuto() {
+    if (auto r = checkSomethingToChange(options_)) return refuse(*r);
+    if (auto r = toBoardText(options_.pattern, "--pattern")) return refuse(*r);
+    int32_t firstSequence = 0;
+    if (auto r = checkPatternEntries(options_, firstSequence)) return refuse(*r);
     // With the boards named, their number is known before anything is sent.
     if (!options_.sns.empty())
-        if (auto refusal = checkBatchRange(options_, static_cast<int32_t>(options_.sns.size()))) {
-            say(refusal->caption + ": " + refusal->message);
-            return kExitRefused;
-        }
-    if (const int status = find(); status != kExitOk) return status;
+        if (auto r = checkBatchRange(options_, static_cast<int32_t>(options_.sns.size()))) return refuse(*r);
+    if (const int status = find(); status != kExitOk) {
+        if (status == kExitInterrupted) say("lanset-cli: interrupted during the search; nothing was sent", Verbosity::Quiet);
+        return status;
+    }
 
-    BatchScope scope = BatchScope::AllListed;
-    int32_t boards = session_.devices.count();
-    std::vector<int> indexes;
-    if (!options_.sns.empty()) {
+    passIndexes_.clear();
+    if (options_.sns.empty()) {
+        for (int32_t i = 0; i < session_.devices.count(); ++i) passIndexes_.push_back(i);
+    } else {
         for (const std::string& sn : options_.sns) {
             const int32_t i = session_.devices.findByMac(sn.c_str());
             if (i < 0) {
-                say("lanset-cli: no board with SN " + sn + " answered the search");
+                say("lanset-cli: no board with SN " + sn + " answered the search", Verbosity::Quiet);
                 return kExitFailed;
             }
-            indexes.push_back(i);
+            passIndexes_.push_back(i);
         }
-        std::sort(indexes.begin(), indexes.end());   // the batch goes in list order
-        boards = static_cast<int32_t>(indexes.size());
-        scope = BatchScope::Selection;
+        std::sort(passIndexes_.begin(), passIndexes_.end());   // list order: the order they answered
     }
-    session_.select(indexes);
+    if (options_.order == BoardOrder::Sn)
+        std::sort(passIndexes_.begin(), passIndexes_.end(), [this](int32_t a, int32_t b) {
+            return std::strncmp(session_.devices.at(a)->mac, session_.devices.at(b)->mac,
+                                sizeof session_.devices.at(a)->mac) < 0;
+        });
+    const auto boards = static_cast<int32_t>(passIndexes_.size());
     if (boards == 0) {
-        say(std::string("Alert: ") + kNoBoardsText);
+        say(std::string("lanset-cli: Alert: ") + kNoBoardsText, Verbosity::Quiet);
         return kExitFailed;
     }
-    if (auto refusal = checkBatchRange(options_, boards)) {
-        say(refusal->caption + ": " + refusal->message);
-        return kExitRefused;
-    }
+    if (auto r = checkBatchRange(options_, boards)) return refuse(*r);
+
+    // What each board is to get, as the batch will derive it.
     const DeviceRecord batch = batchTemplate(options_);
-    {
-        std::lock_guard guard(lock_);
-        configured_.clear();
-        missing_ = false;
-        questionPosition_ = -1;
+    planned_.clear();
+    std::vector<PassBoard> pass;
+    for (int32_t p = 0; p < boards; ++p) {
+        const DeviceRecord* board = session_.devices.at(passIndexes_[static_cast<size_t>(p)]);
+        DeviceRecord w = configureRecord(options_, *board);
+        w.id[0] = '\0';
+        if (options_.pattern)
+            w.setId(expandIdPattern(*options_.pattern, firstSequence + p, str(board->mac)).c_str());
+        if (options_.ip) w.setIp(formatIpv4(inetAddrHost(options_.ip->c_str()) + static_cast<uint32_t>(p)).c_str());
+        planned_.push_back(w);
+        pass.push_back(PassBoard{board, w, ""});
     }
-    prepare({EVT_BATCH_COMPLETE, EVT_BATCH_CANCELLED});
-    session_.workerIdle = false;   // raised again when the worker returns (see awaitFinal)
-    const bool started = session_.startConfigureBatch(
-        [this](int32_t c, int32_t v) { return onEvent(c, v); }, batch, firstSequence, scope,
-        [this](const std::string& m, bool b) { return onQuestion(m, b); });
-    if (const int status = awaitOperation(started, "configuration"); status != kExitOk) return status;
+    // Numbers too wide for the pattern's '#' are cut: IDs that repeat, or that say the wrong number.
+    if (options_.pattern) {
+        const auto hashes = static_cast<size_t>(std::count(options_.pattern->begin(), options_.pattern->end(), '#'));
+        const int64_t last = int64_t{firstSequence} + boards - 1;
+        std::string need;
+        if (hashes > 0 && digits(last) > hashes)
+            need = "numbers " + std::to_string(firstSequence) + " to " + std::to_string(last) + " need " +
+                   std::to_string(digits(last)) + " '#', the pattern has " + std::to_string(hashes);
+        else if (hashes == 0 && boards > 1 && options_.pattern->find('%') == std::string::npos)
+            need = "the pattern has no '#': every board would get " + utf8FromLatin1(*options_.pattern) +
+                   "; numbers " + std::to_string(firstSequence) + " to " + std::to_string(last) + " need " +
+                   std::to_string(digits(last)) + " '#'";
+        if (!need.empty()) {
+            auto clash = checkPass(pass, listed(), {});
+            Refusal r{"", (clash ? clash->message + "; " : std::string()) + need, "", true};
+            if (!options_.force) {
+                r.reason = "nothing was sent; --force goes on all the same";
+                return refuse(r);
+            }
+            say("lanset-cli: --force: going on although " + r.message, Verbosity::Quiet);
+        }
+    }
+    if (auto refused = refusedPass(pass)) return *refused;
+
+    outcomes_.assign(passIndexes_.size(), Outcome::Pending);
+    int32_t finalCode = 0;
+    const int status = runBatches(batch, firstSequence, finalCode);
+    if (status != kExitOk && status != kExitInterrupted) return status;
+    printPassSummary();
     std::vector<int32_t> done;
-    bool missing = false;
-    {
-        std::lock_guard guard(lock_);
-        done = configured_;
-        missing = missing_;
-    }
-    say("Configured " + std::to_string(done.size()) + " of " + std::to_string(boards) +
-        (boards == 1 ? " board" : " boards"));
+    for (size_t p = 0; p < passIndexes_.size(); ++p)
+        if (outcomes_[p] == Outcome::Configured) done.push_back(passIndexes_[p]);
     printBoards(done);
-    return missing || finalCode_ != EVT_BATCH_COMPLETE ? kExitFailed : kExitOk;
+    if (status == kExitInterrupted) return kExitInterrupted;
+    return done.size() == passIndexes_.size() ? kExitOk : kExitFailed;
+}
+
+int CliRunner::runBatches(const DeviceRecord& batch, int32_t firstSequence, int32_t& finalCode) {
+    announced_ = -1;
+    for (chunkOffset_ = 0; chunkOffset_ < passIndexes_.size(); chunkOffset_ += NetSession::kMaxSelection) {
+        const size_t end = std::min(passIndexes_.size(), chunkOffset_ + NetSession::kMaxSelection);
+        session_.select(std::vector<int>(passIndexes_.begin() + static_cast<std::ptrdiff_t>(chunkOffset_),
+                                         passIndexes_.begin() + static_cast<std::ptrdiff_t>(end)));
+        // Each chunk goes on where the one before it ended: addresses and numbers.
+        DeviceRecord chunk = batch;
+        if (chunk.ip[0])
+            chunk.setIp(formatIpv4(inetAddrHost(chunk.ip) + static_cast<uint32_t>(chunkOffset_)).c_str());
+        prepare({EVT_BATCH_COMPLETE, EVT_BATCH_CANCELLED});
+        session_.workerIdle = false;   // raised again when the worker returns (see awaitFinal)
+        const bool started = session_.startConfigureBatch(
+            [this](int32_t c, int32_t v) { return onEvent(c, v); }, chunk,
+            firstSequence + static_cast<int32_t>(chunkOffset_), BatchScope::Selection,
+            [this](const std::string&, bool b) { return onQuestion(b); });
+        if (const int status = awaitOperation(started, "configuration"); status != kExitOk) return status;
+        finalCode = finalCode_;
+        if (finalCode != EVT_BATCH_COMPLETE) break;
+    }
+    return kExitOk;
+}
+
+void CliRunner::printPassSummary() {
+    std::vector<std::string> configured, silent, stopped, unreached;
+    for (size_t p = 0; p < passIndexes_.size(); ++p) {
+        const std::string sn = str(session_.devices.at(passIndexes_[p])->mac);
+        if (outcomes_[p] == Outcome::Configured) configured.push_back(sn);
+        else if (outcomes_[p] == Outcome::NotAcknowledged) silent.push_back(sn);
+        else if (static_cast<int32_t>(p) == announced_ && interrupted_) stopped.push_back(sn);
+        else unreached.push_back(sn);
+    }
+    const bool whole = configured.size() == passIndexes_.size();
+    say("Configured " + std::to_string(configured.size()) + " of " + std::to_string(passIndexes_.size()) +
+            (passIndexes_.size() == 1 ? " board" : " boards"),
+        whole ? Verbosity::Normal : Verbosity::Quiet);
+    if (!silent.empty()) say("Did not acknowledge: " + snList(silent), Verbosity::Quiet);
+    if (!stopped.empty()) say("Interrupted before it acknowledged: " + snList(stopped), Verbosity::Quiet);
+    if (!unreached.empty()) say("Not reached: " + snList(unreached), Verbosity::Quiet);
 }

@@ -3,6 +3,13 @@
 #include <csignal>
 #include <iostream>
 #include <memory>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#include <shellapi.h>
+#endif
 
 #include "net/net_session.h"
 #include "net/network_adapters.h"
@@ -17,16 +24,62 @@ static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler
 
 extern "C" void onInterrupt(int) { gInterrupted = true; }
 
+// The arguments as UTF-8. Windows hands a program's narrow argv over in the ANSI code page,
+// which holds neither every ID character nor every path: read the wide command line instead.
+std::vector<std::string> utf8Arguments(int argc, char** argv) {
+#ifdef _WIN32
+    (void)argc;
+    (void)argv;
+    std::vector<std::string> args;
+    int count = 0;
+    if (wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        for (int i = 1; i < count; ++i) {
+            const int bytes = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+            std::string arg(static_cast<size_t>(bytes > 0 ? bytes : 1), '\0');
+            if (bytes > 0) WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, arg.data(), bytes, nullptr, nullptr);
+            arg.resize(arg.size() - 1);   // the terminator
+            args.push_back(arg);
+        }
+        LocalFree(wide);
+    }
+    return args;
+#else
+    return std::vector<std::string>(argv + 1, argv + argc);
+#endif
+}
+
+// What lanset-cli writes is UTF-8; a Windows console shows it so only in code page 65001,
+// which the console keeps after we leave: put the user's page back.
+class ConsoleUtf8 {
+public:
+#ifdef _WIN32
+    ConsoleUtf8() : previous_(GetConsoleOutputCP()) {
+        if (previous_ != 0 && previous_ != CP_UTF8) SetConsoleOutputCP(CP_UTF8);
+    }
+    ~ConsoleUtf8() {
+        if (previous_ != 0 && previous_ != CP_UTF8) SetConsoleOutputCP(previous_);
+    }
+
+private:
+    UINT previous_;
+#endif
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const CliParse parsed = parseCliArguments(std::vector<std::string>(argv + 1, argv + argc));
+    [[maybe_unused]] ConsoleUtf8 console;
+    const CliParse parsed = parseCliArguments(utf8Arguments(argc, argv));
     if (parsed.help) {
         std::cout << cliUsage();
         return kExitOk;
     }
+    if (parsed.version) {
+        std::cout << "lanset-cli " << LANSET_CLI_VERSION << "\n";
+        return kExitOk;
+    }
     if (!parsed.ok) {
-        std::cerr << "lanset-cli: " << parsed.error << "\n\n" << cliUsage();
+        std::cerr << usageErrorLine(parsed.error);
         return kExitRefused;
     }
     // The runner sees the flag within a few milliseconds and stops the operation itself: a
@@ -37,7 +90,7 @@ int main(int argc, char** argv) {
     std::signal(SIGBREAK, onInterrupt);
 #endif
     if (auto refusal = checkAdapters(parsed.options.adapters, systemInterfaces())) {
-        std::cerr << refusal->caption << ": " << refusal->message << "\n";
+        std::cerr << refusalText(*refusal);
         return kExitRefused;
     }
     auto session = std::make_unique<NetSession>();

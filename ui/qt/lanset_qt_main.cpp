@@ -32,6 +32,20 @@ void onQtMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Answered before any display is needed; every other argument is Qt's.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::printf("usage: lanset-qt [--help | --version] [Qt options]\n"
+                        "lanset's windows: find the boards on the local network (UDP port 21210) and set\n"
+                        "their ID, IP address, subnet mask, gateway and DHCP setting, one board or a batch.\n"
+                        "Needs a display; lanset-cli does the same from a terminal or a script.\n");
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("lanset-qt %s\n", LANSET_QT_VERSION);
+            return 0;
+        }
+    }
     if (!isSet("QT_QPA_PLATFORM") && !isSet("DISPLAY") && !isSet("WAYLAND_DISPLAY")) {
         std::fprintf(stderr,
                      "lanset-qt: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); "

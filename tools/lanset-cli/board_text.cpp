@@ -1,0 +1,75 @@
+#include "tools/lanset-cli/board_text.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+// Reads one UTF-8 sequence at text[at]; false for a malformed or overlong one.
+bool nextCodePoint(const std::string& text, size_t& at, uint32_t& code) {
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    size_t extra = 0;
+    if (lead < 0x80) {
+        code = lead;
+    } else if ((lead & 0xE0) == 0xC0) {
+        code = lead & 0x1Fu;
+        extra = 1;
+    } else if ((lead & 0xF0) == 0xE0) {
+        code = lead & 0x0Fu;
+        extra = 2;
+    } else if ((lead & 0xF8) == 0xF0) {
+        code = lead & 0x07u;
+        extra = 3;
+    } else {
+        return false;
+    }
+    if (at + extra >= text.size() && extra > 0) return false;
+    for (size_t k = 1; k <= extra; ++k) {
+        if ((byte(at + k) & 0xC0) != 0x80) return false;
+        code = (code << 6) | (byte(at + k) & 0x3Fu);
+    }
+    static constexpr uint32_t kSmallest[4] = {0, 0x80, 0x800, 0x10000};
+    if (code < kSmallest[extra] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+    at += extra + 1;
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::string> latin1FromUtf8(const std::string& utf8, std::string* offending) {
+    std::string out;
+    for (size_t at = 0; at < utf8.size();) {
+        const size_t from = at;
+        uint32_t code = 0;
+        if (!nextCodePoint(utf8, at, code) || code > 0xFF) {
+            if (offending) *offending = utf8.substr(from, code > 0xFF ? at - from : 1);
+            return std::nullopt;
+        }
+        out += static_cast<char>(code);
+    }
+    return out;
+}
+
+std::string utf8FromLatin1(const std::string& latin1) {
+    std::string out;
+    out.reserve(latin1.size());
+    for (const char c : latin1) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code < 0x80) {
+            out += c;
+            continue;
+        }
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+    return out;
+}
+
+std::string printableLatin1(std::string latin1) {
+    std::replace_if(latin1.begin(), latin1.end(), [](char c) {
+        const auto code = static_cast<unsigned char>(c);
+        return code < 0x20 || (code >= 0x7F && code < 0xA0);
+    }, '?');
+    return latin1;
+}

@@ -1,0 +1,14 @@
+#pragma once
+// The boards hold IDs as 8-bit text, which lanset-cli reads as Latin-1; the terminal, the
+// arguments and the files it reads and writes are UTF-8.
+#include <optional>
+#include <string>
+
+// The Latin-1 bytes of UTF-8 text; nullopt when the text is no UTF-8 or holds a character
+// that Latin-1 lacks (offending receives that character, or the bad bytes).
+std::optional<std::string> latin1FromUtf8(const std::string& utf8, std::string* offending = nullptr);
+// Latin-1 bytes as UTF-8.
+std::string utf8FromLatin1(const std::string& latin1);
+// A board's text for a terminal line: control characters (C0, DEL and C1) shown as '?', so that
+// every byte is one column wide; still Latin-1.
+std::string printableLatin1(std::string latin1);

@@ -1,0 +1,117 @@
+#include "tools/lanset-cli/pass_checks.h"
+
+#include <map>
+
+#include "net/ipv4.h"
+#include "tools/lanset-cli/board_text.h"
+
+namespace {
+
+template <size_t N>
+std::string str(const char (&field)[N]) { return std::string(field, fieldLength(field)); }
+
+std::string snOf(const PassBoard& b) { return "SN " + str(b.found->mac); }
+std::string prefix(const PassBoard& b) { return (b.where.empty() ? snOf(b) : b.where) + ": "; }
+// How a second board is named after "also": "on line 3", or "to SN ...".
+std::string other(const PassBoard& b, const char* verb) {
+    return b.where.empty() ? std::string(verb) + " " + snOf(b) : "on " + b.where;
+}
+
+Refusal clash(std::string message) { return Refusal{"", std::move(message), "", true}; }
+
+// The address a board holds once the pass is done (0: none that can clash).
+uint32_t addressOf(const std::string& ip) {
+    const uint32_t a = inetAddrHost(ip.c_str());
+    return ip.empty() || a == 0 || a == kAddressNone ? 0 : a;
+}
+
+}  // namespace
+
+std::string gatewayFault(const std::string& gateway, const std::string& address, const std::string& mask) {
+    if (address.empty() || mask.empty()) return {};
+    const uint32_t g = inetAddrHost(gateway.c_str());
+    const uint32_t a = inetAddrHost(address.c_str());
+    const uint32_t m = inetAddrHost(mask.c_str());
+    int length = 0;
+    while (length < 32 && (m & (0x80000000u >> length)) != 0) ++length;
+    // No gateway, or nothing sound to judge it by (the entry rules judge the mask).
+    if (g == 0 || m == 0 || m == kAddressNone || m != (length == 0 ? 0u : ~0u << (32 - length))) return {};
+    const uint32_t network = a & m;
+    const std::string subnet = formatIpv4(network) + "/" + std::to_string(length);
+    if ((g & m) != network)
+        return "gateway " + gateway + " is outside " + subnet + ", the subnet of " + address;
+    if (m >= 0xFFFFFFFEu) return {};   // point-to-point subnets have no network or broadcast address
+    if (g == network) return "gateway " + gateway + " is the network address of " + subnet;
+    if (g == (network | ~m)) return "gateway " + gateway + " is the broadcast address of " + subnet;
+    return {};
+}
+
+std::optional<Refusal> checkPass(const std::vector<PassBoard>& pass,
+                                 const std::vector<const DeviceRecord*>& listed,
+                                 const std::vector<uint32_t>& host) {
+    std::map<std::string, const PassBoard*> byMac;   // the pass's boards by their SN
+    for (const PassBoard& b : pass) byMac[str(b.found->mac)] = &b;
+
+    std::map<std::string, const PassBoard*> ids;
+    for (const PassBoard& b : pass) {
+        const std::string id = str(b.wanted.id);
+        if (id.empty()) continue;
+        if (auto [at, fresh] = ids.emplace(id, &b); !fresh)
+            return clash(prefix(b) + "ID " + utf8FromLatin1(id) + " is also " + other(*at->second, "given to"));
+    }
+
+    // Where every listed board stands once the pass is done.
+    std::map<uint32_t, const DeviceRecord*> after;
+    std::map<uint32_t, const DeviceRecord*> leaving;   // addresses held now by boards about to move
+    for (const DeviceRecord* d : listed) {
+        const std::string mac = str(d->mac);
+        const auto inPass = byMac.find(mac);
+        const std::string now = str(d->ip);
+        const std::string wanted = inPass == byMac.end() ? "" : str(inPass->second->wanted.ip);
+        if (!wanted.empty() && wanted != now && addressOf(now)) leaving[addressOf(now)] = d;
+    }
+    for (const PassBoard& b : pass) {
+        const std::string now = str(b.found->ip);
+        const std::string wanted = str(b.wanted.ip);
+        if (wanted.empty() || wanted == now || !addressOf(wanted)) continue;
+        const uint32_t a = addressOf(wanted);
+        for (uint32_t h : host)
+            if (h == a) return clash(prefix(b) + "ip " + wanted + " is an address of this host");
+        if (auto [at, fresh] = after.emplace(a, b.found); !fresh)
+            return clash(prefix(b) + "ip " + wanted + " is also " + other(*byMac[str(at->second->mac)], "given to"));
+        if (const auto moving = leaving.find(a); moving != leaving.end() && moving->second != b.found) {
+            const PassBoard& holder = *byMac[str(moving->second->mac)];
+            return clash(prefix(b) + "ip " + wanted + " is held now by " + snOf(holder) +
+                         (holder.where.empty() ? "" : " (" + holder.where + ")") +
+                         ", which is to move; should it not take its new address, both would hold " + wanted);
+        }
+    }
+    // Boards whose address stays: the pass's that keep theirs, and every board left out.
+    for (const DeviceRecord* d : listed) {
+        const std::string mac = str(d->mac);
+        const auto inPass = byMac.find(mac);
+        if (inPass != byMac.end() && !str(inPass->second->wanted.ip).empty() &&
+            str(inPass->second->wanted.ip) != str(d->ip))
+            continue;
+        const uint32_t a = addressOf(str(d->ip));
+        const auto taken = after.find(a);
+        if (!a || taken == after.end() || taken->second == d) continue;
+        const PassBoard& taker = *byMac[str(taken->second->mac)];
+        const std::string id = str(d->id);
+        return clash(prefix(taker) + "ip " + str(d->ip) + " is held by SN " + mac +
+                     (id.empty() ? "" : " (" + utf8FromLatin1(id) + ")") +
+                     (inPass == byMac.end() ? (taker.where.empty() ? ", which is not in this pass"
+                                                                   : ", which is not in the plan")
+                                            : ", which keeps it"));
+    }
+
+    for (const PassBoard& b : pass) {
+        const std::string gateway = str(b.wanted.gateway);
+        if (gateway.empty()) continue;
+        const std::string ip = str(b.wanted.ip).empty() ? str(b.found->ip) : str(b.wanted.ip);
+        const std::string mask = str(b.wanted.subnet).empty() ? str(b.found->subnet) : str(b.wanted.subnet);
+        if (std::string fault = gatewayFault(gateway, ip, mask); !fault.empty())
+            return clash(prefix(b) + fault);
+    }
+    return std::nullopt;
+}

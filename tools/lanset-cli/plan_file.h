@@ -1,0 +1,31 @@
+#pragma once
+// A configuration plan: find's own CSV (id,sn,ip,subnet,gateway,dhcp), one row per board keyed
+// by SN, an empty cell keeping the board's value. Read as a spreadsheet saves it: UTF-8 with or
+// without a BOM, CRLF or LF, ',' or ';' between the cells.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tools/lanset-cli/cli_checks.h"
+
+struct PlanRow {
+    int line = 0;                         // where the row starts in the file, from 1
+    std::string sn;                       // 12 lowercase hex digits
+    std::optional<std::string> id;        // Latin-1, as the board holds it
+    std::optional<std::string> ip;
+    std::optional<std::string> subnet;
+    std::optional<std::string> gateway;
+    std::optional<bool> dhcp;
+};
+
+struct PlanRead {
+    std::vector<PlanRow> rows;
+    std::optional<Refusal> refusal;       // its message starts "line N: "
+};
+
+// The rows, each checked on its own (header, SN, duplicate SN, the ID rule, addresses, the
+// address-range rule where a row gives address and mask); nothing about the boards.
+PlanRead parsePlan(const std::string& bytes);
+
+// The whole file; false with why not. The path is UTF-8 (opened by its wide name on Windows).
+bool readPlanFile(const std::string& path, std::string& bytes, std::string& why);
