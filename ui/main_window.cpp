@@ -92,12 +92,13 @@ void MainWindow::command(int id, int notification, intptr_t value) {
     }
 }
 
-void MainWindow::contextMenu(int id) {
-    if (id != IDC_DEVICE_LIST) return;
+bool MainWindow::contextMenu(int id) {
+    if (id != IDC_DEVICE_LIST) return false;
     const bool listed = view_.listCount(IDC_DEVICE_LIST) > 0;
     const int chosen = view_.popupMenu({{IDM_LIST_COPY, "Copy", "Ctrl+C", listed},
                                         {IDM_LIST_SAVE, "Save List As...", "Ctrl+S", listed}});
     if (chosen == IDM_LIST_COPY || chosen == IDM_LIST_SAVE) command(chosen, 0, 0);
+    return true;
 }
 
 bool MainWindow::mainSink(int32_t code, int32_t value) {

@@ -34,8 +34,8 @@ public:
     void command(int id, int notification, intptr_t value) override;
 
     // The board list's context menu: "Copy" and "Save List As...", usable once a line is
-    // listed, also during a find.
-    void contextMenu(int id) override;
+    // listed, also during a find. Other places have no menu of the window's.
+    bool contextMenu(int id) override;
 
     // The window's EventSink (worker thread): forwards EVT_FOUND, EVT_BROADCAST, EVT_COMPLETE
     // and EVT_TOO_MANY through view.sendCommand; returns continueSearch for EVT_TOO_MANY.

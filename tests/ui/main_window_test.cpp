@@ -410,7 +410,7 @@ void writeFile(const std::filesystem::path& file, const std::string& text) {
 
 TEST_F(MainWindowTest, ContextMenuOffersCopyAndSaveOnceALineIsListed) {
     // Nothing listed: both are there but greyed, and their keys do nothing.
-    window.contextMenu(IDC_DEVICE_LIST);
+    EXPECT_TRUE(window.contextMenu(IDC_DEVICE_LIST));
     ASSERT_EQ(view.menus().size(), 1u);
     const auto greyed = view.menus()[0];
     ASSERT_EQ(greyed.size(), 2u);
@@ -419,9 +419,9 @@ TEST_F(MainWindowTest, ContextMenuOffersCopyAndSaveOnceALineIsListed) {
     click(IDM_LIST_SAVE);
     EXPECT_EQ(view.clipboard(), "");
     EXPECT_TRUE(view.saveRequests().empty());
-    // Other places of the window have no menu.
-    window.contextMenu(0);
-    window.contextMenu(IDC_FIND);
+    // Other places of the window have no menu of its own: the system may show its.
+    EXPECT_FALSE(window.contextMenu(0));
+    EXPECT_FALSE(window.contextMenu(IDC_FIND));
     EXPECT_EQ(view.menus().size(), 1u);
 
     lan.addBoards(2);

@@ -319,6 +319,13 @@ TEST_F(MainWindowTest, RightClickOffersCopyAndSaveListAsAndCarriesOutTheChoice) 
     EXPECT_EQ(states[0] & MF_GRAYED, 0u);
     EXPECT_EQ(states[1] & MF_GRAYED, 0u);
     EXPECT_EQ(clipboardText(), kTabHeader + kNode1Tab + kNode2Tab);
+
+    // Over the caption the system's window menu still comes up: the list's menu is the only one.
+    watcher = watchFor("#32768", nullptr, [&](HWND) { PostMessageA(mainWindow, WM_KEYDOWN, VK_ESCAPE, 1); });
+    GetWindowRect(window_, &r);
+    const int caption = r.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+    SendMessageA(window_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window_), MAKELPARAM(r.left + 60, caption));
+    watcher.join();
 }
 
 // A folder in the temp folder whose name the ANSI code page cannot spell.
