@@ -187,6 +187,8 @@ void MainWindow::autoConfigure() {
         // list emptied by the dialog's own find stays empty.
         for (int32_t index : configured)
             if (index < view_.listCount(IDC_DEVICE_LIST)) rewriteLine(index);
+        // A rewritten line is no longer selected: "Configure" follows what is left.
+        if (!configured.empty()) selectionChanged();
         return;
     }
     const int32_t boards = session_.devices.count();
