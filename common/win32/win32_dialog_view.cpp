@@ -138,9 +138,9 @@ std::string Win32DialogView::getText(int id, size_t maxChars) {
     HWND h = control(id);
     if (h == nullptr || maxChars == 0) return {};
     // Read an address control by its fields, as it is written: its text for a blank or
-    // half-filled control differs between comctl32 versions ("" or "0.0.0.0").
+    // half-filled control differs between comctl32 versions ("" or "0.0.0.0"). A blank one is
+    // 0.0.0.0, never "no address": the rules judge it like any other.
     if (isAddressControl(h)) {
-        if (SendMessageA(h, IPM_ISBLANK, 0, 0)) return {};
         DWORD address = 0;
         SendMessageA(h, IPM_GETADDRESS, 0, reinterpret_cast<LPARAM>(&address));
         const std::string text = formatDottedQuad(address);

@@ -243,13 +243,13 @@ TEST(QtEntry, AddressFieldsTakeDottedQuadsOnly) {
     EXPECT_EQ(typed("1.2.3.4.5"), "1.2.3.45") << "no fifth part";
     EXPECT_EQ(typed("10a.-0 b.0.1"), "10.0.0.1") << "only digits and dots";
     EXPECT_EQ(typed("10.1"), "10.1.0.0") << "a blank part reads as 0";
-    EXPECT_EQ(typed(""), "") << "a blank field reads empty";
+    EXPECT_EQ(typed(""), "0.0.0.0") << "a blank field is judged as 0.0.0.0, not left out";
 
     view.setText(IDV_SUBNET_MASK, "255.255.000.0");
     EXPECT_EQ(configure.control<QLineEdit>(IDV_SUBNET_MASK)->text(), "255.255.0.0");
     EXPECT_EQ(view.getText(IDV_SUBNET_MASK, 31), "255.255.0.0");
     view.setText(IDV_SUBNET_MASK, "255.255.0.256");
-    EXPECT_EQ(view.getText(IDV_SUBNET_MASK, 31), "");
+    EXPECT_EQ(view.getText(IDV_SUBNET_MASK, 31), "0.0.0.0");
     view.enable(IDV_GATEWAY, false);
     EXPECT_FALSE(view.isEnabled(IDV_GATEWAY));
     EXPECT_FALSE(configure.window->control(IDV_GATEWAY)->isEnabled());
