@@ -227,9 +227,13 @@ std::vector<const DeviceRecord*> MainWindow::listedBoards(bool selectedOnly) {
     return boards;
 }
 
+ByteReading MainWindow::shownReading() {
+    return [this](const std::string& bytes) { return view_.shownText(bytes); };
+}
+
 void MainWindow::copyList() {
     if (view_.listCount(IDC_DEVICE_LIST) == 0) return;
-    if (!view_.setClipboardText(boardsTabText(listedBoards(true))))
+    if (!view_.setClipboardText(boardsTabText(listedBoards(true), shownReading())))
         view_.messageBox(kCopyFailedText, "Error", MessageButtons::Ok);
 }
 
@@ -238,7 +242,7 @@ void MainWindow::saveList() {
     const auto name = view_.askSaveFileName({"Save List As", "boards.csv", "CSV files", "csv"});
     if (!name) return;
     // The lines listed by now: a find may have added some while the dialog was open.
-    const SaveResult result = saveWholeFile(*name, boardsCsv(listedBoards(false)));
+    const SaveResult result = saveWholeFile(*name, boardsCsv(listedBoards(false), shownReading()));
     if (const char* failure = saveFailedText(result))
         view_.messageBox(failure, "Error", MessageButtons::Ok);
 }

@@ -9,6 +9,7 @@
 #include "net/device_record.h"
 #include "net/net_session.h"
 #include "ui/auto_configure_dialog.h"
+#include "ui/list_export.h"
 #include "common/window_logic.h"
 
 class MainWindow : public WindowLogic {
@@ -55,6 +56,8 @@ private:
     // The boards of the lines listed so far (line i shows board i): the selected ones, or all
     // when asked for all or when none is selected.
     std::vector<const DeviceRecord*> listedBoards(bool selectedOnly);
+    // The fields read as the list shows them.
+    ByteReading shownReading();
     void copyList();
     void saveList();
 

@@ -289,6 +289,16 @@ TEST_F(MainWindowTest, CopyPutsTheLinesOnTheClipboardAndCtrlCDoesTheSame) {
     emptyClipboard();
     typeControlKey(window_, list_, VK_DOWN);
     EXPECT_EQ(clipboardText(), L"");
+
+    // An ID's bytes are copied as the list shows them, in the ANSI code page.
+    session_->devices.append(
+        wintest::newBoard("\x80\x83\x41\xe9\x41", "0a1b2c3d4e61", "10.0.0.7", "255.0.0.0", "", false));
+    command(EVT_FOUND, 2);
+    wchar_t shown[64] = {};
+    SendMessageW(list_, LB_GETTEXT, 2, reinterpret_cast<LPARAM>(shown));
+    wintest::clickListLine(list_, 2, false);
+    command(IDM_LIST_COPY);
+    EXPECT_EQ(clipboardText().substr(kTabHeader.size(), 5), std::wstring(shown, 5));
 }
 
 TEST_F(MainWindowTest, RightClickOffersCopyAndSaveListAsAndCarriesOutTheChoice) {
