@@ -425,6 +425,14 @@ TEST(SaveWholeFile, ReplacesWholeOrLeavesEverythingAsItWas) {
     EXPECT_EQ(saveWholeFile(target, "id\n"), SaveResult::Saved);   // shorter: nothing of the old
     EXPECT_EQ(fileBytes(target), "id\n");
     EXPECT_EQ(namesIn(folder), std::vector<std::wstring>{L"boards.csv"});
+    // A file that another program holds for a moment is replaced once let go, attributes kept.
+    SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    HANDLE held = CreateFileW(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    std::thread holder([held] { Sleep(200); CloseHandle(held); });
+    EXPECT_EQ(saveWholeFile(target, kCsv), SaveResult::Saved);
+    holder.join();
+    EXPECT_EQ(fileBytes(target), kCsv);
+    EXPECT_TRUE(GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_HIDDEN);
 
     // A folder under the chosen name cannot be replaced; nothing is left beside it.
     const std::wstring taken = folder + L"\\taken.csv";
