@@ -131,6 +131,11 @@ void Win32DialogView::setText(int id, const std::string& text) {
             return;
         }
     }
+    // The same text again (a status told of every board found) would only repaint the control,
+    // and under Wine each repaint costs more than the rest of the event.
+    std::string shown(text.size() + 2, '\0');
+    const int n = GetWindowTextA(h, shown.data(), static_cast<int>(shown.size()));
+    if (n >= 0 && static_cast<size_t>(n) == text.size() && shown.compare(0, text.size(), text) == 0) return;
     SetWindowTextA(h, text.c_str());
 }
 
