@@ -318,11 +318,12 @@ int Win32DialogView::popupMenu(const std::vector<MenuItem>& items) {
 std::string Win32DialogView::shownText(const std::string& bytes) {
     if (bytes.empty()) return {};
     const int size = static_cast<int>(bytes.size());
-    std::wstring chars(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0)), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, chars.data(), static_cast<int>(chars.size()));
-    const int n = static_cast<int>(chars.size());
-    std::string out(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, chars.data(), n, nullptr, 0, nullptr, nullptr)), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, chars.data(), n, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
+    const int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
+    std::wstring chars(static_cast<size_t>(n > 0 ? n : 0), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, chars.data(), n);
+    const int length = WideCharToMultiByte(CP_UTF8, 0, chars.data(), n, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(length > 0 ? length : 0), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, chars.data(), n, out.data(), length, nullptr, nullptr);
     return out;
 }
 
