@@ -62,6 +62,9 @@ public:
     // (the mouse, or the focused control for the keyboard), and waits for the choice: the id
     // of the item chosen, 0 when none was.
     virtual int popupMenu(const std::vector<MenuItem>& items) = 0;
+    // The UTF-8 text that this window's controls show for bytes from a board (an ID): what
+    // the window puts on the clipboard or in a file must be what the user sees.
+    virtual std::string shownText(const std::string& bytes) = 0;
     // Puts UTF-8 text (lines ending in "\n") on the clipboard as the system's plain text.
     // False when the clipboard could not be had.
     virtual bool setClipboardText(const std::string& text) = 0;

@@ -18,8 +18,12 @@ public:
     // A timer of the window's own (WM_TIMER).
     virtual void timer(uintptr_t id) { (void)id; }
     // The user asked for a control's context menu (right click, the menu key, Shift+F10); id 0
-    // for the window itself (WM_CONTEXTMENU).
-    virtual void contextMenu(int id) { (void)id; }
+    // for the window itself (WM_CONTEXTMENU). True when the logic showed a menu of its own;
+    // otherwise the system shows its own (the window menu over the caption).
+    virtual bool contextMenu(int id) {
+        (void)id;
+        return false;
+    }
 };
 
 // Builds a window's logic over the view that the platform made for it.

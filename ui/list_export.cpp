@@ -1,9 +1,7 @@
 #include "ui/list_export.h"
 
-namespace {
-
-// Latin-1 to UTF-8: bytes from 0x80 take two bytes.
-std::string utf8(const std::string& bytes) {
+// Bytes from 0x80 take two bytes of UTF-8.
+std::string latin1Text(const std::string& bytes) {
     std::string out;
     out.reserve(bytes.size());
     for (unsigned char c : bytes) {
@@ -16,6 +14,8 @@ std::string utf8(const std::string& bytes) {
     }
     return out;
 }
+
+namespace {
 
 std::string csvField(const std::string& value) {
     if (value.find_first_of(",\"\r\n") == std::string::npos) return value;
@@ -34,7 +34,8 @@ std::string tabField(std::string value) {
 }
 
 template <typename Field>
-std::string joined(const std::vector<const DeviceRecord*>& boards, char separator, Field field) {
+std::string joined(const std::vector<const DeviceRecord*>& boards, const ByteReading& reading,
+                   char separator, Field field) {
     std::string out;
     for (size_t i = 0; i < kBoardFields.size(); ++i) {
         out += kBoardFields[i];
@@ -44,7 +45,7 @@ std::string joined(const std::vector<const DeviceRecord*>& boards, char separato
         if (board == nullptr) continue;
         const auto values = boardValues(*board);
         for (size_t i = 0; i < values.size(); ++i) {
-            out += field(utf8(values[i]));
+            out += field(reading(values[i]));
             out += i + 1 < values.size() ? separator : '\n';
         }
     }
@@ -59,10 +60,10 @@ std::array<std::string, 6> boardValues(const DeviceRecord& b) {
             b.dhcp ? "on" : "off"};
 }
 
-std::string boardsCsv(const std::vector<const DeviceRecord*>& boards) {
-    return joined(boards, ',', csvField);
+std::string boardsCsv(const std::vector<const DeviceRecord*>& boards, const ByteReading& reading) {
+    return joined(boards, reading, ',', csvField);
 }
 
-std::string boardsTabText(const std::vector<const DeviceRecord*>& boards) {
-    return joined(boards, '\t', tabField);
+std::string boardsTabText(const std::vector<const DeviceRecord*>& boards, const ByteReading& reading) {
+    return joined(boards, reading, '\t', tabField);
 }

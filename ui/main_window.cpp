@@ -92,12 +92,13 @@ void MainWindow::command(int id, int notification, intptr_t value) {
     }
 }
 
-void MainWindow::contextMenu(int id) {
-    if (id != IDC_DEVICE_LIST) return;
+bool MainWindow::contextMenu(int id) {
+    if (id != IDC_DEVICE_LIST) return false;
     const bool listed = view_.listCount(IDC_DEVICE_LIST) > 0;
     const int chosen = view_.popupMenu({{IDM_LIST_COPY, "Copy", "Ctrl+C", listed},
                                         {IDM_LIST_SAVE, "Save List As...", "Ctrl+S", listed}});
     if (chosen == IDM_LIST_COPY || chosen == IDM_LIST_SAVE) command(chosen, 0, 0);
+    return true;
 }
 
 bool MainWindow::mainSink(int32_t code, int32_t value) {
@@ -186,6 +187,8 @@ void MainWindow::autoConfigure() {
         // list emptied by the dialog's own find stays empty.
         for (int32_t index : configured)
             if (index < view_.listCount(IDC_DEVICE_LIST)) rewriteLine(index);
+        // A rewritten line is no longer selected: "Configure" follows what is left.
+        if (!configured.empty()) selectionChanged();
         return;
     }
     const int32_t boards = session_.devices.count();
@@ -224,9 +227,13 @@ std::vector<const DeviceRecord*> MainWindow::listedBoards(bool selectedOnly) {
     return boards;
 }
 
+ByteReading MainWindow::shownReading() {
+    return [this](const std::string& bytes) { return view_.shownText(bytes); };
+}
+
 void MainWindow::copyList() {
     if (view_.listCount(IDC_DEVICE_LIST) == 0) return;
-    if (!view_.setClipboardText(boardsTabText(listedBoards(true))))
+    if (!view_.setClipboardText(boardsTabText(listedBoards(true), shownReading())))
         view_.messageBox(kCopyFailedText, "Error", MessageButtons::Ok);
 }
 
@@ -235,7 +242,7 @@ void MainWindow::saveList() {
     const auto name = view_.askSaveFileName({"Save List As", "boards.csv", "CSV files", "csv"});
     if (!name) return;
     // The lines listed by now: a find may have added some while the dialog was open.
-    const SaveResult result = saveWholeFile(*name, boardsCsv(listedBoards(false)));
+    const SaveResult result = saveWholeFile(*name, boardsCsv(listedBoards(false), shownReading()));
     if (const char* failure = saveFailedText(result))
         view_.messageBox(failure, "Error", MessageButtons::Ok);
 }

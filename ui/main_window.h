@@ -9,6 +9,7 @@
 #include "net/device_record.h"
 #include "net/net_session.h"
 #include "ui/auto_configure_dialog.h"
+#include "ui/list_export.h"
 #include "common/window_logic.h"
 
 class MainWindow : public WindowLogic {
@@ -34,8 +35,8 @@ public:
     void command(int id, int notification, intptr_t value) override;
 
     // The board list's context menu: "Copy" and "Save List As...", usable once a line is
-    // listed, also during a find.
-    void contextMenu(int id) override;
+    // listed, also during a find. Other places have no menu of the window's.
+    bool contextMenu(int id) override;
 
     // The window's EventSink (worker thread): forwards EVT_FOUND, EVT_BROADCAST, EVT_COMPLETE
     // and EVT_TOO_MANY through view.sendCommand; returns continueSearch for EVT_TOO_MANY.
@@ -55,6 +56,8 @@ private:
     // The boards of the lines listed so far (line i shows board i): the selected ones, or all
     // when asked for all or when none is selected.
     std::vector<const DeviceRecord*> listedBoards(bool selectedOnly);
+    // The fields read as the list shows them.
+    ByteReading shownReading();
     void copyList();
     void saveList();
 

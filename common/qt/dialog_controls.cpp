@@ -146,7 +146,6 @@ AddressField::AddressField(QWidget* parent) : QLineEdit(parent) {
 
 std::string AddressField::address() const {
     const QString shown = text();
-    if (shown.isEmpty()) return {};
     QStringList parts = shown.split(QLatin1Char('.'));
     while (parts.size() < 4) parts.append(QString());
     std::string address;

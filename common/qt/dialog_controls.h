@@ -100,7 +100,7 @@ private:
 class AddressField : public QLineEdit {
 public:
     explicit AddressField(QWidget* parent);
-    // "" for a blank field; otherwise four parts, a blank one read as 0.
+    // Four parts, a blank one read as 0: a blank field is 0.0.0.0, as on Windows.
     std::string address() const;
     // A dotted quad is shown as four numbers; anything else leaves the field blank.
     void setAddress(const std::string& text);

@@ -301,6 +301,11 @@ int QtDialogView::popupMenu(const std::vector<MenuItem>& items) {
     return chosen != nullptr ? chosen->data().toInt() : 0;
 }
 
+std::string QtDialogView::shownText(const std::string& bytes) {
+    // A byte that is not UTF-8 shows as U+FFFD, and is copied so.
+    return fromStd(bytes).toStdString();
+}
+
 bool QtDialogView::setClipboardText(const std::string& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard == nullptr) return false;

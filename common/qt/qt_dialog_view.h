@@ -62,6 +62,8 @@ public:
     MessageAnswer messageBox(const std::string& text, const std::string& caption,
                              MessageButtons buttons) override;
     int popupMenu(const std::vector<MenuItem>& items) override;
+    // As UTF-8, as every control here takes its text.
+    std::string shownText(const std::string& bytes) override;
     bool setClipboardText(const std::string& text) override;
     std::optional<std::filesystem::path> askSaveFileName(const SaveFileRequest& request) override;
     // Where the next popupMenu opens, on the screen (where the context menu was asked for);

@@ -9,6 +9,7 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <utility>
 
 namespace sent {
 namespace {
@@ -24,6 +25,21 @@ std::mutex lock;
 // Signalled when a task is queued and when one is done.
 std::condition_variable changed;
 std::deque<std::shared_ptr<Task>> queue;
+// A call of pumpPosted is on its way through the event loop: senders need not post another.
+bool posted = false;
+
+// From the event loop: runs what is queued. While a worker goes on sending (one event per board
+// of a find), it waits a moment for the next, so that a burst costs no trip through the event
+// loop per event; after kBurst the window's own events (input, timers, painting) have their turn.
+void pumpPosted() {
+    constexpr auto kBurst = std::chrono::milliseconds(10);
+    {
+        std::lock_guard<std::mutex> hold(lock);
+        posted = false;
+    }
+    const auto until = std::chrono::steady_clock::now() + kBurst;
+    for (size_t ran = pump(); ran > 0 && std::chrono::steady_clock::now() < until;) ran = pump(1);
+}
 
 }  // namespace
 
@@ -37,13 +53,15 @@ bool send(const void* target, std::function<bool()> task) {
     QCoreApplication* app = QCoreApplication::instance();
     if (app == nullptr) return false;
     auto queued = std::make_shared<Task>(Task{target, std::move(task)});
+    bool post = false;
     {
         std::lock_guard<std::mutex> hold(lock);
         queue.push_back(queued);
+        post = !std::exchange(posted, true);
     }
     changed.notify_all();
     // The event loop (or a nested one) runs it unless a wait of the window thread does first.
-    QMetaObject::invokeMethod(app, [] { pump(); }, Qt::QueuedConnection);
+    if (post) QMetaObject::invokeMethod(app, [] { pumpPosted(); }, Qt::QueuedConnection);
     std::unique_lock<std::mutex> hold(lock);
     changed.wait(hold, [&] { return queued->done; });
     return queued->result;
@@ -53,8 +71,9 @@ size_t pump(int waitMs) {
     std::unique_lock<std::mutex> hold(lock);
     if (queue.empty() && waitMs > 0)
         changed.wait_for(hold, std::chrono::milliseconds(waitMs), [] { return !queue.empty(); });
+    // Only what is queued now: senders that queue again at once would keep it here for ever.
     size_t ran = 0;
-    while (!queue.empty()) {
+    for (const size_t queued = queue.size(); ran < queued && !queue.empty();) {
         std::shared_ptr<Task> task = queue.front();
         queue.pop_front();
         hold.unlock();

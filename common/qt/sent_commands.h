@@ -13,8 +13,8 @@ namespace sent {
 // there is no window thread.
 bool send(const void* target, std::function<bool()> task);
 
-// Window thread: runs every queued task, waiting up to waitMs for one while none is queued.
-// Returns how many ran.
+// Window thread: runs the tasks queued by now, waiting up to waitMs for one while none is
+// queued. Returns how many ran.
 size_t pump(int waitMs = 0);
 
 // Window thread: target's queued tasks are not run; their senders get false.

@@ -95,14 +95,18 @@ INT_PTR CALLBACK dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_TIMER:
         handle(hostOf(window), [&](WindowLogic& logic) { logic.timer(wParam); });
         return TRUE;
-    case WM_CONTEXTMENU:
+    case WM_CONTEXTMENU: {
+        // Unanswered, the message goes on to the system, which shows the window menu over the
+        // caption.
+        bool shown = false;
         if (DialogHost* host = hostOf(window)) {
             HWND from = reinterpret_cast<HWND>(wParam);
             const int id = from == window || from == nullptr ? 0 : GetDlgCtrlID(from);
             host->view.setMenuPoint(from, lParam);
-            handle(host, [id](WindowLogic& logic) { logic.contextMenu(id); });
+            handle(host, [id, &shown](WindowLogic& logic) { shown = logic.contextMenu(id); });
         }
-        return TRUE;
+        return shown ? TRUE : FALSE;
+    }
     case WM_NCDESTROY:
         if (DialogHost* host = hostOf(window)) {
             SetWindowLongPtrA(window, DWLP_USER, 0);

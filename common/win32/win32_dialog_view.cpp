@@ -131,6 +131,11 @@ void Win32DialogView::setText(int id, const std::string& text) {
             return;
         }
     }
+    // The same text again (a status told of every board found) would only repaint the control,
+    // and under Wine each repaint costs more than the rest of the event.
+    std::string shown(text.size() + 2, '\0');
+    const int n = GetWindowTextA(h, shown.data(), static_cast<int>(shown.size()));
+    if (n >= 0 && static_cast<size_t>(n) == text.size() && shown.compare(0, text.size(), text) == 0) return;
     SetWindowTextA(h, text.c_str());
 }
 
@@ -138,9 +143,9 @@ std::string Win32DialogView::getText(int id, size_t maxChars) {
     HWND h = control(id);
     if (h == nullptr || maxChars == 0) return {};
     // Read an address control by its fields, as it is written: its text for a blank or
-    // half-filled control differs between comctl32 versions ("" or "0.0.0.0").
+    // half-filled control differs between comctl32 versions ("" or "0.0.0.0"). A blank one is
+    // 0.0.0.0, never "no address": the rules judge it like any other.
     if (isAddressControl(h)) {
-        if (SendMessageA(h, IPM_ISBLANK, 0, 0)) return {};
         DWORD address = 0;
         SendMessageA(h, IPM_GETADDRESS, 0, reinterpret_cast<LPARAM>(&address));
         const std::string text = formatDottedQuad(address);
@@ -308,6 +313,18 @@ int Win32DialogView::popupMenu(const std::vector<MenuItem>& items) {
         menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, dialog, nullptr));
     DestroyMenu(menu);
     return chosen;
+}
+
+std::string Win32DialogView::shownText(const std::string& bytes) {
+    if (bytes.empty()) return {};
+    const int size = static_cast<int>(bytes.size());
+    const int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
+    std::wstring chars(static_cast<size_t>(n > 0 ? n : 0), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, chars.data(), n);
+    const int length = WideCharToMultiByte(CP_UTF8, 0, chars.data(), n, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(length > 0 ? length : 0), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, chars.data(), n, out.data(), length, nullptr, nullptr);
+    return out;
 }
 
 bool Win32DialogView::setClipboardText(const std::string& text) {

@@ -54,6 +54,8 @@ public:
     MessageAnswer messageBox(const std::string& text, const std::string& caption,
                              MessageButtons buttons) override;
     int popupMenu(const std::vector<MenuItem>& items) override;
+    // Through the ANSI code page, as the ...A calls hand the bytes to the controls.
+    std::string shownText(const std::string& bytes) override;
     bool setClipboardText(const std::string& text) override;
     std::optional<std::filesystem::path> askSaveFileName(const SaveFileRequest& request) override;
     void close(int result) override;

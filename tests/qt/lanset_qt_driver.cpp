@@ -23,6 +23,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -47,7 +48,9 @@ void expectEq(const QString& got, const QString& expected, const std::string& wh
 }
 
 QString boardLine(int i) {
-    return QString::asprintf("Sim%04d\t025a%08x\t192.168.10.%d", i, i + 1, 101 + i);
+    const unsigned ip = 0xC0A80A65u + static_cast<unsigned>(i);   // 192.168.10.101 + i
+    return QString::asprintf("Sim%04d\t025a%08x\t%u.%u.%u.%u", i, i + 1, ip >> 24, (ip >> 16) & 255,
+                             (ip >> 8) & 255, ip & 255);
 }
 
 // Steps run one after another from the event loop that is running (the main window's, or a
@@ -72,8 +75,15 @@ public:
         poll_.start(10);
     }
 
+    // The longest wait between two polls beyond their 10 ms since the last reset: how long the
+    // window thread was kept from its events.
+    qint64 longestGapMs() const { return longestGap_; }
+    void resetGap() { longestGap_ = 0; }
+
 private:
     void tick() {
+        if (sinceTick_.isValid()) longestGap_ = std::max(longestGap_, sinceTick_.restart() - 10);
+        else sinceTick_.start();
         if (next_ >= steps_.size()) return;
         const Step& step = steps_[next_];
         if (step.ready()) {
@@ -92,6 +102,8 @@ private:
     std::vector<Step> steps_;
     size_t next_ = 0;
     QElapsedTimer since_;
+    QElapsedTimer sinceTick_;
+    qint64 longestGap_ = 0;
     QTimer poll_;
 };
 
@@ -146,10 +158,17 @@ struct Lanset {
 QString finished(int count) { return QString::fromStdString(finishedText(count)); }
 
 void findAll(Script& script, Lanset& app, int boards) {
-    script.then("the main window is up", [&] { return app.main->isVisible(); },
-                [&] { click(app.main, IDC_FIND); });
+    static QElapsedTimer finding;
+    script.then("the main window is up", [&] { return app.main->isVisible(); }, [&] {
+        script.resetGap();
+        finding.start();
+        click(app.main, IDC_FIND);
+    });
     script.then("the find lists every board", [&, boards] { return app.status() == finished(boards); },
                 [&, boards] {
+                    note("find: " + std::to_string(boards) + " boards listed in " +
+                         std::to_string(finding.elapsed()) + " ms; longest gap in event handling " +
+                         std::to_string(script.longestGapMs()) + " ms");
                     QStringList lines = linesOf(app.list);
                     lines.sort();
                     QStringList expected;

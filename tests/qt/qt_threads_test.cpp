@@ -53,6 +53,24 @@ TEST(QtThreads, AWorkersCommandIsHandledOnTheWindowThreadBeforeItsSendReturns) {
     EXPECT_EQ(main.logic.count(), 4u);
 }
 
+// A find's worker sends an event per board, back to back: the window thread takes them in a run,
+// but its own events (a timer, input, painting) still have their turn. Each task here keeps the
+// window thread a millisecond, so that while one runs the other senders' wait in the queue.
+TEST(QtThreads, WorkersSendingWithoutPauseLeaveTheWindowItsOwnEvents) {
+    std::atomic<bool> timerRan{false}, gaveUp{false};
+    std::atomic<int> done{0};
+    QTimer::singleShot(20, [&] { timerRan = true; });
+    std::vector<std::thread> workers;
+    for (int w = 0; w < 3; ++w) workers.emplace_back([&] {
+        for (int i = 0; !timerRan && !(gaveUp = gaveUp || i == 200); ++i)
+            sent::send(&done, [] { return QTest::qSleep(1), true; });
+        ++done;
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return done == 3; }, 60000));
+    for (std::thread& worker : workers) worker.join();
+    EXPECT_FALSE(gaveUp) << "the timer waited until the senders stopped";
+}
+
 TEST(QtThreads, WaitWhileHandlesWhatWorkersSendAndNothingElse) {
     ShownWindow configure(IDD_CONFIGURE);
     std::atomic<bool> busy{true};

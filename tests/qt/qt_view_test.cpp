@@ -279,13 +279,13 @@ TEST(QtEntry, AddressFieldsTakeDottedQuadsOnly) {
     EXPECT_EQ(typed("1.2.3.4.5"), "1.2.3.45") << "no fifth part";
     EXPECT_EQ(typed("10a.-0 b.0.1"), "10.0.0.1") << "only digits and dots";
     EXPECT_EQ(typed("10.1"), "10.1.0.0") << "a blank part reads as 0";
-    EXPECT_EQ(typed(""), "") << "a blank field reads empty";
+    EXPECT_EQ(typed(""), "0.0.0.0") << "a blank field is judged as 0.0.0.0, not left out";
 
     view.setText(IDV_SUBNET_MASK, "255.255.000.0");
     EXPECT_EQ(configure.control<QLineEdit>(IDV_SUBNET_MASK)->text(), "255.255.0.0");
     EXPECT_EQ(view.getText(IDV_SUBNET_MASK, 31), "255.255.0.0");
     view.setText(IDV_SUBNET_MASK, "255.255.0.256");
-    EXPECT_EQ(view.getText(IDV_SUBNET_MASK, 31), "");
+    EXPECT_EQ(view.getText(IDV_SUBNET_MASK, 31), "0.0.0.0");
     view.enable(IDV_GATEWAY, false);
     EXPECT_FALSE(view.isEnabled(IDV_GATEWAY));
     EXPECT_FALSE(configure.window->control(IDV_GATEWAY)->isEnabled());
@@ -408,14 +408,16 @@ TEST(QtExport, ContextMenuKeysClipboardAndSaveDialog) {
     std::unique_ptr<QtModelessDialog> main = openLansetMainWindow(session, {});
     ASSERT_NE(main, nullptr);
     DeviceRecord* board = new DeviceRecord;   // as a find lists it, once the window is open
-    board->setId("Lab-1");
+    board->setId("Lab-\xe9");   // not UTF-8: copied and saved as the list shows it
     copyText(board->mac, "025a00000001");
     board->setIp("10.0.0.5");
     ASSERT_TRUE(session.devices.append(board));
     main->window().show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&main->window()));
-    main->view().listAdd(IDC_DEVICE_LIST, "Lab-1\t025a00000001\t10.0.0.5");
-    const std::string text = boardsTabText({board});
+    main->view().listAdd(IDC_DEVICE_LIST, "Lab-\xe9\t025a00000001\t10.0.0.5");
+    auto* list = main->window().control(IDC_DEVICE_LIST);
+    const QString shown = dynamic_cast<QListWidget*>(list)->item(0)->text();
+    const std::string text = "id\tsn\tip\tsubnet\tgateway\tdhcp\n" + shown.toStdString() + "\t\t\toff\n";
 
     QGuiApplication::clipboard()->clear();
     QStringList items;
@@ -424,7 +426,6 @@ TEST(QtExport, ContextMenuKeysClipboardAndSaveDialog) {
         menu->setActiveAction(menu->actions().front());
         QTest::keyClick(menu, Qt::Key_Return);   // chosen as a user chooses it
     });
-    auto* list = main->window().control(IDC_DEVICE_LIST);
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), list->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(dynamic_cast<QListWidget*>(list)->viewport(), &rightClick);
     EXPECT_EQ(items, (QStringList{"Copy\tCtrl+C", "Save List As...\tCtrl+S"}));
@@ -448,7 +449,8 @@ TEST(QtExport, ContextMenuKeysClipboardAndSaveDialog) {
     std::ifstream saved(folder.filePath("rack.csv").toStdString());
     std::stringstream contents;
     contents << saved.rdbuf();
-    EXPECT_EQ(contents.str(), boardsCsv({board}));
+    const std::string line = QString(shown).replace('\t', ',').toStdString();
+    EXPECT_EQ(contents.str(), "id,sn,ip,subnet,gateway,dhcp\n" + line + ",,,off\n");
 }
 
 TEST(QtFront, VersionTitleAndAdapterRoute) {

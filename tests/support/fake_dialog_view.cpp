@@ -149,6 +149,8 @@ void FakeDialogView::failClipboard(bool fail) {
     clipboardFails_ = fail;
 }
 
+std::string FakeDialogView::shownText(const std::string& bytes) { return bytes; }
+
 bool FakeDialogView::setClipboardText(const std::string& text) {
     std::lock_guard<std::mutex> hold(lock_);
     if (clipboardFails_) return false;

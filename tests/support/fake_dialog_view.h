@@ -121,6 +121,7 @@ public:
     MessageAnswer messageBox(const std::string& text, const std::string& caption,
                              MessageButtons buttons) override;
     int popupMenu(const std::vector<MenuItem>& items) override;
+    std::string shownText(const std::string& bytes) override;   // the bytes as they are
     bool setClipboardText(const std::string& text) override;
     std::optional<std::filesystem::path> askSaveFileName(const SaveFileRequest& request) override;
     void close(int result) override;

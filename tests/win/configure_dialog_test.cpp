@@ -127,9 +127,9 @@ TEST_F(ConfigureDialogTest, ABoardWithDhcpOnShowsYesAndLocksTheAddress) {
     EXPECT_EQ(result, wintest::kScriptDone);
 }
 
-// A blank address control reads as no text, which sends nothing for its part: the board
-// keeps its gateway even though "Default Gateway:" is checked.
-TEST_F(ConfigureDialogTest, ACheckedButBlankGatewaySendsNoGateway) {
+// A blank address control reads as 0.0.0.0: with "Default Gateway:" checked the board is told
+// to have no gateway, rather than keeping the one it had.
+TEST_F(ConfigureDialogTest, ACheckedButBlankGatewaySendsZeroGateway) {
     session_.devices.append(wintest::newBoard("Lab-7", "0a1b2c3d4e5f", "192.168.1.20",
                                               "255.255.255.0", "192.168.1.1", false));
     SimBoard board;
@@ -150,8 +150,8 @@ TEST_F(ConfigureDialogTest, ACheckedButBlankGatewaySendsNoGateway) {
     EXPECT_EQ(result, EVT_COMPLETE);
     ASSERT_EQ(lan_.configureRequests().size(), 1u);
     EXPECT_EQ(lan_.board(0).ip, "192.168.1.30");
-    EXPECT_EQ(lan_.board(0).gateway, "192.168.1.1");
-    EXPECT_STREQ(session_.devices.at(0)->gateway, "192.168.1.1");
+    EXPECT_EQ(lan_.board(0).gateway, "0.0.0.0");
+    EXPECT_STREQ(session_.devices.at(0)->gateway, "0.0.0.0");
 }
 
 TEST_F(ConfigureDialogTest, CancelAndTheCloseBoxEndTheDialogWithZero) {

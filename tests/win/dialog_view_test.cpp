@@ -174,9 +174,9 @@ TEST_F(DialogViewOnTemplate, TextsStatesAndRegisteredControls) {
     EXPECT_EQ(wintest::shownAddress(address), "255.255.255.0");
     view_.setText(IDV_IP_ADDRESS, "");
     EXPECT_TRUE(SendMessageA(address, IPM_ISBLANK, 0, 0));
-    // Read as the fields hold it, whatever text this comctl32 makes of them: blank is "" (the
-    // logic then sends nothing), a blank field of a half-filled control is 0.
-    EXPECT_EQ(view_.getText(IDV_IP_ADDRESS, 31), "");
+    // Read as the fields hold it, whatever text this comctl32 makes of them: blank is 0.0.0.0
+    // (the rules judge it, a gateway sends it), a blank field of a half-filled control is 0.
+    EXPECT_EQ(view_.getText(IDV_IP_ADDRESS, 31), "0.0.0.0");
     view_.setText(IDV_IP_ADDRESS, "0.0.0.0");
     EXPECT_EQ(view_.getText(IDV_IP_ADDRESS, 31), "0.0.0.0");
     view_.setText(IDV_IP_ADDRESS, "10.1.2.3");

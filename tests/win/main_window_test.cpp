@@ -289,6 +289,16 @@ TEST_F(MainWindowTest, CopyPutsTheLinesOnTheClipboardAndCtrlCDoesTheSame) {
     emptyClipboard();
     typeControlKey(window_, list_, VK_DOWN);
     EXPECT_EQ(clipboardText(), L"");
+
+    // An ID's bytes are copied as the list shows them, in the ANSI code page.
+    session_->devices.append(
+        wintest::newBoard("\x80\x83\x41\xe9\x41", "0a1b2c3d4e61", "10.0.0.7", "255.0.0.0", "", false));
+    command(EVT_FOUND, 2);
+    wchar_t shown[64] = {};
+    SendMessageW(list_, LB_GETTEXT, 2, reinterpret_cast<LPARAM>(shown));
+    wintest::clickListLine(list_, 2, false);
+    command(IDM_LIST_COPY);
+    EXPECT_EQ(clipboardText().substr(kTabHeader.size(), 5), std::wstring(shown, 5));
 }
 
 TEST_F(MainWindowTest, RightClickOffersCopyAndSaveListAsAndCarriesOutTheChoice) {
@@ -319,6 +329,13 @@ TEST_F(MainWindowTest, RightClickOffersCopyAndSaveListAsAndCarriesOutTheChoice) 
     EXPECT_EQ(states[0] & MF_GRAYED, 0u);
     EXPECT_EQ(states[1] & MF_GRAYED, 0u);
     EXPECT_EQ(clipboardText(), kTabHeader + kNode1Tab + kNode2Tab);
+
+    // Over the caption the system's window menu still comes up: the list's menu is the only one.
+    watcher = watchFor("#32768", nullptr, [&](HWND) { PostMessageA(mainWindow, WM_KEYDOWN, VK_ESCAPE, 1); });
+    GetWindowRect(window_, &r);
+    const int caption = r.top + GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+    SendMessageA(window_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window_), MAKELPARAM(r.left + 60, caption));
+    watcher.join();
 }
 
 // A folder in the temp folder whose name the ANSI code page cannot spell.
@@ -408,6 +425,14 @@ TEST(SaveWholeFile, ReplacesWholeOrLeavesEverythingAsItWas) {
     EXPECT_EQ(saveWholeFile(target, "id\n"), SaveResult::Saved);   // shorter: nothing of the old
     EXPECT_EQ(fileBytes(target), "id\n");
     EXPECT_EQ(namesIn(folder), std::vector<std::wstring>{L"boards.csv"});
+    // A file that another program holds for a moment is replaced once let go, attributes kept.
+    SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    HANDLE held = CreateFileW(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    std::thread holder([held] { Sleep(200); CloseHandle(held); });
+    EXPECT_EQ(saveWholeFile(target, kCsv), SaveResult::Saved);
+    holder.join();
+    EXPECT_EQ(fileBytes(target), kCsv);
+    EXPECT_TRUE(GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_HIDDEN);
 
     // A folder under the chosen name cannot be replaced; nothing is left beside it.
     const std::wstring taken = folder + L"\\taken.csv";

@@ -163,6 +163,8 @@ std::array<HWND, 3> expectAddressControls(HWND dialog, const std::array<int, 3>&
         }
         EXPECT_EQ(styleOf(address) & (WS_CHILD | WS_VISIBLE), WS_CHILD | WS_VISIBLE) << tops[i];
         EXPECT_EQ(GetDlgCtrlID(address), 0) << tops[i];
+        const LRESULT font = SendMessageA(dialog, WM_GETFONT, 0, 0);   // as the template's controls
+        for (HWND field : childWindows(address)) EXPECT_EQ(SendMessageA(field, WM_GETFONT, 0, 0), font) << tops[i];
         if (column != nullptr) {
             EXPECT_EQ(r.left, clientRectOf(column).left) << tops[i];
             EXPECT_EQ(r.right, clientRectOf(column).right) << tops[i];

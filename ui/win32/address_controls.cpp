@@ -28,6 +28,9 @@ constexpr int kViewIds[3] = {IDV_IP_ADDRESS, IDV_SUBNET_MASK, IDV_GATEWAY};
 }  // namespace
 
 void createAddressControls(Win32DialogView& view, HINSTANCE instance, int templateId) {
+    // A window made by hand draws in the System font until told otherwise; the dialog's controls
+    // draw in the template's.
+    const WPARAM font = static_cast<WPARAM>(SendMessageA(view.window(), WM_GETFONT, 0, 0));
     for (const AddressRows& rows : kRows) {
         if (rows.templateId != templateId) continue;
         for (int i = 0; i < 3; ++i) {
@@ -38,6 +41,10 @@ void createAddressControls(Win32DialogView& view, HINSTANCE instance, int templa
                                            place.top, place.right, place.bottom, view.window(),
                                            nullptr, instance, nullptr);
             if (control == nullptr) continue;
+            // Wine's control keeps a font of its own for its fields: they are told too.
+            SendMessageA(control, WM_SETFONT, font, FALSE);
+            for (HWND field = GetWindow(control, GW_CHILD); field; field = GetWindow(field, GW_HWNDNEXT))
+                SendMessageA(field, WM_SETFONT, font, FALSE);
             ShowWindow(control, SW_SHOW);
             view.mapControl(kViewIds[i], control);
         }
