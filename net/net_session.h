@@ -24,7 +24,7 @@ enum class BatchScope : int32_t {
 
 class NetSession {
 public:
-    static constexpr int kQuietMs = 1000;        // a cycle ends after this long without a datagram
+    static constexpr int kQuietMs = 1000;        // a cycle ends after this long without a board's answer
     static constexpr int kCycleCeilingMs = 8000; // ...and after this long in all, whatever arrives
     static constexpr int kMaxCycles = 10;        // find cycles, or attempts per board
     static constexpr int kIdleCyclesToFinish = 3;
@@ -98,8 +98,8 @@ private:
     // Exchange engine (worker thread).
     bool openSocket();
     void runCycle(CycleKind kind);
-    void handleDatagram(CycleKind kind, const uint8_t* data, size_t length);
-    void addBoardFromReply(const uint8_t* data, size_t length);
+    bool handleDatagram(CycleKind kind, const uint8_t* data, size_t length);
+    bool addBoardFromReply(const uint8_t* data, size_t length);   // false: no board's reply
     void applyAcknowledgedSettings();
     bool sendEvent(int32_t code, int32_t value);
     QuestionAnswer ask(const DeviceRecord& board, bool batch);

@@ -123,22 +123,32 @@ TEST_F(ConfigureTest, OneAttemptsUntilAnAck) {
         {"refusal, with our own requests heard back", [](SimBoard& b) { b.ackStatus = 1; },
          numbered(EVT_BROADCAST, 10, {{EVT_CANCELLED, 0}})},
     };
+    // Each also under a flood of datagrams that are no acknowledgement: it must take as long.
     for (const Case& c : cases) {
-        SimLanSession sim;
-        sim.findBoards(1);
-        sim.lan.setEchoOwnSends(true);
-        SimBoard b = sim.lan.board(0);
-        c.script(b);
-        sim.lan.setBoard(0, b);
-        EventLog events;
-        ScriptedQuestion question({QuestionAnswer::Cancel});
-        DeviceRecord r;
-        copyText(r.mac, "020000000001");
-        r.setId("New");
-        sim.configureOne(events, r, 0, question);
-        EXPECT_EQ(events.events(), c.events) << c.name << ": " << eventsText(events.events());
-        const bool acked = c.events.back().code == EVT_COMPLETE;
-        EXPECT_STREQ(sim.session.devices.at(0)->id, acked ? "New" : "Bd1") << c.name;
+        int64_t quietTook = 0;
+        for (bool chatty : {false, true}) {
+            SimLanSession sim;
+            sim.findBoards(1);
+            sim.lan.setEchoOwnSends(true);
+            if (chatty) sim.lan.flood(sim.lan.now() + 1, 1, SimChannel::discoveryReply(SimBoard{}));
+            SimBoard b = sim.lan.board(0);
+            c.script(b);
+            sim.lan.setBoard(0, b);
+            EventLog events;
+            ScriptedQuestion question({QuestionAnswer::Cancel});
+            DeviceRecord r;
+            copyText(r.mac, "020000000001");
+            r.setId("New");
+            const int64_t start = sim.lan.now();
+            sim.configureOne(events, r, 0, question);
+            EXPECT_EQ(events.events(), c.events) << c.name << ": " << eventsText(events.events());
+            const bool acked = c.events.back().code == EVT_COMPLETE;
+            EXPECT_STREQ(sim.session.devices.at(0)->id, acked ? "New" : "Bd1") << c.name;
+            if (chatty) {
+                EXPECT_EQ(sim.lan.now() - start, quietTook) << c.name;
+            }
+            quietTook = sim.lan.now() - start;
+        }
     }
 }
 

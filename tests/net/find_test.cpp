@@ -171,7 +171,7 @@ TEST_F(FindTest, RepliesBecomeRecordsAndAMissingFieldIsNotInherited) {
     EXPECT_EQ(bare->dhcp, 0);
 }
 
-TEST_F(FindTest, FloodsEndEachCycleAtTheCeiling) {
+TEST_F(FindTest, FloodsOfRepliesEndEachCycleAtTheCeilingAndStraysNeverHoldItOpen) {
     // Far longer than a find may take, yet finite, so that a missing ceiling fails, not hangs.
     lan.flood(0, 10, SimChannel::discoveryReply(SimBoard{}), 1000000);
     find(log);
@@ -187,6 +187,21 @@ TEST_F(FindTest, FloodsEndEachCycleAtTheCeiling) {
     busy.find(busyLog);
     EXPECT_EQ(busyLog.withoutFound(), numbered(EVT_BROADCAST, 10, {{EVT_COMPLETE, 0}}));
     EXPECT_EQ(busy.session.devices.count(), NetSession::kMaxCycles + 1);
+
+    // Junk every millisecond, our own requests heard back and another finder's: each is read
+    // and dropped, and the find takes the time it takes on a quiet LAN.
+    SimLanSession chatty;
+    EventLog chattyLog;
+    chatty.lan.addBoards(3);
+    chatty.lan.setEchoOwnSends(true);
+    chatty.lan.flood(1, 1, std::vector<uint8_t>(64, 0xA5));
+    std::vector<uint8_t> otherFinder(kDiscoveryDatagramSize);
+    buildDiscoveryRequest(otherFinder.data());
+    chatty.lan.flood(500, NetSession::kQuietMs, otherFinder);
+    chatty.find(chattyLog);
+    EXPECT_EQ(chattyLog.withoutFound(), numbered(EVT_BROADCAST, 4, {{EVT_COMPLETE, 0}}));
+    EXPECT_EQ(chatty.session.devices.count(), 3);
+    EXPECT_EQ(chatty.lan.now(), 4 * NetSession::kQuietMs);
 }
 
 TEST_F(FindTest, ThePastManyBoardsQuestionIsAskedOncePerFind) {
