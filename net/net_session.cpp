@@ -43,8 +43,9 @@ void NetSession::runCycle(CycleKind kind) {
     (sent ? sentAny_ : sendRefused_) = true;
 
     // A cycle whose send failed still takes its time (and any late reply), so ten attempts
-    // never pass in an instant; asking nobody, it is not counted as a quiet one.
-    int64_t quietEnd = channel_->nowMs() + kQuietMs;
+    // never pass in an instant; asking nobody, it is not counted as a quiet one. Its time runs
+    // from the start: a send that failed only after its whole wait has had it.
+    int64_t quietEnd = (sent ? channel_->nowMs() : started) + kQuietMs;
     bool counted = !sent;
     auto countOnce = [&] {
         if (discovery && !counted) {
