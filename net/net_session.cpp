@@ -28,14 +28,15 @@ void NetSession::stop() {
     replyHandled = 1;
 }
 
-// One send, then receives until kQuietMs pass without a board's answer (a reply in a discovery
-// cycle, an acknowledgement in a configuration one), or kCycleCeilingMs in all. Anything else on
-// the port (our own request heard back, another finder's, junk) is read and dropped without
-// holding the cycle open, so a chatty LAN costs no time. A discovery cycle adds 1 to idleCycles
-// exactly once: at its first handled completion, whatever it carried, or at its final time-out
-// when nothing came.
+// One send, then receives until kQuietMs pass without a board's answer (a board's first reply
+// in a discovery cycle, an acknowledgement in a configuration one), or kCycleCeilingMs in all.
+// Anything else on the port (our own request heard back, another finder's, junk, a board that
+// answers again: to another finder) is read and dropped without holding the cycle open, so a
+// chatty LAN costs no time. A discovery cycle adds 1 to idleCycles exactly once: at its first
+// handled completion, whatever it carried, or at its final time-out when nothing came.
 void NetSession::runCycle(CycleKind kind) {
     const bool discovery = kind == CycleKind::Discovery;
+    ++cycleNumber_;
     const size_t length = discovery ? kDiscoveryDatagramSize : sendLength_;
     const int64_t started = channel_->nowMs();
     const bool sent =
@@ -87,7 +88,8 @@ void NetSession::runCycle(CycleKind kind) {
     }
 }
 
-// True when the datagram is a board's answer: a reply that parses, or an acknowledgement.
+// True when the datagram is a board's answer: its first reply in the cycle, or an
+// acknowledgement.
 bool NetSession::handleDatagram(CycleKind kind, const uint8_t* data, size_t length) {
     if (kind == CycleKind::Discovery) return addBoardFromReply(data, length);
     if (!isConfigureAck(data, length)) return false;
@@ -100,7 +102,7 @@ bool NetSession::addBoardFromReply(const uint8_t* data, size_t length) {
     // A field that a reply leaves out must not carry over from the board before it.
     reply = ReplyFields{};
     if (!parseReply(data, length, reply)) return false;
-    if (devices.findByMac(reply.mac) >= 0) return true;
+    if (const int32_t known = devices.findByMac(reply.mac); known >= 0) return firstAnswer(known);
 
     auto* record = new (std::nothrow) DeviceRecord;
     if (!record) {
@@ -136,6 +138,16 @@ bool NetSession::addBoardFromReply(const uint8_t* data, size_t length) {
         }
     }
     idleCycles = 0;
+    return firstAnswer(count - 1);
+}
+
+// Whether the board at index answers for the first time in this cycle. In one cycle each board
+// answers our request once; what it sends beyond that answers another finder.
+bool NetSession::firstAnswer(int32_t index) {
+    const auto at = static_cast<size_t>(index);
+    if (answeredIn_.size() <= at) answeredIn_.resize(at + 1, 0);
+    if (answeredIn_[at] == cycleNumber_) return false;
+    answeredIn_[at] = cycleNumber_;
     return true;
 }
 

@@ -99,7 +99,9 @@ private:
     bool openSocket();
     void runCycle(CycleKind kind);
     bool handleDatagram(CycleKind kind, const uint8_t* data, size_t length);
-    bool addBoardFromReply(const uint8_t* data, size_t length);   // false: no board's reply
+    // True for a board's first reply in the cycle.
+    bool addBoardFromReply(const uint8_t* data, size_t length);
+    bool firstAnswer(int32_t index);
     void applyAcknowledgedSettings();
     bool sendEvent(int32_t code, int32_t value);
     QuestionAnswer ask(const DeviceRecord& board, bool batch);
@@ -121,6 +123,8 @@ private:
     std::mutex sessionLock_;   // orders stop() against a cycle's look at replyHandled
     std::atomic<uint8_t> replyHandled{0};
     int32_t idleCycles = 0;    // discovery cycles without a new board
+    uint32_t cycleNumber_ = 0;            // of the running cycle, counting every one
+    std::vector<uint32_t> answeredIn_;    // by list index: the last cycle the board answered in
     uint16_t port = 0;
     uint8_t sendBuffer[kSendBufferSize] = {};
     size_t sendLength_ = 0;
