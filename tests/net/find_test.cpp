@@ -172,12 +172,11 @@ TEST_F(FindTest, RepliesBecomeRecordsAndAMissingFieldIsNotInherited) {
 }
 
 TEST_F(FindTest, AStreamOfBoardsEndsEachCycleAtTheCeilingAndStraysNeverHoldItOpen) {
-    // A board every 10 ms, for longer than a cycle may last.
-    lan.addBoards(1000);
+    // A new board every 10 ms, for longer than a cycle may last.
+    SimBoard b;
     for (int i = 0; i < 1000; ++i) {
-        SimBoard b = lan.board(i);
-        b.replyDelayMs = 10 * i;
-        lan.setBoard(i, b);
+        b.mac = "0300000" + std::to_string(10000 + i);
+        lan.inject(10 * i, SimChannel::discoveryReply(b));
     }
     int64_t secondCycleAt = -1;
     log.setOnEvent([&](int32_t code, int32_t value) {
@@ -210,7 +209,7 @@ TEST_F(FindTest, AStreamOfBoardsEndsEachCycleAtTheCeilingAndStraysNeverHoldItOpe
         chatty.lan.flood(500, NetSession::kQuietMs, SimChannel::discoveryReply(chatty.lan.board(i)));
     chatty.find(chattyLog);
     EXPECT_EQ(chattyLog.withoutFound(), numbered(EVT_BROADCAST, 4, {{EVT_COMPLETE, 0}}));
-    EXPECT_EQ(chatty.session.devices.count(), 3);
+    EXPECT_EQ(chattyLog.valuesOf(EVT_FOUND), (std::vector<int32_t>{0, 1, 2}));
     EXPECT_EQ(chatty.lan.now(), 4 * NetSession::kQuietMs);
 }
 
