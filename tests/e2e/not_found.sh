@@ -6,8 +6,13 @@
 setup_lan
 start_sim --boards 3 --no-ack 025a00000002
 
+# On a chatty LAN (datagrams that are no acknowledgement), the board is given up after the find
+# and ten attempts of a second each.
+start_flood 5000
 cli configure 025a00000002 --id Lost --retries 0
+stop_flood
 expect_rc 1 "configure a silent board"
+[ "$TOOK_MS" -lt 20000 ] || fail "giving up on a silent board took $TOOK_MS ms"
 expect_has "$ERR" "Could not find this device:
 
    ID:  Sim0001
