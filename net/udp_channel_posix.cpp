@@ -64,7 +64,7 @@ public:
         closeNow();
         drainWake();
         if (wakeRead_ < 0) return false;
-        adapters_ = broadcastAdapters(systemInterfaces(), chosenAdapters());
+        adapters_ = broadcastAdapters(interfaces(), chosenAdapters());
         if (adapters_.empty()) return false;
         // Written before it is read: no need to clear 2 MB.
         if (!ring_) ring_ = std::make_unique_for_overwrite<Slot[]>(kRingSlots);

@@ -96,8 +96,10 @@ Bound bindPort(Port& port, uint16_t boardPort) {
     port.sock = WSASocketA(AF_INET, SOCK_DGRAM, IPPROTO_UDP, nullptr, 0, WSA_FLAG_OVERLAPPED);
     if (port.sock == INVALID_SOCKET) return Bound::No;
     const BOOL on = TRUE;
-    // Both before bind, or they do not hold. Exclusive: no other program can bind over us and
-    // take the boards' replies (SO_REUSEADDR would let one: never set it).
+    // Both before bind, or they do not hold. Exclusive: no other socket can bind this address
+    // and port, not even one that asks to share it with SO_REUSEADDR, so none can take over the
+    // replies that arrive here (we never set SO_REUSEADDR ourselves). It does not keep another
+    // program off 0.0.0.0 on the port: Windows lets that bind succeed beside ours.
     if (setsockopt(port.sock, SOL_SOCKET, SO_EXCLUSIVEADDRUSE, reinterpret_cast<const char*>(&on),
                    static_cast<int>(sizeof on)) != 0 ||
         setsockopt(port.sock, SOL_SOCKET, SO_BROADCAST, reinterpret_cast<const char*>(&on),
@@ -138,24 +140,30 @@ public:
         const std::vector<std::string> only = chosenAdapters();
         std::vector<std::unique_ptr<Port>> ports;
         int granted = 0;
-        for (const NetworkAdapter& adapter : broadcastAdapters(systemInterfaces(), only)) {
-            // Two adapters given one address would hold the port against each other.
-            if (std::any_of(ports.begin(), ports.end(),
-                            [&](const auto& p) { return p->address == adapter.address; })) {
-                continue;
+        for (const NetworkAdapter& adapter : broadcastAdapters(interfaces(), only)) {
+            // An address that cannot be had (tentative, or a duplicate, just after link-up) gives
+            // way to the adapter's next one.
+            std::vector<uint32_t> addresses = {adapter.address};
+            addresses.insert(addresses.end(), adapter.alternatives.begin(), adapter.alternatives.end());
+            for (const uint32_t address : addresses) {
+                // Two adapters given one address would hold the port against each other.
+                if (std::any_of(ports.begin(), ports.end(), [&](const auto& p) { return p->address == address; })) {
+                    continue;
+                }
+                auto port = std::make_unique<Port>();
+                port->address = address;
+                const Bound bound = bindPort(*port, boardPort);
+                if (bound == Bound::Held) {   // another program has the port: replies would be lost
+                    ports.clear();
+                    port.reset();
+                    teardown();
+                    return false;
+                }
+                if (bound == Bound::No) continue;
+                granted = ports.empty() ? port->granted : std::min(granted, port->granted);
+                ports.push_back(std::move(port));
+                break;
             }
-            auto port = std::make_unique<Port>();
-            port->address = adapter.address;
-            const Bound bound = bindPort(*port, boardPort);
-            if (bound == Bound::Held) {   // another program has the port: replies would be lost
-                ports.clear();
-                port.reset();
-                teardown();
-                return false;
-            }
-            if (bound == Bound::No) continue;
-            granted = ports.empty() ? port->granted : std::min(granted, port->granted);
-            ports.push_back(std::move(port));
         }
         WSAEVENT event = ports.empty() ? WSA_INVALID_EVENT : WSACreateEvent();
         if (event == WSA_INVALID_EVENT) {
