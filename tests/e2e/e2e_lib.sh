@@ -62,16 +62,13 @@ stop_sim() {
 # start_flood RATE: a device beside the boards broadcasts RATE datagrams a second to the board
 # port, none of them a board's reply, until stop_flood.
 start_flood() {
-  ip netns exec "$NET-brd" python3 -c '
-import socket, sys, time
+  ip netns exec "$NET-brd" python3 -c 'import socket, sys, time
 s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
 s.setsockopt(socket.SOL_SOCKET, socket.SO_BROADCAST, 1)
 s.setsockopt(socket.SOL_SOCKET, socket.SO_BINDTODEVICE, b"veth0")
-rate, start, sent = int(sys.argv[1]), time.monotonic(), 0
+start, sent = time.monotonic(), 0
 while True:
-    while sent < (time.monotonic() - start) * rate:
-        s.sendto(b"\xa5" * 64, ("255.255.255.255", 21210))
-        sent += 1
+    while sent < (time.monotonic() - start) * int(sys.argv[1]): s.sendto(b"\xa5" * 64, ("255.255.255.255", 21210)); sent += 1
     time.sleep(0.002)' "$1" &
   FLOOD_PID=$!
 }

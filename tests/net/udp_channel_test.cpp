@@ -227,10 +227,7 @@ TEST(UdpChannel, AHeldPortFailsASecondOpenAndQuietReceivesTimeOut) {
         EXPECT_FALSE(second->open(port));
         // Nor can another program bind an adapter's address, even asking to share it. Linux
         // refuses it 0.0.0.0 as well; Windows lets it bind there beside our adapters' sockets.
-        for (const uint32_t address : {kLa, kMb}) {
-            EXPECT_FALSE(OtherProgram(address, port, false).bound);
-            EXPECT_FALSE(OtherProgram(address, port, true).bound);
-        }
+        for (const uint32_t address : {kLa, kMb}) EXPECT_FALSE(OtherProgram(address, port, true).bound);
 #ifndef _WIN32
         EXPECT_FALSE(OtherProgram(INADDR_ANY, port, true).bound);
 #endif
