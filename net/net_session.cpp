@@ -28,11 +28,15 @@ void NetSession::stop() {
     replyHandled = 1;
 }
 
-// One send, then receives until kQuietMs pass without a datagram (or kCycleCeilingMs in all).
-// A discovery cycle adds 1 to idleCycles exactly once: at its first handled completion, or at
-// its final time-out when nothing came.
+// One send, then receives until kQuietMs pass without a board's answer (a board's first reply
+// in a discovery cycle, an acknowledgement in a configuration one), or kCycleCeilingMs in all.
+// Anything else on the port (our own request heard back, another finder's, junk, a board that
+// answers again: to another finder) is read and dropped without holding the cycle open, so a
+// chatty LAN costs no time. A discovery cycle adds 1 to idleCycles exactly once: at its first
+// handled completion, whatever it carried, or at its final time-out when nothing came.
 void NetSession::runCycle(CycleKind kind) {
     const bool discovery = kind == CycleKind::Discovery;
+    ++cycleNumber_;
     const size_t length = discovery ? kDiscoveryDatagramSize : sendLength_;
     const int64_t started = channel_->nowMs();
     const bool sent =
@@ -40,7 +44,9 @@ void NetSession::runCycle(CycleKind kind) {
     (sent ? sentAny_ : sendRefused_) = true;
 
     // A cycle whose send failed still takes its time (and any late reply), so ten attempts
-    // never pass in an instant; asking nobody, it is not counted as a quiet one.
+    // never pass in an instant; asking nobody, it is not counted as a quiet one. Its time runs
+    // from the start: a send that failed only after its whole wait has had it.
+    int64_t quietEnd = (sent ? channel_->nowMs() : started) + kQuietMs;
     bool counted = !sent;
     auto countOnce = [&] {
         if (discovery && !counted) {
@@ -50,15 +56,14 @@ void NetSession::runCycle(CycleKind kind) {
     };
 
     for (;;) {
-        const int64_t left = kCycleCeilingMs - (channel_->nowMs() - started);
+        const int64_t left = std::min(quietEnd, started + kCycleCeilingMs) - channel_->nowMs();
         if (left <= 0) {
             countOnce();
             return;
         }
         const uint8_t* data = nullptr;
         size_t size = 0;
-        const int wait = static_cast<int>(std::min<int64_t>(kQuietMs, left));
-        const ReceiveResult result = channel_->receive(wait, data, size);
+        const ReceiveResult result = channel_->receive(static_cast<int>(left), data, size);
         if (result == ReceiveResult::Timeout) {
             countOnce();
             return;
@@ -66,7 +71,7 @@ void NetSession::runCycle(CycleKind kind) {
 
         // A stray datagram (Dropped) is a completion like any other, but carries nothing.
         replyHandled = 0;
-        if (result == ReceiveResult::Datagram) handleDatagram(kind, data, size);
+        const bool answer = result == ReceiveResult::Datagram && handleDatagram(kind, data, size);
         replyHandled = 1;
         {
             std::unique_lock<std::mutex> lock(sessionLock_);
@@ -77,32 +82,32 @@ void NetSession::runCycle(CycleKind kind) {
             }
             countOnce();
         }
+        if (answer) quietEnd = channel_->nowMs() + kQuietMs;
         // A closed channel posts no further receive; an aborted search takes no more boards.
         if (result == ReceiveResult::Closed || cancelRequested) return;
     }
 }
 
-void NetSession::handleDatagram(CycleKind kind, const uint8_t* data, size_t length) {
-    if (kind == CycleKind::Discovery) {
-        addBoardFromReply(data, length);
-        return;
-    }
-    if (isConfigureAck(data, length)) {
-        configureAcknowledged = true;
-        applyAcknowledgedSettings();
-    }
+// True when the datagram is a board's answer: its first reply in the cycle, or an
+// acknowledgement.
+bool NetSession::handleDatagram(CycleKind kind, const uint8_t* data, size_t length) {
+    if (kind == CycleKind::Discovery) return addBoardFromReply(data, length);
+    if (!isConfigureAck(data, length)) return false;
+    configureAcknowledged = true;
+    applyAcknowledgedSettings();
+    return true;
 }
 
-void NetSession::addBoardFromReply(const uint8_t* data, size_t length) {
+bool NetSession::addBoardFromReply(const uint8_t* data, size_t length) {
     // A field that a reply leaves out must not carry over from the board before it.
     reply = ReplyFields{};
-    if (!parseReply(data, length, reply)) return;
-    if (devices.findByMac(reply.mac) >= 0) return;
+    if (!parseReply(data, length, reply)) return false;
+    if (const int32_t known = devices.findByMac(reply.mac); known >= 0) return firstAnswer(known);
 
     auto* record = new (std::nothrow) DeviceRecord;
     if (!record) {
         stop();
-        return;
+        return true;
     }
     record->setId(reply.id);
     record->setIp(reply.ip);
@@ -118,7 +123,7 @@ void NetSession::addBoardFromReply(const uint8_t* data, size_t length) {
         delete record;
         cancelRequested = true;
         replyHandled = 1;
-        return;
+        return true;
     }
     const int32_t count = devices.count();
     sendEvent(EVT_FOUND, count - 1);
@@ -129,10 +134,21 @@ void NetSession::addBoardFromReply(const uint8_t* data, size_t length) {
         if (!goOn) {
             cancelRequested = true;
             replyHandled = 1;
-            return;
+            return true;
         }
     }
     idleCycles = 0;
+    return firstAnswer(count - 1);
+}
+
+// Whether the board at index answers for the first time in this cycle. In one cycle each board
+// answers our request once; what it sends beyond that answers another finder.
+bool NetSession::firstAnswer(int32_t index) {
+    const auto at = static_cast<size_t>(index);
+    if (answeredIn_.size() <= at) answeredIn_.resize(at + 1, 0);
+    if (answeredIn_[at] == cycleNumber_) return false;
+    answeredIn_[at] = cycleNumber_;
+    return true;
 }
 
 void NetSession::applyAcknowledgedSettings() {

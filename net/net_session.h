@@ -24,7 +24,7 @@ enum class BatchScope : int32_t {
 
 class NetSession {
 public:
-    static constexpr int kQuietMs = 1000;        // a cycle ends after this long without a datagram
+    static constexpr int kQuietMs = 1000;        // a cycle ends after this long without a board's answer
     static constexpr int kCycleCeilingMs = 8000; // ...and after this long in all, whatever arrives
     static constexpr int kMaxCycles = 10;        // find cycles, or attempts per board
     static constexpr int kIdleCyclesToFinish = 3;
@@ -98,8 +98,10 @@ private:
     // Exchange engine (worker thread).
     bool openSocket();
     void runCycle(CycleKind kind);
-    void handleDatagram(CycleKind kind, const uint8_t* data, size_t length);
-    void addBoardFromReply(const uint8_t* data, size_t length);
+    bool handleDatagram(CycleKind kind, const uint8_t* data, size_t length);
+    // True for a board's first reply in the cycle.
+    bool addBoardFromReply(const uint8_t* data, size_t length);
+    bool firstAnswer(int32_t index);
     void applyAcknowledgedSettings();
     bool sendEvent(int32_t code, int32_t value);
     QuestionAnswer ask(const DeviceRecord& board, bool batch);
@@ -121,6 +123,8 @@ private:
     std::mutex sessionLock_;   // orders stop() against a cycle's look at replyHandled
     std::atomic<uint8_t> replyHandled{0};
     int32_t idleCycles = 0;    // discovery cycles without a new board
+    uint32_t cycleNumber_ = 0;            // of the running cycle, counting every one
+    std::vector<uint32_t> answeredIn_;    // by list index: the last cycle the board answered in
     uint16_t port = 0;
     uint8_t sendBuffer[kSendBufferSize] = {};
     size_t sendLength_ = 0;

@@ -13,17 +13,21 @@ struct InterfaceAddress {
     bool up = false;
     bool broadcast = false; // can broadcast (not point-to-point)
     bool loopback = false;
+    // Fit for use: not tentative, duplicate or deprecated (Windows' duplicate-address state).
+    bool preferred = true;
 };
 
 struct NetworkAdapter {
     std::string name;
     uint32_t index = 0;
-    uint32_t address = 0;   // its first IPv4 address, host order
+    uint32_t address = 0;                 // the IPv4 address to use, host order
+    std::vector<uint32_t> alternatives;   // its others, to try in turn when address cannot be bound
 };
 
-// Every interface that is up, can broadcast, is no loopback and has an IPv4 address, once (by
-// its first address), in the system's order. With names or dotted addresses in only, just the
-// adapters that one of them names (by an address: the adapter sends from that address).
+// Every interface that is up, can broadcast, is no loopback and has an IPv4 address, once, in
+// the system's order, by its first preferred address (else its first). With names or dotted
+// addresses in only, just the adapters that one of them names (by an address: the adapter sends
+// from that address).
 std::vector<NetworkAdapter> broadcastAdapters(const std::vector<InterfaceAddress>& interfaces,
                                               const std::vector<std::string>& only = {});
 

@@ -47,11 +47,13 @@ std::vector<InterfaceAddress> systemInterfaces() {
             const sockaddr* s = u->Address.lpSockaddr;
             if (s == nullptr || s->sa_family != AF_INET) continue;
             i.address = ntohl(reinterpret_cast<const sockaddr_in*>(s)->sin_addr.s_addr);
+            i.preferred = u->DadState == IpDadStatePreferred;
             interfaces.push_back(i);
             any = true;
         }
         if (!any) {
             i.address = 0;
+            i.preferred = true;
             interfaces.push_back(i);
         }
     }

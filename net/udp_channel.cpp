@@ -19,3 +19,17 @@ void UdpChannel::recordReceiveBuffer(ReceiveBuffer buffer) {
     std::lock_guard<std::mutex> lock(settingsLock_);
     buffer_ = buffer;
 }
+
+void UdpChannel::readInterfacesWith(std::function<std::vector<InterfaceAddress>()> source) {
+    std::lock_guard<std::mutex> lock(settingsLock_);
+    interfaceSource_ = std::move(source);
+}
+
+std::vector<InterfaceAddress> UdpChannel::interfaces() const {
+    std::function<std::vector<InterfaceAddress>()> source;
+    {
+        std::lock_guard<std::mutex> lock(settingsLock_);
+        source = interfaceSource_;
+    }
+    return source ? source() : systemInterfaces();
+}

@@ -4,10 +4,13 @@
 // above never see the adapters: one send is one datagram out of every adapter.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
+
+#include "net/network_adapters.h"
 
 enum class ReceiveResult {
     Datagram,   // data/length hold one datagram of 1..256 bytes
@@ -51,14 +54,18 @@ public:
     virtual void limitAdapters(std::vector<std::string> only);
     // As the last open found it.
     virtual ReceiveBuffer receiveBuffer() const;
+    // Later opens take the interfaces from source instead of the system (for tests).
+    void readInterfacesWith(std::function<std::vector<InterfaceAddress>()> source);
 
 protected:
     // For the implementations: what limitAdapters was given, and what an open was granted.
     std::vector<std::string> chosenAdapters() const;
     void recordReceiveBuffer(ReceiveBuffer buffer);
+    std::vector<InterfaceAddress> interfaces() const;
 
 private:
     mutable std::mutex settingsLock_;   // the settings are set and read from any thread
+    std::function<std::vector<InterfaceAddress>()> interfaceSource_;
     std::vector<std::string> chosen_;
     ReceiveBuffer buffer_;
 };

@@ -2,8 +2,8 @@
 // every adapter; each send leaves once by every adapter (IP_PKTINFO names the interface, so no
 // route for 255.255.255.255 is needed). Datagrams are drained in batches (recvmmsg) into a ring
 // of the channel's own, so a burst of thousands of replies outruns neither a small kernel buffer
-// nor the handling of each reply. poll() watches a wake-up pipe too, so that close() from
-// another thread ends a waiting receive at once.
+// nor the handling of each reply. Between datagrams the receiver sleeps in poll(), which watches
+// a wake-up pipe too, so that close() from another thread ends a waiting receive at once.
 #include <arpa/inet.h>
 #include <fcntl.h>
 #include <netinet/in.h>
@@ -29,12 +29,6 @@ constexpr int kSendWaitMs = 1000;
 constexpr size_t kRingSlots = 8192;   // a whole rack's burst, with room to spare
 constexpr size_t kBatch = 64;         // datagrams per recvmmsg
 constexpr int kDrainEvery = 16;       // datagrams handed out between two drains
-// While replies stream in, the receiver keeps looking instead of sleeping (see receive()): for
-// kSpin after each datagram, never longer than kSpinBudget after the send, so replies that
-// trickle in cost no busy core. Until the first reply it sleeps: woken by it, it is placed on a
-// free processor rather than sharing one with whatever sends the replies.
-constexpr auto kSpin = std::chrono::milliseconds(5);             // a burst has no longer gaps
-constexpr auto kSpinBudget = std::chrono::milliseconds(150);     // a rack's burst is over by then
 
 enum class Wait { Ready, Timeout, Closed };
 
@@ -70,9 +64,10 @@ public:
         closeNow();
         drainWake();
         if (wakeRead_ < 0) return false;
-        adapters_ = broadcastAdapters(systemInterfaces(), chosenAdapters());
+        adapters_ = broadcastAdapters(interfaces(), chosenAdapters());
         if (adapters_.empty()) return false;
-        if (!ring_) ring_ = std::make_unique<Slot[]>(kRingSlots);
+        // Written before it is read: no need to clear 2 MB.
+        if (!ring_) ring_ = std::make_unique_for_overwrite<Slot[]>(kRingSlots);
         head_ = count_ = 0;
         held_ = false;
         sinceDrain_ = 0;
@@ -123,7 +118,6 @@ public:
         for (const NetworkAdapter& adapter : adapters_) {
             sentAny = sendBy(fd, adapter, data, length, to, deadline) || sentAny;
         }
-        spinBudgetEnd_ = std::chrono::steady_clock::now() + kSpinBudget;
         release();
         return sentAny;
     }
@@ -149,7 +143,6 @@ public:
                 }
             }
             if (count_ > 0) {
-                spinUntil_ = std::min(std::chrono::steady_clock::now() + kSpin, spinBudgetEnd_);
                 const Slot& slot = ring_[head_];
                 held_ = true;
                 ++sinceDrain_;
@@ -163,11 +156,8 @@ public:
                 }
                 break;
             }
-            // While replies stream in, keep looking instead of sleeping: a receiver that sleeps
-            // is woken on the busy sender's CPU and falls behind the burst.
-            const auto now = std::chrono::steady_clock::now();
-            if (now < spinUntil_ && now < deadline) continue;
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now).count();
+            const auto left =
+                std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
             const Wait wait = waitFor(fd, POLLIN, left > 0 ? static_cast<int>(left) : 0);
             if (wait == Wait::Closed) {
                 result = ReceiveResult::Closed;
@@ -236,8 +226,8 @@ private:
             if (n >= 0) return static_cast<size_t>(n) == length;
             if (errno == EINTR) continue;
             if (errno != EAGAIN && errno != EWOULDBLOCK && errno != ENOBUFS) return false;
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                deadline - std::chrono::steady_clock::now()).count();
+            const auto left =
+                std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
             if (left <= 0 || waitFor(fd, POLLOUT, static_cast<int>(left)) != Wait::Ready) return false;
         }
     }
@@ -360,10 +350,8 @@ private:
     bool held_ = false;     // ring_[head_] was handed out by the last receive
     int sinceDrain_ = 0;
     uint32_t adapter_ = 0;
-    std::chrono::steady_clock::time_point spinUntil_{};
     uint32_t droppedSeen_ = 0;   // the kernel's count of dropped datagrams, as last told
     bool lost_ = false;          // it grew since lostDatagrams() was asked
-    std::chrono::steady_clock::time_point spinBudgetEnd_{};
 };
 
 }  // namespace

@@ -2,7 +2,8 @@
 // of one adapter only, so each adapter gets a socket of its own, bound to its address and the
 // board port: a broadcast sent on it leaves by that adapter, and broadcasts and replies that
 // arrive on that adapter come to it. Sends and receives are overlapped; their completion
-// routines run on the worker thread during alertable waits. close() from another thread closes
+// routines run on the worker thread during alertable waits. A datagram that is already waiting
+// on a socket with no receive posted is taken at once by a call that does not block. close() from another thread closes
 // every socket, which makes pending I/O complete with WSA_OPERATION_ABORTED on the worker, and
 // signals the wait's event, so that a receive with nothing posted ends at once too.
 #include <winsock2.h>
@@ -96,14 +97,19 @@ Bound bindPort(Port& port, uint16_t boardPort) {
     port.sock = WSASocketA(AF_INET, SOCK_DGRAM, IPPROTO_UDP, nullptr, 0, WSA_FLAG_OVERLAPPED);
     if (port.sock == INVALID_SOCKET) return Bound::No;
     const BOOL on = TRUE;
-    // Both before bind, or they do not hold. Exclusive: no other program can bind over us and
-    // take the boards' replies (SO_REUSEADDR would let one: never set it).
+    // Both before bind, or they do not hold. Exclusive: no other socket can bind this address
+    // and port, not even one that asks to share it with SO_REUSEADDR, so none can take over the
+    // replies that arrive here (we never set SO_REUSEADDR ourselves). It does not keep another
+    // program off 0.0.0.0 on the port: Windows lets that bind succeed beside ours.
     if (setsockopt(port.sock, SOL_SOCKET, SO_EXCLUSIVEADDRUSE, reinterpret_cast<const char*>(&on),
                    static_cast<int>(sizeof on)) != 0 ||
         setsockopt(port.sock, SOL_SOCKET, SO_BROADCAST, reinterpret_cast<const char*>(&on),
                    static_cast<int>(sizeof on)) != 0) {
         return Bound::No;
     }
+    // Calls that are not overlapped never block: a datagram that is there is taken at once.
+    u_long nonBlocking = 1;
+    if (ioctlsocket(port.sock, FIONBIO, &nonBlocking) != 0) return Bound::No;
     const int size = kReceiveBufferBytes;
     setsockopt(port.sock, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&size),
                static_cast<int>(sizeof size));
@@ -138,24 +144,30 @@ public:
         const std::vector<std::string> only = chosenAdapters();
         std::vector<std::unique_ptr<Port>> ports;
         int granted = 0;
-        for (const NetworkAdapter& adapter : broadcastAdapters(systemInterfaces(), only)) {
-            // Two adapters given one address would hold the port against each other.
-            if (std::any_of(ports.begin(), ports.end(),
-                            [&](const auto& p) { return p->address == adapter.address; })) {
-                continue;
+        for (const NetworkAdapter& adapter : broadcastAdapters(interfaces(), only)) {
+            // An address that cannot be had (tentative, or a duplicate, just after link-up) gives
+            // way to the adapter's next one.
+            std::vector<uint32_t> addresses = {adapter.address};
+            addresses.insert(addresses.end(), adapter.alternatives.begin(), adapter.alternatives.end());
+            for (const uint32_t address : addresses) {
+                // Two adapters given one address would hold the port against each other.
+                if (std::any_of(ports.begin(), ports.end(), [&](const auto& p) { return p->address == address; })) {
+                    continue;
+                }
+                auto port = std::make_unique<Port>();
+                port->address = address;
+                const Bound bound = bindPort(*port, boardPort);
+                if (bound == Bound::Held) {   // another program has the port: replies would be lost
+                    ports.clear();
+                    port.reset();
+                    teardown();
+                    return false;
+                }
+                if (bound == Bound::No) continue;
+                granted = ports.empty() ? port->granted : std::min(granted, port->granted);
+                ports.push_back(std::move(port));
+                break;
             }
-            auto port = std::make_unique<Port>();
-            port->address = adapter.address;
-            const Bound bound = bindPort(*port, boardPort);
-            if (bound == Bound::Held) {   // another program has the port: replies would be lost
-                ports.clear();
-                port.reset();
-                teardown();
-                return false;
-            }
-            if (bound == Bound::No) continue;
-            granted = ports.empty() ? port->granted : std::min(granted, port->granted);
-            ports.push_back(std::move(port));
         }
         WSAEVENT event = ports.empty() ? WSA_INVALID_EVENT : WSACreateEvent();
         if (event == WSA_INVALID_EVENT) {
@@ -209,23 +221,23 @@ public:
         data = nullptr;
         length = 0;
         receivedOn_ = 0;
-        // Every socket that has no receive waiting gets one, the one handed out last included:
-        // its datagram is done with now.
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            if (closed_) return ReceiveResult::Closed;
-            for (auto& port : ports_) {
-                if (!port->closed && !port->retired && !port->receivePending && !port->receiveDone) {
-                    postReceive(*port);
-                }
-            }
-        }
         const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs > 0 ? timeoutMs : 0);
         // Even with no socket left to receive on, the time-out is waited out.
         for (bool timedOut = false;;) {
             if (isClosed()) return ReceiveResult::Closed;
-            if (Port* port = nextDone()) return takeFrom(*port, data, length);
+            if (Port* port = nextReady()) return takeFrom(*port, data, length);
             if (timedOut) return ReceiveResult::Timeout;
+            // Nothing has come: every socket with no receive waiting gets one (the datagram
+            // handed out last is done with now), and the wait runs their completions.
+            {
+                std::lock_guard<std::mutex> lock(mutex_);
+                if (closed_) return ReceiveResult::Closed;
+                for (auto& port : ports_) {
+                    if (!port->closed && !port->retired && !port->receivePending && !port->receiveDone) {
+                        postReceive(*port);
+                    }
+                }
+            }
             timedOut = !waitUntil(deadline);
         }
     }
@@ -298,18 +310,38 @@ private:
         port.doneFlags = 0;
     }
 
-    // The next port with a completed receive, taking the ports in turn so that a busy adapter
-    // cannot hold back the others.
-    Port* nextDone() {
+    // The next port with a datagram: its posted receive completed, or, with none posted, one is
+    // waiting and is taken at once (a burst then costs one call a datagram, not a posted receive
+    // and its completion). The ports are taken in turn so that a busy adapter cannot hold back
+    // the others.
+    Port* nextReady() {
+        std::lock_guard<std::mutex> lock(mutex_);   // close() frees no socket under a call
         const size_t count = ports_.size();
         for (size_t i = 0; i < count; ++i) {
             const size_t at = (next_ + i) % count;
-            if (ports_[at]->receiveDone) {
+            Port& port = *ports_[at];
+            if (port.receiveDone || (!port.closed && !port.retired && !port.receivePending && receiveNow(port))) {
                 next_ = (at + 1) % count;
-                return ports_[at].get();
+                return &port;
             }
         }
         return nullptr;
+    }
+
+    // Under mutex_, on a port with nothing posted: a datagram (or a datagram's error) that is
+    // already waiting, taken without waiting. False when nothing is there.
+    bool receiveNow(Port& port) {
+        port.fromLength = static_cast<INT>(sizeof port.from);
+        const int n = recvfrom(port.sock, reinterpret_cast<char*>(port.receiveData),
+                               static_cast<int>(sizeof port.receiveData), 0,
+                               reinterpret_cast<sockaddr*>(&port.from), &port.fromLength);
+        const int error = n == SOCKET_ERROR ? WSAGetLastError() : 0;
+        if (error == WSAEWOULDBLOCK) return false;
+        port.receiveDone = true;
+        port.receiveError = static_cast<DWORD>(error);
+        port.receiveBytes = n == SOCKET_ERROR ? 0 : static_cast<DWORD>(n);
+        port.doneFlags = 0;
+        return true;
     }
 
     ReceiveResult takeFrom(Port& port, const uint8_t*& data, size_t& length) {

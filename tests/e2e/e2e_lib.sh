@@ -14,12 +14,14 @@ TEST_NAME=$(basename "$0" .sh)
 NET="e2e-${TEST_NAME//_/-}-$$"
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/lanset-$TEST_NAME.XXXXXX")
 SIM_PID=""
+FLOOD_PID=""
 FAILURES=0
 
 skip() { echo "SKIP: $*"; exit $SKIP; }
 
 cleanup() {
   stop_sim
+  [ -n "$FLOOD_PID" ] && kill "$FLOOD_PID" 2>/dev/null
   "$NETNS_LAN" down "$NET" 2>/dev/null
   rm -rf "$WORK"
 }
@@ -57,8 +59,29 @@ stop_sim() {
   SIM_PID=""
 }
 
-# cli ARGS...: runs lanset-cli in $NET-lan; $OUT and $ERR hold its output, $RC its status.
-# A lanset-cli that hangs is stopped like a user would (Ctrl-C), then killed: status 124.
+# start_flood RATE: a device beside the boards broadcasts RATE datagrams a second to the board
+# port, none of them a board's reply, until stop_flood.
+start_flood() {
+  ip netns exec "$NET-brd" python3 -c 'import socket, sys, time
+s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+s.setsockopt(socket.SOL_SOCKET, socket.SO_BROADCAST, 1)
+s.setsockopt(socket.SOL_SOCKET, socket.SO_BINDTODEVICE, b"veth0")
+start, sent = time.monotonic(), 0
+while True:
+    while sent < (time.monotonic() - start) * int(sys.argv[1]): s.sendto(b"\xa5" * 64, ("255.255.255.255", 21210)); sent += 1
+    time.sleep(0.002)' "$1" &
+  FLOOD_PID=$!
+}
+
+stop_flood() {
+  kill -0 "$FLOOD_PID" 2>/dev/null || fail "the flood of datagrams ended early"
+  kill "$FLOOD_PID" 2>/dev/null; wait "$FLOOD_PID" 2>/dev/null
+  FLOOD_PID=""
+}
+
+# cli ARGS...: runs lanset-cli in $NET-lan; $OUT and $ERR hold its output, $RC its status,
+# A lanset-cli that hangs is stopped like a user would (Ctrl-C), then
+# killed: status 124.
 cli() {
   ip netns exec "$NET-lan" timeout -k 5 -s INT 60 "$CLI" "$@" >"$WORK/out" 2>"$WORK/err"
   RC=$?

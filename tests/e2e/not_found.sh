@@ -7,7 +7,11 @@
 setup_lan
 start_sim --boards 3 --no-ack 025a00000002
 
+# On a chatty LAN (datagrams that are no acknowledgement), the board is given up after the find
+# and ten attempts of a second each.
+start_flood 5000
 cli configure 025a00000002 --id Lost --retries 0
+stop_flood
 expect_rc 1 "configure a silent board"
 expect_has "$ERR" "lanset-cli: SN 025a00000002 (ID Sim0001, IP 192.168.10.102) did not acknowledge after 10 attempts. Check connections and try again." "not-acknowledged text"
 expect_eq "$OUT" "" "nothing listed as configured"

@@ -91,8 +91,12 @@ TEST_F(ConfigureTest, OneNeverAnAckAsksAfterTenAttemptsAndRetryStartsAgain) {
     findBoards(4);
     neverAck(1);
     ScriptedQuestion question({QuestionAnswer::Retry, QuestionAnswer::Cancel});
+    // Datagrams that are no acknowledgement, every millisecond, hold no attempt open.
+    const int64_t start = lan.now();
+    lan.flood(start + 1, 1, SimChannel::discoveryReply(SimBoard{}), start + 20 * NetSession::kQuietMs);
     configureOne(log, settings(1), 1, question);
 
+    EXPECT_EQ(lan.now() - start, 20 * NetSession::kQuietMs);
     EXPECT_EQ(log.events(), numbered(EVT_BROADCAST, 10, numbered(EVT_BROADCAST, 10,
                                                                  {{EVT_CANCELLED, 0}})));
     ASSERT_EQ(question.asked(), 2);

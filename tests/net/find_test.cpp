@@ -171,15 +171,22 @@ TEST_F(FindTest, RepliesBecomeRecordsAndAMissingFieldIsNotInherited) {
     EXPECT_EQ(bare->dhcp, 0);
 }
 
-TEST_F(FindTest, FloodsEndEachCycleAtTheCeiling) {
-    // Far longer than a find may take, yet finite, so that a missing ceiling fails, not hangs.
-    lan.flood(0, 10, SimChannel::discoveryReply(SimBoard{}), 1000000);
+TEST_F(FindTest, AStreamOfBoardsEndsEachCycleAtTheCeilingAndStraysNeverHoldItOpen) {
+    // A new board every 10 ms, for longer than a cycle may last.
+    SimBoard b;
+    for (int i = 0; i < 1000; ++i) {
+        b.mac = "0300000" + std::to_string(10000 + i);
+        lan.inject(10 * i, SimChannel::discoveryReply(b));
+    }
+    int64_t secondCycleAt = -1;
+    log.setOnEvent([&](int32_t code, int32_t value) {
+        if (code == EVT_BROADCAST && value == 1) secondCycleAt = lan.now();
+    });
     find(log);
-    EXPECT_EQ(log.events(), (Events{{EVT_BROADCAST, 0}, {EVT_FOUND, 0}, {EVT_BROADCAST, 1},
-                                    {EVT_BROADCAST, 2}, {EVT_COMPLETE, 0}}));
-    EXPECT_EQ(lan.now(), 3 * NetSession::kCycleCeilingMs);
+    EXPECT_EQ(secondCycleAt, NetSession::kCycleCeilingMs);
+    EXPECT_EQ(session.devices.count(), 1000);
 
-    // With a new board every cycle as well, the ten-cycle limit still holds.
+    // With a new board every cycle and a board repeating itself, the ten-cycle limit holds.
     SimLanSession busy;
     EventLog busyLog;
     busy.lan.flood(0, 1, SimChannel::discoveryReply(SimBoard{}), 200000);
@@ -187,6 +194,23 @@ TEST_F(FindTest, FloodsEndEachCycleAtTheCeiling) {
     busy.find(busyLog);
     EXPECT_EQ(busyLog.withoutFound(), numbered(EVT_BROADCAST, 10, {{EVT_COMPLETE, 0}}));
     EXPECT_EQ(busy.session.devices.count(), NetSession::kMaxCycles + 1);
+
+    // Junk every millisecond, our own requests heard back, and a second finder whose requests
+    // the boards answer too: each is read and dropped, and the find takes a quiet LAN's time.
+    SimLanSession chatty;
+    EventLog chattyLog;
+    chatty.lan.addBoards(3);
+    chatty.lan.setEchoOwnSends(true);
+    chatty.lan.flood(1, 1, std::vector<uint8_t>(64, 0xA5));
+    std::vector<uint8_t> otherFinder(kDiscoveryDatagramSize);
+    buildDiscoveryRequest(otherFinder.data());
+    chatty.lan.flood(500, NetSession::kQuietMs, otherFinder);
+    for (int i = 0; i < 3; ++i)
+        chatty.lan.flood(500, NetSession::kQuietMs, SimChannel::discoveryReply(chatty.lan.board(i)));
+    chatty.find(chattyLog);
+    EXPECT_EQ(chattyLog.withoutFound(), numbered(EVT_BROADCAST, 4, {{EVT_COMPLETE, 0}}));
+    EXPECT_EQ(chattyLog.valuesOf(EVT_FOUND), (std::vector<int32_t>{0, 1, 2}));
+    EXPECT_EQ(chatty.lan.now(), 4 * NetSession::kQuietMs);
 }
 
 TEST_F(FindTest, ThePastManyBoardsQuestionIsAskedOncePerFind) {

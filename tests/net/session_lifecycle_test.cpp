@@ -221,6 +221,12 @@ TEST_F(LifecycleTest, EveryDatagramRefusedIsASendFailureAfterTheCyclesTakeTheirT
     lan.setFailSend(false);
     find(log);
     EXPECT_FALSE(session.sendFailed);
+
+    // A send that never completes has had its wait: the cycle ends there, not a quiet time later.
+    lan.setFailSend(true, NetSession::kQuietMs);
+    const int64_t hung = lan.now();
+    find(log);
+    EXPECT_EQ(lan.now() - hung, NetSession::kMaxCycles * NetSession::kQuietMs);
 }
 
 TEST_F(LifecycleTest, TheFlagsFollowTheOperationsLife) {

@@ -133,8 +133,8 @@ uint16_t freePort() {
 // Which interfaces a broadcast leaves by, from what the system reports of them.
 TEST(BroadcastAdapters, UpBroadcastCapableWithAnAddressOncePerInterface) {
     auto entry = [](const char* name, uint32_t index, uint32_t address, bool up = true,
-                    bool broadcast = true, bool loopback = false) {
-        return InterfaceAddress{name, index, address, up, broadcast, loopback};
+                    bool broadcast = true, bool loopback = false, bool preferred = true) {
+        return InterfaceAddress{name, index, address, up, broadcast, loopback, preferred};
     };
     const std::vector<InterfaceAddress> system = {
         entry("lo", 1, 0x7F000001, true, false, true),   // loopback
@@ -144,13 +144,15 @@ TEST(BroadcastAdapters, UpBroadcastCapableWithAnAddressOncePerInterface) {
         entry("eth2", 4, 0xC0A80102, false),             // down
         entry("ppp0", 5, 0x0A080001, true, false),       // point to point
         entry("wlan0", 6, 0xC0A80065),
+        entry("eth3", 7, 0xC0A80201, true, true, false, false),   // still tentative
+        entry("eth3", 7, 0xC0A80202),
     };
     struct Case {
         std::vector<std::string> only;
         std::vector<std::string> expected;   // names, in the system's order
     };
     const Case cases[] = {
-        {{}, {"eth0", "wlan0"}},
+        {{}, {"eth0", "wlan0", "eth3"}},
         {{"wlan0"}, {"wlan0"}},
         {{"10.0.0.5", "eth2"}, {"eth0"}},   // by address; a chosen adapter that is down stays out
         {{"10.0.0.6"}, {"eth0"}},            // any of its addresses names it; it sends from that one
@@ -162,9 +164,12 @@ TEST(BroadcastAdapters, UpBroadcastCapableWithAnAddressOncePerInterface) {
         EXPECT_EQ(names, c.expected) << (c.only.empty() ? std::string("all") : c.only[0]);
     }
     const auto all = broadcastAdapters(system);
-    ASSERT_EQ(all.size(), 2u);
+    ASSERT_EQ(all.size(), 3u);
     EXPECT_EQ(all[0].address, 0x0A000005u);
     EXPECT_EQ(all[0].index, 2u);
+    EXPECT_EQ(all[0].alternatives, (std::vector<uint32_t>{0x0A000006}));
+    EXPECT_EQ(all[2].address, 0xC0A80202u);   // a preferred address first
+    EXPECT_EQ(all[2].alternatives, (std::vector<uint32_t>{0xC0A80201}));
     EXPECT_EQ(broadcastAdapters(system, {"10.0.0.6"}).at(0).address, 0x0A000006u);
 }
 
@@ -220,9 +225,12 @@ TEST(UdpChannel, AHeldPortFailsASecondOpenAndQuietReceivesTimeOut) {
     for (int round = 0; round < 3; ++round) {
         ASSERT_TRUE(first->open(port)) << round;
         EXPECT_FALSE(second->open(port));
-        // Nor can a program that asks to share the port take the replies.
-        EXPECT_FALSE(OtherProgram(kLa, port, true).bound);
+        // Nor can another program bind an adapter's address, even asking to share it. Linux
+        // refuses it 0.0.0.0 as well; Windows lets it bind there beside our adapters' sockets.
+        for (const uint32_t address : {kLa, kMb}) EXPECT_FALSE(OtherProgram(address, port, true).bound);
+#ifndef _WIN32
         EXPECT_FALSE(OtherProgram(INADDR_ANY, port, true).bound);
+#endif
         const uint8_t* data = nullptr;
         size_t length = 0;
         EXPECT_EQ(first->receive(30, data, length), ReceiveResult::Timeout);
@@ -511,6 +519,17 @@ TEST_F(ChannelOnPrivateLan, EachSendLeavesOnceByEveryAdapterOrByThoseChosen) {
     // No adapter to send by: the port cannot serve, as when another program holds it.
     channel_->limitAdapters({"eth9"});
     EXPECT_FALSE(channel_->open(kBoardPort));
+#ifdef _WIN32
+    // An address that cannot be had (here a duplicate of lb's) gives way to the adapter's next.
+    channel_->limitAdapters({});
+    channel_->readInterfacesWith([] {
+        return std::vector<InterfaceAddress>{{"lb", 2, kLb, true, true}, {"la", 1, kLb, true, true},
+                                             {"la", 1, kLa, true, true}};
+    });
+    ASSERT_TRUE(channel_->open(kBoardPort));
+    ASSERT_TRUE(channel_->send(discovery.data(), discovery.size()));
+    EXPECT_EQ(arrivals(*channel_), (std::map<uint32_t, int>{{kLa, 1}, {kLb, 1}}));
+#endif
 }
 
 // An adapter that goes away during an operation refuses its datagram; the others still send,

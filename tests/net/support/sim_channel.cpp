@@ -138,9 +138,10 @@ void SimChannel::setFailOpen(bool on) {
     failOpen_ = on;
 }
 
-void SimChannel::setFailSend(bool on) {
+void SimChannel::setFailSend(bool on, int takesMs) {
     std::lock_guard<std::mutex> lock(mutex_);
     failSend_ = on;
+    failSendMs_ = takesMs;
 }
 
 void SimChannel::setReceiveBuffer(int asked, int granted) { recordReceiveBuffer({asked, granted}); }
@@ -237,7 +238,11 @@ bool SimChannel::open(uint16_t) {
 bool SimChannel::send(const uint8_t* data, size_t length) {
     runHook(SimStage::Send);
     std::lock_guard<std::mutex> lock(mutex_);
-    if (!open_ || failSend_) return false;
+    if (!open_) return false;
+    if (failSend_) {
+        now_ += failSendMs_;
+        return false;
+    }
     std::vector<uint8_t> bytes(data, data + length);
     sent_.push_back(SimDatagram{now_, bytes});
     if (echo_) pending_.emplace(now_, bytes);

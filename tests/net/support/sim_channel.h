@@ -78,7 +78,8 @@ public:
 
     // --- Failures and stages --------------------------------------------------------------------
     void setFailOpen(bool on);
-    void setFailSend(bool on);
+    // A refused send returns after takesMs of virtual time (one that never completes: its wait).
+    void setFailSend(bool on, int takesMs = 0);
     // lostDatagrams() is true once after each discovery cycle named (counting from 0).
     void setLostDatagramsInCycles(std::vector<int> cycles);
     // What receiveBuffer() reports.
@@ -145,6 +146,7 @@ private:
     bool echo_ = false;
     bool failOpen_ = false;
     bool failSend_ = false;
+    int failSendMs_ = 0;
     std::vector<int> lossCycles_;
     bool hold_ = false;
     bool held_ = false;
