@@ -79,9 +79,8 @@ stop_flood() {
   FLOOD_PID=""
 }
 
-# cli ARGS...: runs lanset-cli in $NET-lan; $OUT and $ERR hold its output, $RC its status,
-# A lanset-cli that hangs is stopped like a user would (Ctrl-C), then
-# killed: status 124.
+# cli ARGS...: runs lanset-cli in $NET-lan; $OUT and $ERR hold its output, $RC its status. A
+# lanset-cli that hangs is stopped like a user would (Ctrl-C), then killed: status 124.
 cli() {
   ip netns exec "$NET-lan" timeout -k 5 -s INT 60 "$CLI" "$@" >"$WORK/out" 2>"$WORK/err"
   RC=$?
