@@ -139,7 +139,7 @@ Function AddFirewallRule
     Call LogLine
     MessageBox MB_OK|MB_ICONEXCLAMATION "Windows Firewall did not take the rule that lets the \
       boards' replies reach $R1.$\r$\n$\r$\nAllow $R1 to receive UDP port ${BOARD_PORT} (any \
-      profile), or lanset finds no boards. The read-me gives the commands." /SD IDOK
+      profile), or it finds no boards. The read-me gives the commands." /SD IDOK
     SetErrorLevel ${EXIT_FIREWALL}
   ${EndIf}
   Pop $R1
