@@ -5,6 +5,8 @@ set(PLUGSET_VERSION 1.3)
 set(LANSET_PRODUCT "Tarnwick Lanset")
 set(PLUGSET_PRODUCT "Tarnwick Plugset")
 set(LANSET_PUBLISHER "Tarnwick")
+# Who answers for the Debian package (its Maintainer field).
+set(LANSET_MAINTAINER "Tarnwick <lanset@tarnwick.example>")
 # The installer's and the portable zip's: one package, numbered by lanset, its main program.
 set(PACKAGE_NAME "Tarnwick Lanset and Plugset")
 set(PACKAGE_FILE_STEM "tarnwick-lanset-${LANSET_VERSION}")

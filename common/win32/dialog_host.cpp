@@ -4,6 +4,8 @@
 
 #include <memory>
 
+#include "common/win32/program_icon.h"
+
 namespace {
 
 struct DialogHost {
@@ -52,8 +54,24 @@ void abandon(HWND window, bool modal) {
     else DestroyWindow(window);
 }
 
+// A window of its own on the taskbar shows the program's icon; a program without one keeps the
+// system's default.
+void showProgramIcon(HWND window, HINSTANCE instance) {
+    if (GetWindow(window, GW_OWNER) != nullptr) return;
+    const struct {
+        WPARAM which;
+        int width, height;
+    } sizes[] = {{ICON_BIG, SM_CXICON, SM_CYICON}, {ICON_SMALL, SM_CXSMICON, SM_CYSMICON}};
+    for (const auto& size : sizes) {
+        HANDLE icon = LoadImageW(instance, MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON,
+                                 GetSystemMetrics(size.width), GetSystemMetrics(size.height), LR_SHARED);
+        if (icon != nullptr) SendMessageW(window, WM_SETICON, size.which, reinterpret_cast<LPARAM>(icon));
+    }
+}
+
 INT_PTR opened(HWND window, Creation& creation) {
     const DialogSetup& setup = *creation.setup;
+    showProgramIcon(window, setup.instance);
     auto host = std::make_unique<DialogHost>(window, creation.modal);
     SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(host.get()));
     if (setup.prepare) setup.prepare(host->view);

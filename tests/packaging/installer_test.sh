@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # The installer's logic under Wine, in a fresh prefix of the test's own: a silent install into a
-# folder given with /D, its files, Start-menu shortcuts, uninstall entry and firewall rule (netsh
-# is a stand-in that records its command line: Wine has no firewall); an install whose rule
-# command fails still succeeds; the silent uninstall removes every trace and the rule.
+# folder given with /D, its files, Start-menu shortcuts, uninstall entry, firewall rules and log
+# (netsh is a stand-in that records its command line: Wine has no firewall); upgrades into the
+# first installation's folder; a running program stops an upgrade and an uninstall with exit
+# code 4, changing nothing; an install whose rule command fails installs and exits with 3; the
+# silent uninstall removes every trace and the rules.
 #
-#   installer_test.sh INSTALLER NETSH_STANDIN WINE_RUN PREFIX LANSET_EXE PLUGSET_EXE
+#   installer_test.sh INSTALLER NETSH_STANDIN WINE_RUN PREFIX LANSET_EXE PLUGSET_EXE LANSET_CLI_EXE
 set -uo pipefail
-INSTALLER=$1 STANDIN=$2 WINE_RUN=$3 PREFIX=$4 LANSET=$5 PLUGSET=$6
+INSTALLER=$1 STANDIN=$2 WINE_RUN=$3 PREFIX=$4 LANSET=$5 PLUGSET=$6 LANSET_CLI=$7
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -15,7 +17,7 @@ check() { local what=$1; shift; "$@" || fail "$what"; }
 loader=$("$WINE_RUN" --loader) || { echo "FAIL: wine64 is not installed"; exit 1; }
 wineserver=$(dirname "$loader")/wineserver
 [ -x "$wineserver" ] || wineserver=$(command -v wineserver)
-for f in "$INSTALLER" "$STANDIN" "$LANSET" "$PLUGSET"; do
+for f in "$INSTALLER" "$STANDIN" "$LANSET" "$PLUGSET" "$LANSET_CLI"; do
   [ -f "$f" ] || { echo "FAIL: $f is missing"; exit 1; }
 done
 
@@ -62,15 +64,23 @@ uninstall() {
   return $rc
 }
 
+# expect_status WHAT EXPECTED COMMAND...: the command's exit status is EXPECTED.
+expect_status() {
+  local what=$1 expected=$2 rc; shift 2
+  "$@"; rc=$?
+  [ "$rc" = "$expected" ] || fail "$what ended with status $rc, expected $expected"
+}
+
 echo "== a silent install with /D"
 win_dir='C:\Tools\Tarnwick'
 dir=$PREFIX/drive_c/Tools/Tarnwick
 install "$win_dir" || fail "the installer ended with status $?"
-for f in lanset.exe plugset.exe readme.txt uninstall.exe; do
+for f in lanset.exe lanset-cli.exe plugset.exe readme.txt uninstall.exe install.log; do
   check "$f is not installed" test -f "$dir/$f"
 done
 check "lanset.exe is not the built one" cmp -s "$LANSET" "$dir/lanset.exe"
 check "plugset.exe is not the built one" cmp -s "$PLUGSET" "$dir/plugset.exe"
+check "lanset-cli.exe is not the built one" cmp -s "$LANSET_CLI" "$dir/lanset-cli.exe"
 check "the read-me does not describe the firewall rule" grep -q "localport=21210" "$dir/readme.txt"
 for name in "Tarnwick Lanset" "Tarnwick Plugset"; do
   check "no Start-menu shortcut \"$name\"" test -f "$programs/$name.lnk"
@@ -94,8 +104,49 @@ size=$(reg_value EstimatedSize)
 # Both programs are over a megabyte each.
 [ -n "$size" ] && [ $((size)) -gt 2048 ] || fail "uninstall entry EstimatedSize: \"$size\" KiB"
 
-expected_rule="advfirewall firewall add rule name=\"Tarnwick Lanset\" dir=in action=allow program=\"$win_dir\\lanset.exe\" enable=yes profile=any protocol=UDP localport=21210"
-check "no firewall rule was asked for: $(cat "$netsh_log" 2>/dev/null)" grep -qF "$expected_rule" "$netsh_log"
+# rule NAME PROGRAM: the netsh command that adds the rule.
+rule() {
+  echo "advfirewall firewall add rule name=\"$1\" dir=in action=allow program=\"$2\" enable=yes profile=any protocol=UDP localport=21210"
+}
+for r in "Tarnwick Lanset|lanset.exe" "Tarnwick Lanset (lanset-cli)|lanset-cli.exe"; do
+  check "no firewall rule \"${r%|*}\" was asked for: $(cat "$netsh_log" 2>/dev/null)" \
+    grep -qF "$(rule "${r%|*}" "$win_dir\\${r#*|}")" "$netsh_log"
+  check "install.log does not say the rule \"${r%|*}\" was added" \
+    grep -qF "Firewall rule \"${r%|*}\" added for $win_dir\\${r#*|}." "$dir/install.log"
+done
+
+echo "== an upgrade without /D goes to the first installation's folder"
+install || fail "the upgrade ended with status $?"
+check "the upgrade made a second copy" test ! -e "$PREFIX/drive_c/Program Files/Tarnwick Lanset"
+expect_value InstallLocation "$win_dir"
+
+echo "== a running program stops an upgrade and an uninstall, changing nothing"
+# The stand-in plays lanset.exe running from the installation folder.
+cp "$STANDIN" "$dir/lanset.exe"
+release=$PREFIX/drive_c/release
+rm -f "$release" "$netsh_log"
+LANSET_STANDIN_HOLD='C:\release' "$WINE_RUN" "$win_dir\\lanset.exe" >/dev/null 2>&1 &
+running=$!
+for _ in $(seq 200); do grep -q 'lanset.exe' "$netsh_log" 2>/dev/null && break; sleep 0.05; done
+# Not waiting for the prefix's server here: the stand-in keeps it up. Both run to their end.
+expect_status "the upgrade beside a running lanset.exe" 4 "$WINE_RUN" "$INSTALLER" /S
+expect_status "the uninstall beside a running lanset.exe" 4 "$WINE_RUN" "$dir/uninstall.exe" /S "_?=$win_dir"
+check "the running lanset.exe was replaced" cmp -s "$STANDIN" "$dir/lanset.exe"
+for f in lanset-cli.exe plugset.exe readme.txt uninstall.exe; do
+  check "$f went while lanset.exe ran" test -f "$dir/$f"
+done
+expect_value InstallLocation "$win_dir"
+touch "$release"
+wait "$running"
+
+echo "== an install into another folder takes the earlier one away"
+old_dir=$dir
+win_dir='C:\Tools\Moved'
+dir=$PREFIX/drive_c/Tools/Moved
+install "$win_dir" || fail "the install into another folder ended with status $?"
+check "the earlier folder is left beside the new one" test ! -e "$old_dir"
+check "lanset.exe is not in the new folder" test -f "$dir/lanset.exe"
+expect_value InstallLocation "$win_dir"
 
 echo "== the silent uninstall"
 uninstall "$dir" || fail "the uninstaller ended with status $?"
@@ -107,12 +158,15 @@ done
 check "the firewall rule was not removed: $(cat "$netsh_log" 2>/dev/null)" \
   grep -qF "advfirewall firewall delete rule name=\"Tarnwick Lanset\" program=\"$win_dir\\lanset.exe\"" "$netsh_log"
 
-echo "== an install into the default folder whose firewall rule fails"
+echo "== an install into the default folder whose firewall rules fail"
 rm -f "$netsh_log"
-LANSET_NETSH_EXIT=1 install || fail "a failing rule failed the installation ($?)"
+LANSET_NETSH_EXIT=1 expect_status "an install whose rules fail" 3 install
 dir=$PREFIX/drive_c/Program\ Files/Tarnwick\ Lanset
 check "lanset.exe is not installed after a failing rule" test -f "$dir/lanset.exe"
 check "the rule was not asked for" grep -qF "add rule name=\"Tarnwick Lanset\"" "$netsh_log"
+check "install.log does not say what to allow: $(cat "$dir/install.log" 2>/dev/null)" grep -qF \
+  "Firewall rule \"Tarnwick Lanset\" could not be added (netsh: 1): allow C:\\Program Files\\Tarnwick Lanset\\lanset.exe to receive UDP port 21210" \
+  "$dir/install.log"
 expect_value DisplayName "Tarnwick Lanset and Plugset"
 LANSET_NETSH_EXIT=1 uninstall "$dir" || fail "the uninstaller ended with status $?"
 check "the install folder is left after a failing rule" test ! -e "$dir"

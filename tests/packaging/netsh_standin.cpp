@@ -1,7 +1,9 @@
 // Stands in for the system's netsh.exe in the installer test's Wine prefix (Wine has no
 // firewall): appends its command line, one line a call, to the file that LANSET_NETSH_LOG names
 // and ends with the status that LANSET_NETSH_EXIT gives (0 when unset), so a test can show what
-// the installer asked for and how it takes a refusal.
+// the installer asked for and how it takes a refusal. Copied in place of an installed program,
+// it plays that program running: with LANSET_STANDIN_HOLD naming a file, it runs until that file
+// exists (two minutes at most).
 #include <windows.h>
 
 #include <cstdlib>
@@ -24,6 +26,11 @@ int main() {
             WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
             CloseHandle(file);
         }
+    }
+    char hold[MAX_PATH] = {};
+    if (GetEnvironmentVariableA("LANSET_STANDIN_HOLD", hold, sizeof hold) > 0) {
+        const ULONGLONG deadline = GetTickCount64() + 120000;
+        while (GetFileAttributesA(hold) == INVALID_FILE_ATTRIBUTES && GetTickCount64() < deadline) Sleep(50);
     }
     char status[16] = {};
     return GetEnvironmentVariableA("LANSET_NETSH_EXIT", status, sizeof status) > 0 ? std::atoi(status) : 0;

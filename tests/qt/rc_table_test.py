@@ -7,9 +7,18 @@ number) is read back, and every dialog, control, text, place and style must agre
 """
 import json
 import os
+import struct
 import subprocess
 import sys
 import tempfile
+
+
+def write_placeholder_icon(path):
+    """A one-pixel icon where the .rc names the program's (native builds make no ICO files)."""
+    image = struct.pack("<IiiHHIIiiII", 40, 1, 2, 1, 32, 0, 0, 0, 0, 0, 0) + bytes(4) + bytes(4)
+    with open(path, "wb") as f:
+        f.write(struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", 1, 1, 0, 0, 1, 32, len(image), 22))
+        f.write(image)
 
 
 def table(generator, rc_file, includes):
@@ -31,7 +40,8 @@ def main():
     with tempfile.TemporaryDirectory() as work:
         res = os.path.join(work, "lanset.res")
         decompiled = os.path.join(work, "decompiled.rc")
-        flags = [f for i in includes for f in ("-I", i)]
+        write_placeholder_icon(os.path.join(work, "lanset.ico"))
+        flags = [f for i in includes + [work] for f in ("-I", i)]
         subprocess.run([windres] + flags + [rc_file, "-O", "res", "-o", res], check=True)
         subprocess.run([windres, "-i", res, "-O", "rc", "-o", decompiled], check=True)
         compiled = table(generator, decompiled, includes)

@@ -102,6 +102,9 @@ TEST_F(MainWindowTest, OpensWithTheVersionTitleInTheReadyState) {
     EXPECT_TRUE(enabled(IDC_AUTO_CONFIGURE));
     EXPECT_TRUE(enabled(IDCANCEL));
     EXPECT_EQ(SendMessageA(list_, LB_GETCOUNT, 0, 0), 0);
+    // The program's icon, for the taskbar and Alt+Tab.
+    EXPECT_NE(SendMessageA(window_, WM_GETICON, ICON_SMALL, 0), 0);
+    EXPECT_NE(SendMessageA(window_, WM_GETICON, ICON_BIG, 0), 0);
 }
 
 TEST_F(MainWindowTest, EventsFillTheListAndTheSelectionRuleFollowsClicks) {

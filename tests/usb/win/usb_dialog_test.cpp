@@ -219,6 +219,8 @@ TEST_F(PlugsetDialog, OpensWithItsLinesFilledAndTheDetailsDisabled) {
     expectDetailsEnabled(false);
     EXPECT_EQ(text(IDC_USB_SERIAL), "");
     EXPECT_EQ(text(IDC_USB_NAME), "");
+    EXPECT_NE(SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0), 0);
+    EXPECT_NE(SendMessageA(dialog, WM_GETICON, ICON_BIG, 0), 0);
 }
 
 TEST_F(PlugsetDialog, ABoardAppearsAndDisappearsWithinOneTick) {
