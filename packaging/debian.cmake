@@ -45,4 +45,12 @@ consecutive addresses.
 
 This package holds lanset-qt, the program's windows, and lanset-cli, the same
 work from a terminal or a script.")
+# cpack installs what the build made, stripped under /usr, by the build's own install script:
+# a project install would first build all that "all" holds (the tests too). The package target
+# still builds everything first.
+set(_install ${CMAKE_BINARY_DIR}/cpack_install.cmake)
+file(WRITE ${_install} "set(CMAKE_INSTALL_PREFIX /usr)\nset(CMAKE_INSTALL_DO_STRIP 1)\n"
+                       "include(\"${CMAKE_BINARY_DIR}/cmake_install.cmake\")\n")
+set(CPACK_INSTALL_CMAKE_PROJECTS "")
+set(CPACK_INSTALL_SCRIPTS ${_install})
 include(CPack)
