@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "common/dialog_view.h"
-#include "common/window_logic.h"
+#include "view/dialog_view.h"
+#include "view/window_logic.h"
 #include "net/device_record.h"
 #include "net/net_session.h"
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <span>
 
-#include "common/dialog_view.h"
+#include "view/dialog_view.h"
 
 // A check box and the controls that are enabled exactly while it is checked.
 struct CheckWiring {

@@ -4,10 +4,10 @@
 // the user cancelled.
 #include <cstdint>
 
-#include "common/dialog_view.h"
+#include "view/dialog_view.h"
 #include "net/device_record.h"
 #include "net/net_session.h"
-#include "common/window_logic.h"
+#include "view/window_logic.h"
 
 class ConfigureDialog : public WindowLogic {
 public:

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "common/dialog_view.h"
+#include "view/dialog_view.h"
 
 struct RuleVerdict {
     bool ok;

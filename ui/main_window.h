@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <vector>
 
-#include "common/dialog_view.h"
+#include "view/dialog_view.h"
 #include "net/device_record.h"
 #include "net/net_session.h"
 #include "ui/auto_configure_dialog.h"
 #include "ui/list_export.h"
-#include "common/window_logic.h"
+#include "view/window_logic.h"
 
 class MainWindow : public WindowLogic {
 public:

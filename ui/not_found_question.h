@@ -1,6 +1,6 @@
 #pragma once
 // The question an operation asks, from its worker thread, when a board does not acknowledge.
-#include "common/dialog_view.h"
+#include "view/dialog_view.h"
 #include "net/session_events.h"
 
 // The answer of a message box as the operation understands it; None (the box could not be

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "common/dialog_view.h"
-#include "common/window_logic.h"
+#include "view/dialog_view.h"
+#include "view/window_logic.h"
 #include "usb/usb_bus.h"
 
 // The list box's selection-change notification (LBN_SELCHANGE).

@@ -1,4 +1,4 @@
-#include "common/version_title.h"
+#include "view/version_title.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "common/dialog_view.h"
+#include "view/dialog_view.h"
 
 class WindowLogic {
 public:

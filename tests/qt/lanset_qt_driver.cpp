@@ -30,7 +30,7 @@
 #include <string>
 #include <vector>
 
-#include "common/qt/sent_commands.h"
+#include "view/qt/sent_commands.h"
 #include "tests/support/driver_checks.h"
 #include "net/net_session.h"
 #include "ui/qt/qt_front.h"

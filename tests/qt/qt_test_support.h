@@ -14,8 +14,8 @@
 #include <thread>
 #include <vector>
 
-#include "common/qt/qt_dialog_view.h"
-#include "common/window_logic.h"
+#include "view/qt/qt_dialog_view.h"
+#include "view/window_logic.h"
 #include "ui/qt/qt_front.h"
 
 struct Command {

@@ -7,7 +7,7 @@
 #include <chrono>
 #include <thread>
 
-#include "common/qt/sent_commands.h"
+#include "view/qt/sent_commands.h"
 #include "tests/qt/qt_test_support.h"
 #include "ui/resource.h"
 

@@ -26,7 +26,7 @@
 #include <utility>
 #include <vector>
 
-#include "common/dialog_view.h"
+#include "view/dialog_view.h"
 
 class FakeDialogView : public DialogView {
 public:

@@ -14,7 +14,7 @@
 #include "net/net_session.h"
 #include "tests/net/support/sim_channel.h"
 #include "tests/support/fake_dialog_view.h"
-#include "common/window_logic.h"
+#include "view/window_logic.h"
 
 // The fields of one configuration request: tag -> value bytes.
 using RequestFields = std::map<int, std::vector<uint8_t>>;

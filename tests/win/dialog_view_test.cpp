@@ -14,8 +14,8 @@
 #include <thread>
 #include <vector>
 
-#include "common/win32/dialog_host.h"
-#include "common/win32/win32_dialog_view.h"
+#include "view/win32/dialog_host.h"
+#include "view/win32/win32_dialog_view.h"
 #include "tests/win/win_test_support.h"
 #include "ui/resource.h"
 

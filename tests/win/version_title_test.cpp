@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "common/version_title.h"
-#include "common/win32/win32_dialog_view.h"
+#include "view/version_title.h"
+#include "view/win32/win32_dialog_view.h"
 #include "tests/win/win_test_support.h"
 #include "ui/resource.h"
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "common/win32/win32_dialog_view.h"
+#include "view/win32/win32_dialog_view.h"
 #include "tests/win/dialog_template.h"
 #include "ui/win32/win32_front.h"
 

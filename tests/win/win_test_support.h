@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "net/device_record.h"
-#include "common/window_logic.h"
+#include "view/window_logic.h"
 
 namespace wintest {
 

@@ -2,8 +2,8 @@
 #include <QRect>
 #include <QShortcut>
 
-#include "common/qt/sent_commands.h"
-#include "common/version_title.h"
+#include "view/qt/sent_commands.h"
+#include "view/version_title.h"
 #include "ui/main_window.h"
 #include "ui/qt/qt_front.h"
 #include "ui/resource.h"

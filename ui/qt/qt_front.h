@@ -6,9 +6,9 @@
 #include <span>
 #include <string>
 
-#include "common/qt/dialog_template.h"
-#include "common/qt/qt_dialog_host.h"
-#include "common/window_logic.h"
+#include "view/qt/dialog_template.h"
+#include "view/qt/qt_dialog_host.h"
+#include "view/window_logic.h"
 #include "net/net_session.h"
 #include "ui/auto_configure_dialog.h"
 

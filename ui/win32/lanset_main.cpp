@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "common/win32/dialog_host.h"
+#include "view/win32/dialog_host.h"
 #include "net/net_session.h"
 #include "ui/win32/win32_front.h"
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "common/win32/dialog_host.h"
+#include "view/win32/dialog_host.h"
 #include "ui/main_window.h"
 #include "ui/resource.h"
 #include "ui/win32/address_controls.h"

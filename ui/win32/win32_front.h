@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "common/window_logic.h"
+#include "view/window_logic.h"
 #include "net/net_session.h"
 #include "ui/auto_configure_dialog.h"
 

@@ -1,7 +1,7 @@
 // plugset: lists the boards attached by USB, shows and sets their names.
 #include <windows.h>
 
-#include "common/win32/dialog_host.h"
+#include "view/win32/dialog_host.h"
 #include "usb/win32/usb_access.h"
 #include "usb/win32/usb_dialog.h"
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "common/win32/dialog_host.h"
+#include "view/win32/dialog_host.h"
 #include "usb/resource.h"
 #include "usb/usb_window.h"
 

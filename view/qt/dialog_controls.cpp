@@ -1,4 +1,4 @@
-#include "common/qt/dialog_controls.h"
+#include "view/qt/dialog_controls.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>

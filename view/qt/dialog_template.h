@@ -1,5 +1,5 @@
 #pragma once
-// A dialog template of a resource script as data: what common/qt/rc_dialogs.py writes at build
+// A dialog template of a resource script as data: what view/qt/rc_dialogs.py writes at build
 // time from the .rc file, so that other toolkits lay windows out from the same templates.
 #include <cstddef>
 #include <cstdint>

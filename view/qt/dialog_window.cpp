@@ -1,4 +1,4 @@
-#include "common/qt/dialog_window.h"
+#include "view/qt/dialog_window.h"
 
 #include <QApplication>
 #include <QButtonGroup>

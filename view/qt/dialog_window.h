@@ -12,8 +12,8 @@
 #include <span>
 #include <vector>
 
-#include "common/qt/dialog_controls.h"
-#include "common/qt/dialog_template.h"
+#include "view/qt/dialog_controls.h"
+#include "view/qt/dialog_template.h"
 
 // Notification codes of WM_COMMAND that the windows send.
 inline constexpr int kButtonClicked = 0;    // BN_CLICKED

@@ -1,4 +1,4 @@
-#include "common/qt/qt_dialog_host.h"
+#include "view/qt/qt_dialog_host.h"
 
 #include <QEventLoop>
 

@@ -5,10 +5,10 @@
 #include <functional>
 #include <memory>
 
-#include "common/qt/dialog_template.h"
-#include "common/qt/dialog_window.h"
-#include "common/qt/qt_dialog_view.h"
-#include "common/window_logic.h"
+#include "view/qt/dialog_template.h"
+#include "view/qt/dialog_window.h"
+#include "view/qt/qt_dialog_view.h"
+#include "view/window_logic.h"
 
 struct QtDialogSetup {
     const DialogTemplate* dialog = nullptr;

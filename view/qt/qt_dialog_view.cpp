@@ -1,4 +1,4 @@
-#include "common/qt/qt_dialog_view.h"
+#include "view/qt/qt_dialog_view.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -17,7 +17,7 @@
 
 #include <algorithm>
 
-#include "common/qt/sent_commands.h"
+#include "view/qt/sent_commands.h"
 
 namespace {
 

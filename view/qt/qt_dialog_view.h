@@ -1,6 +1,6 @@
 #pragma once
 // DialogView over a window laid out from its template (DialogWindow): controls by identifier.
-// Workers reach the window thread through the sent-command queue (common/qt/sent_commands.h).
+// Workers reach the window thread through the sent-command queue (view/qt/sent_commands.h).
 #include <QPoint>
 #include <QPointer>
 
@@ -8,8 +8,8 @@
 #include <functional>
 #include <vector>
 
-#include "common/dialog_view.h"
-#include "common/qt/dialog_window.h"
+#include "view/dialog_view.h"
+#include "view/qt/dialog_window.h"
 
 class QMessageBox;
 

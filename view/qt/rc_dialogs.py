@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Reads the DIALOG templates of a Windows resource script and writes them as a C++ table
-(common/qt/dialog_template.h), so that a view on another toolkit lays its windows out from the
+(view/qt/dialog_template.h), so that a view on another toolkit lays its windows out from the
 same templates as the Win32 dialogs.
 
     rc_dialogs.py RC_FILE OUTPUT.cpp FUNCTION [-I DIR]...
@@ -290,8 +290,8 @@ def c_string(text):
 
 
 def write_cpp(dialogs, source, function):
-    lines = [f"// Made by common/qt/rc_dialogs.py from {source}; edit the templates there.",
-             '#include "common/qt/dialog_template.h"', "", "#include <iterator>", "",
+    lines = [f"// Made by view/qt/rc_dialogs.py from {source}; edit the templates there.",
+             '#include "view/qt/dialog_template.h"', "", "#include <iterator>", "",
              "namespace {", ""]
     for d in dialogs:
         lines.append(f"const DialogControl kControls{d['id']}[] = {{")

@@ -1,4 +1,4 @@
-#include "common/qt/sent_commands.h"
+#include "view/qt/sent_commands.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>

@@ -1,10 +1,10 @@
-#include "common/win32/dialog_host.h"
+#include "view/win32/dialog_host.h"
 
 #include <commctrl.h>
 
 #include <memory>
 
-#include "common/win32/program_icon.h"
+#include "view/win32/program_icon.h"
 
 namespace {
 

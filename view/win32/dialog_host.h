@@ -6,8 +6,8 @@
 
 #include <functional>
 
-#include "common/win32/win32_dialog_view.h"
-#include "common/window_logic.h"
+#include "view/win32/win32_dialog_view.h"
+#include "view/window_logic.h"
 
 struct DialogSetup {
     HINSTANCE instance = nullptr;

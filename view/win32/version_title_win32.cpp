@@ -3,8 +3,8 @@
 #include <cwchar>
 #include <string>
 
-#include "common/version_title.h"
-#include "common/win32/win32_dialog_view.h"
+#include "view/version_title.h"
+#include "view/win32/win32_dialog_view.h"
 
 namespace {
 

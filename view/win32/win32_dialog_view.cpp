@@ -1,4 +1,4 @@
-#include "common/win32/win32_dialog_view.h"
+#include "view/win32/win32_dialog_view.h"
 
 #include <commctrl.h>
 #include <commdlg.h>

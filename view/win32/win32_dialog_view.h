@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "common/dialog_view.h"
+#include "view/dialog_view.h"
 
 class Win32DialogView : public DialogView {
 public:
