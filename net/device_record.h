@@ -2,6 +2,7 @@
 // One board as lanset knows it, or one configuration to send.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 struct DeviceRecord {
     char ip[17] = {};
@@ -34,3 +35,7 @@ size_t fieldLength(const char (&field)[N]) {
     while (n < N && field[n] != '\0') ++n;
     return n;
 }
+
+// A fixed-width text field as a string, whether or not it is terminated.
+template <size_t N>
+std::string fieldText(const char (&field)[N]) { return std::string(field, fieldLength(field)); }

@@ -16,11 +16,9 @@ namespace {
 
 constexpr auto kPollInterval = std::chrono::milliseconds(50);
 
-template <size_t N>
-std::string str(const char (&field)[N]) { return std::string(field, fieldLength(field)); }
 
 std::string describe(const DeviceRecord& b) {
-    return utf8FromLatin1(printableLatin1(str(b.id))) + "  SN " + str(b.mac) + "  IP " + str(b.ip);
+    return utf8FromLatin1(printableLatin1(fieldText(b.id))) + "  SN " + fieldText(b.mac) + "  IP " + fieldText(b.ip);
 }
 
 std::string snList(const std::vector<std::string>& sns) {
@@ -95,9 +93,9 @@ std::vector<uint32_t> CliRunner::hostAddresses() const {
 std::string CliRunner::describeIndex(int32_t index) const {
     const DeviceRecord* b = session_.devices.at(index);
     if (!b) return "board " + std::to_string(index);
-    const std::string id = str(b->id);
-    return "SN " + str(b->mac) + " (" + (id.empty() ? "" : "ID " + utf8FromLatin1(printableLatin1(id)) + ", ") +
-           "IP " + str(b->ip) + ")";
+    const std::string id = fieldText(b->id);
+    return "SN " + fieldText(b->mac) + " (" + (id.empty() ? "" : "ID " + utf8FromLatin1(printableLatin1(id)) + ", ") +
+           "IP " + fieldText(b->ip) + ")";
 }
 
 void CliRunner::prepare(std::vector<int32_t> finals) {
@@ -121,10 +119,10 @@ bool CliRunner::onEvent(int32_t code, int32_t value) {
             announced_ = position;
             const DeviceRecord& p = planned_[static_cast<size_t>(position)];
             std::string gets;
-            if (p.id[0]) gets += " ID " + utf8FromLatin1(str(p.id));
-            if (p.ip[0]) gets += " IP " + str(p.ip);
+            if (p.id[0]) gets += " ID " + utf8FromLatin1(fieldText(p.id));
+            if (p.ip[0]) gets += " IP " + fieldText(p.ip);
             say("board " + std::to_string(position + 1) + "/" + std::to_string(planned_.size()) + ": SN " +
-                str(p.mac) + (gets.empty() ? "" : " ->" + gets));
+                fieldText(p.mac) + (gets.empty() ? "" : " ->" + gets));
         }
         break;
     }
@@ -391,7 +389,7 @@ int CliRunner::runAuto() {
         DeviceRecord w = configureRecord(options_, *board);
         w.id[0] = '\0';
         if (options_.pattern)
-            w.setId(expandIdPattern(*options_.pattern, firstSequence + p, str(board->mac)).c_str());
+            w.setId(expandIdPattern(*options_.pattern, firstSequence + p, fieldText(board->mac)).c_str());
         if (options_.ip) w.setIp(formatIpv4(inetAddrHost(options_.ip->c_str()) + static_cast<uint32_t>(p)).c_str());
         planned_.push_back(w);
         pass.push_back(PassBoard{board, w, ""});
@@ -459,7 +457,7 @@ int CliRunner::runBatches(const DeviceRecord& batch, int32_t firstSequence, int3
 void CliRunner::printPassSummary() {
     std::vector<std::string> configured, silent, stopped, unreached;
     for (size_t p = 0; p < passIndexes_.size(); ++p) {
-        const std::string sn = str(session_.devices.at(passIndexes_[p])->mac);
+        const std::string sn = fieldText(session_.devices.at(passIndexes_[p])->mac);
         if (outcomes_[p] == Outcome::Configured) configured.push_back(sn);
         else if (outcomes_[p] == Outcome::NotAcknowledged) silent.push_back(sn);
         else if (static_cast<int32_t>(p) == announced_ && interrupted_) stopped.push_back(sn);

@@ -7,10 +7,8 @@
 
 namespace {
 
-template <size_t N>
-std::string str(const char (&field)[N]) { return std::string(field, fieldLength(field)); }
 
-std::string snOf(const PassBoard& b) { return "SN " + str(b.found->mac); }
+std::string snOf(const PassBoard& b) { return "SN " + fieldText(b.found->mac); }
 std::string prefix(const PassBoard& b) { return (b.where.empty() ? snOf(b) : b.where) + ": "; }
 // How a second board is named after "also": "on line 3", or "to SN ...".
 std::string other(const PassBoard& b, const char* verb) {
@@ -50,11 +48,11 @@ std::optional<Refusal> checkPass(const std::vector<PassBoard>& pass,
                                  const std::vector<const DeviceRecord*>& listed,
                                  const std::vector<uint32_t>& host) {
     std::map<std::string, const PassBoard*> byMac;   // the pass's boards by their SN
-    for (const PassBoard& b : pass) byMac[str(b.found->mac)] = &b;
+    for (const PassBoard& b : pass) byMac[fieldText(b.found->mac)] = &b;
 
     std::map<std::string, const PassBoard*> ids;
     for (const PassBoard& b : pass) {
-        const std::string id = str(b.wanted.id);
+        const std::string id = fieldText(b.wanted.id);
         if (id.empty()) continue;
         if (auto [at, fresh] = ids.emplace(id, &b); !fresh)
             return clash(prefix(b) + "ID " + utf8FromLatin1(id) + " is also " + other(*at->second, "given to"));
@@ -64,23 +62,23 @@ std::optional<Refusal> checkPass(const std::vector<PassBoard>& pass,
     std::map<uint32_t, const DeviceRecord*> after;
     std::map<uint32_t, const DeviceRecord*> leaving;   // addresses held now by boards about to move
     for (const DeviceRecord* d : listed) {
-        const std::string mac = str(d->mac);
+        const std::string mac = fieldText(d->mac);
         const auto inPass = byMac.find(mac);
-        const std::string now = str(d->ip);
-        const std::string wanted = inPass == byMac.end() ? "" : str(inPass->second->wanted.ip);
+        const std::string now = fieldText(d->ip);
+        const std::string wanted = inPass == byMac.end() ? "" : fieldText(inPass->second->wanted.ip);
         if (!wanted.empty() && wanted != now && addressOf(now)) leaving[addressOf(now)] = d;
     }
     for (const PassBoard& b : pass) {
-        const std::string now = str(b.found->ip);
-        const std::string wanted = str(b.wanted.ip);
+        const std::string now = fieldText(b.found->ip);
+        const std::string wanted = fieldText(b.wanted.ip);
         if (wanted.empty() || wanted == now || !addressOf(wanted)) continue;
         const uint32_t a = addressOf(wanted);
         for (uint32_t h : host)
             if (h == a) return clash(prefix(b) + "ip " + wanted + " is an address of this host");
         if (auto [at, fresh] = after.emplace(a, b.found); !fresh)
-            return clash(prefix(b) + "ip " + wanted + " is also " + other(*byMac[str(at->second->mac)], "given to"));
+            return clash(prefix(b) + "ip " + wanted + " is also " + other(*byMac[fieldText(at->second->mac)], "given to"));
         if (const auto moving = leaving.find(a); moving != leaving.end() && moving->second != b.found) {
-            const PassBoard& holder = *byMac[str(moving->second->mac)];
+            const PassBoard& holder = *byMac[fieldText(moving->second->mac)];
             return clash(prefix(b) + "ip " + wanted + " is held now by " + snOf(holder) +
                          (holder.where.empty() ? "" : " (" + holder.where + ")") +
                          ", which is to move; should it not take its new address, both would hold " + wanted);
@@ -88,17 +86,17 @@ std::optional<Refusal> checkPass(const std::vector<PassBoard>& pass,
     }
     // Boards whose address stays: the pass's that keep theirs, and every board left out.
     for (const DeviceRecord* d : listed) {
-        const std::string mac = str(d->mac);
+        const std::string mac = fieldText(d->mac);
         const auto inPass = byMac.find(mac);
-        if (inPass != byMac.end() && !str(inPass->second->wanted.ip).empty() &&
-            str(inPass->second->wanted.ip) != str(d->ip))
+        if (inPass != byMac.end() && !fieldText(inPass->second->wanted.ip).empty() &&
+            fieldText(inPass->second->wanted.ip) != fieldText(d->ip))
             continue;
-        const uint32_t a = addressOf(str(d->ip));
+        const uint32_t a = addressOf(fieldText(d->ip));
         const auto taken = after.find(a);
         if (!a || taken == after.end() || taken->second == d) continue;
-        const PassBoard& taker = *byMac[str(taken->second->mac)];
-        const std::string id = str(d->id);
-        return clash(prefix(taker) + "ip " + str(d->ip) + " is held by SN " + mac +
+        const PassBoard& taker = *byMac[fieldText(taken->second->mac)];
+        const std::string id = fieldText(d->id);
+        return clash(prefix(taker) + "ip " + fieldText(d->ip) + " is held by SN " + mac +
                      (id.empty() ? "" : " (" + utf8FromLatin1(id) + ")") +
                      (inPass == byMac.end() ? (taker.where.empty() ? ", which is not in this pass"
                                                                    : ", which is not in the plan")
@@ -106,10 +104,10 @@ std::optional<Refusal> checkPass(const std::vector<PassBoard>& pass,
     }
 
     for (const PassBoard& b : pass) {
-        const std::string gateway = str(b.wanted.gateway);
+        const std::string gateway = fieldText(b.wanted.gateway);
         if (gateway.empty()) continue;
-        const std::string ip = str(b.wanted.ip).empty() ? str(b.found->ip) : str(b.wanted.ip);
-        const std::string mask = str(b.wanted.subnet).empty() ? str(b.found->subnet) : str(b.wanted.subnet);
+        const std::string ip = fieldText(b.wanted.ip).empty() ? fieldText(b.found->ip) : fieldText(b.wanted.ip);
+        const std::string mask = fieldText(b.wanted.subnet).empty() ? fieldText(b.found->subnet) : fieldText(b.wanted.subnet);
         if (std::string fault = gatewayFault(gateway, ip, mask); !fault.empty())
             return clash(prefix(b) + fault);
     }

@@ -8,8 +8,6 @@
 
 namespace {
 
-template <size_t N>
-std::string str(const char (&field)[N]) { return std::string(field, fieldLength(field)); }
 
 std::string onOff(bool on) { return on ? "on" : "off"; }
 
@@ -32,10 +30,10 @@ std::vector<FieldChange> differences(const PlanRow& row, const DeviceRecord& boa
     auto compare = [&](const char* field, const std::optional<std::string>& planned, const std::string& now) {
         if (planned && *planned != now) out.push_back({field, now, *planned});
     };
-    compare("id", row.id, str(board.id));
-    compare("ip", row.ip, str(board.ip));
-    compare("subnet", row.subnet, str(board.subnet));
-    compare("gateway", row.gateway, str(board.gateway));
+    compare("id", row.id, fieldText(board.id));
+    compare("ip", row.ip, fieldText(board.ip));
+    compare("subnet", row.subnet, fieldText(board.subnet));
+    compare("gateway", row.gateway, fieldText(board.gateway));
     if (row.dhcp && *row.dhcp != (board.dhcp != 0)) out.push_back({"dhcp", onOff(board.dhcp), onOff(*row.dhcp)});
     return out;
 }
@@ -46,7 +44,6 @@ bool changes(const std::vector<FieldChange>& c, const char* field) {
     return false;
 }
 
-Refusal atLine(int line, std::string what) { return Refusal{"", "line " + std::to_string(line) + ": " + what, ""}; }
 
 }  // namespace
 
@@ -99,7 +96,7 @@ int CliRunner::runApply() {
             return refuse(atLine(row.line, "dhcp is on: the board's address and mask come from the DHCP "
                                            "server; leave ip and subnet empty or as found, or set dhcp off"));
         if (addressChanges)
-            if (auto range = checkRange(row.ip.value_or(str(board->ip)), row.subnet.value_or(str(board->subnet)), 1)) {
+            if (auto range = checkRange(row.ip.value_or(fieldText(board->ip)), row.subnet.value_or(fieldText(board->subnet)), 1)) {
                 Refusal lined = atLine(row.line, range->caption + ": " + range->message);
                 lined.reason = "line " + std::to_string(row.line) + ": " + range->reason;
                 return refuse(lined);
@@ -142,8 +139,8 @@ int CliRunner::runApply() {
         if (changes(r.changes, "ip") || changes(r.changes, "subnet")) {
             const PlanRow& row = *std::find_if(plan.rows.begin(), plan.rows.end(),
                                                [&](const PlanRow& p) { return p.line == r.line; });
-            record.setIp(row.ip.value_or(str(board.ip)).c_str());
-            record.setSubnet(row.subnet.value_or(str(board.subnet)).c_str());
+            record.setIp(row.ip.value_or(fieldText(board.ip)).c_str());
+            record.setSubnet(row.subnet.value_or(fieldText(board.subnet)).c_str());
         }
         const OneResult one = configureOne(index, record);
         if (one.status != kExitOk && one.status != kExitInterrupted) {

@@ -74,7 +74,6 @@ std::vector<Record> records(const std::string& text, char separator) {
     return out;
 }
 
-Refusal atLine(int line, std::string what) { return Refusal{"", "line " + std::to_string(line) + ": " + what, ""}; }
 
 std::string lower(std::string s) {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -211,3 +210,5 @@ bool readPlanFile(const std::string& path, std::string& bytes, std::string& why)
     if (failed) why = "it could not be read";
     return !failed;
 }
+
+Refusal atLine(int line, const std::string& what) { return Refusal{"", "line " + std::to_string(line) + ": " + what, ""}; }

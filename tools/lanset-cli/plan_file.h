@@ -27,5 +27,8 @@ struct PlanRead {
 // address-range rule where a row gives address and mask); nothing about the boards.
 PlanRead parsePlan(const std::string& bytes);
 
+// A refusal of the plan at a line of its file: "line N: what".
+Refusal atLine(int line, const std::string& what);
+
 // The whole file; false with why not. The path is UTF-8 (opened by its wide name on Windows).
 bool readPlanFile(const std::string& path, std::string& bytes, std::string& why);
