@@ -5,9 +5,6 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <cstdlib>
-#include <cstring>
-#include <fstream>
 #include <map>
 #include <string>
 #include <thread>
@@ -16,23 +13,9 @@
 #include "net/network_adapters.h"
 #include "net/udp_channel.h"
 #include "net/wire.h"
-
-#ifdef _WIN32
-#include <winsock2.h>
-#include <windows.h>
-#else
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sched.h>
-#include <sys/socket.h>
-#include <unistd.h>
-#endif
+#include "tests/net/support/test_lan.h"
 
 namespace {
-
-// The private LAN: two veth pairs (la-lb on 10.77.1.0/24, ma-mb on 10.77.2.0/24) are its four
-// adapters, and nothing reaches the host's interfaces.
-constexpr uint32_t kLa = 0x0A4D0101, kLb = 0x0A4D0102, kMa = 0x0A4D0201, kMb = 0x0A4D0202;
 
 std::vector<std::string> adapterNames() {
     std::vector<std::string> names;
@@ -41,56 +24,13 @@ std::vector<std::string> adapterNames() {
     return names;
 }
 
-#ifdef _WIN32
-// Under Wine the program runs through netns-wine-run, in a network namespace that the wrapper
-// made with just the private LAN in it. Anywhere else the tests that open the channel (which
-// binds on every adapter, and broadcasts out of each) skip.
-struct PrivateLan {
-    bool ready = false;
-    PrivateLan() {
-        std::map<std::string, uint32_t> seen;
-        for (const NetworkAdapter& a : broadcastAdapters(systemInterfaces())) seen[a.name] = a.address;
-        ready = seen == std::map<std::string, uint32_t>{{"la", kLa}, {"lb", kLb}, {"ma", kMa}, {"mb", kMb}};
-    }
-};
-#else
-// A network namespace of the test's own, made before any test starts.
-struct PrivateLan {
-    bool ready = false;
-    PrivateLan() {
-        if (::unshare(CLONE_NEWNET) != 0) return;
-        ready = std::system(
-                    "ip link set lo up && "
-                    "ip link add name la type veth peer name lb && ip link add name ma type veth peer name mb && "
-                    "ip addr add 10.77.1.1/24 dev la && ip addr add 10.77.1.2/24 dev lb && "
-                    "ip addr add 10.77.2.1/24 dev ma && ip addr add 10.77.2.2/24 dev mb && "
-                    "for i in la lb ma mb; do ip link set dev $i up || exit 1; done") == 0;
-    }
-};
-#endif
-const PrivateLan privateLan;
-
 #define SKIP_WITHOUT_PRIVATE_LAN() \
-    if (!privateLan.ready) GTEST_SKIP() << "no private network namespace (needs root and ip; under Wine, netns-wine-run)"
+    if (!privateLanReady()) GTEST_SKIP() << "no private network namespace (needs root and ip; under Wine, netns-wine-run)"
 
 // Runs a shell command that changes the private LAN, then waits until the broadcast adapters
 // are those named.
 ::testing::AssertionResult changeLan(const std::string& command, std::vector<std::string> expected) {
-#ifdef _WIN32
-    // Windows has no ip. Wine starts a program named by its absolute Unix path natively, in the
-    // namespace of the test, but gives no exit status for it: its effect is waited for instead.
-    std::string line = "/bin/sh -c \"" + command + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-        return ::testing::AssertionFailure() << "could not start: " << line;
-    }
-    if (process.hThread) CloseHandle(process.hThread);
-    if (process.hProcess) CloseHandle(process.hProcess);
-#else
-    if (std::system(command.c_str()) != 0) return ::testing::AssertionFailure() << "failed: " << command;
-#endif
+    if (!runOnLan(command)) return ::testing::AssertionFailure() << "failed: " << command;
     std::sort(expected.begin(), expected.end());
     std::vector<std::string> names;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
@@ -104,30 +44,9 @@ const PrivateLan privateLan;
     return ::testing::AssertionFailure() << "after '" << command << "' the adapters are:" << listed;
 }
 
-// A port that nothing holds right now (bound for a moment to learn it; nothing is sent).
-uint16_t freePort() {
-#ifdef _WIN32
-    WSADATA data;
-    WSAStartup(MAKEWORD(2, 2), &data);
-    const SOCKET fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-    int len = 0;
-#else
-    const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-    socklen_t len = 0;
-#endif
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_ANY);
-    ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    len = sizeof a;
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
-#ifdef _WIN32
-    ::closesocket(fd);
-    WSACleanup();
-#else
-    ::close(fd);
-#endif
-    return ntohs(a.sin_port);
+// Whether another program could bind address:port.
+bool otherProgramBinds(uint32_t address, uint16_t port, bool reuse) {
+    return TestSocket().bind(address, port, reuse);
 }
 
 // Which interfaces a broadcast leaves by, from what the system reports of them.
@@ -173,44 +92,6 @@ TEST(BroadcastAdapters, UpBroadcastCapableWithAnAddressOncePerInterface) {
     EXPECT_EQ(broadcastAdapters(system, {"10.0.0.6"}).at(0).address, 0x0A000006u);
 }
 
-// Another program's socket, bound to address:port (SO_REUSEADDR asks to share it).
-class OtherProgram {
-public:
-    OtherProgram(uint32_t address, uint16_t port, bool reuse) {
-#ifdef _WIN32
-        WSADATA wsa;
-        started_ = WSAStartup(MAKEWORD(2, 2), &wsa) == 0;
-#endif
-        fd_ = ::socket(AF_INET, SOCK_DGRAM, 0);
-        const int on = 1;
-        if (reuse) ::setsockopt(fd_, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&on), sizeof on);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_port = htons(port);
-        a.sin_addr.s_addr = htonl(address);
-        bound = ::bind(fd_, reinterpret_cast<const sockaddr*>(&a), sizeof a) == 0;
-    }
-    ~OtherProgram() {
-#ifdef _WIN32
-        ::closesocket(fd_);
-        if (started_) WSACleanup();
-#else
-        ::close(fd_);
-#endif
-    }
-    OtherProgram(const OtherProgram&) = delete;
-    OtherProgram& operator=(const OtherProgram&) = delete;
-    bool bound = false;
-
-private:
-#ifdef _WIN32
-    bool started_ = false;
-    SOCKET fd_ = INVALID_SOCKET;
-#else
-    int fd_ = -1;
-#endif
-};
-
 TEST(UdpChannel, AHeldPortFailsASecondOpenAndQuietReceivesTimeOut) {
     SKIP_WITHOUT_PRIVATE_LAN();
     const uint16_t port = freePort();
@@ -218,8 +99,8 @@ TEST(UdpChannel, AHeldPortFailsASecondOpenAndQuietReceivesTimeOut) {
     auto second = makeSystemChannel();
     {
         // Held on one adapter only is held: the replies that came by it would be lost.
-        const OtherProgram other(kMb, port, false);
-        ASSERT_TRUE(other.bound);
+        TestSocket other;
+        ASSERT_TRUE(other.bind(kMb, port, false));
         EXPECT_FALSE(first->open(port));
     }
     for (int round = 0; round < 3; ++round) {
@@ -227,10 +108,10 @@ TEST(UdpChannel, AHeldPortFailsASecondOpenAndQuietReceivesTimeOut) {
         EXPECT_FALSE(second->open(port));
         // Nor can another program bind an adapter's address, even asking to share it. Linux
         // refuses it 0.0.0.0 as well; Windows lets it bind there beside our adapters' sockets.
-        for (const uint32_t address : {kLa, kMb}) EXPECT_FALSE(OtherProgram(address, port, true).bound);
-#ifndef _WIN32
-        EXPECT_FALSE(OtherProgram(INADDR_ANY, port, true).bound);
-#endif
+        for (const uint32_t address : {kLa, kMb}) EXPECT_FALSE(otherProgramBinds(address, port, true));
+        if (lanFacts().wildcardBindRefused) {
+            EXPECT_FALSE(otherProgramBinds(0, port, true));
+        }
         const uint8_t* data = nullptr;
         size_t length = 0;
         EXPECT_EQ(first->receive(30, data, length), ReceiveResult::Timeout);
@@ -242,23 +123,6 @@ TEST(UdpChannel, AHeldPortFailsASecondOpenAndQuietReceivesTimeOut) {
     EXPECT_TRUE(second->open(port));   // the port was really given back
     second->close();
 }
-
-#ifndef _WIN32
-// Until the thread task of this process sleeps (its state in /proc), for a few seconds at most.
-bool untilAsleep(long task) {
-    const std::string stat = "/proc/self/task/" + std::to_string(task) + "/stat";
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (std::chrono::steady_clock::now() < deadline) {
-        std::ifstream in(stat);
-        std::string line;
-        std::getline(in, line);
-        const size_t after = line.rfind(')');
-        if (after != std::string::npos && after + 2 < line.size() && line[after + 2] == 'S') return true;
-        std::this_thread::yield();
-    }
-    return false;
-}
-#endif
 
 // As an operation uses it: open, receive and the final close on one worker thread; close() from
 // another thread ends the waiting receive.
@@ -277,9 +141,7 @@ TEST(UdpChannel, CloseFromAnotherThreadEndsAWaitingReceive) {
             openFailed = true;
             return;
         }
-#ifndef _WIN32
-        workerTask = static_cast<long>(::gettid());
-#endif
+        workerTask = currentTask();
         opened = true;
         const uint8_t* data = nullptr;
         size_t length = 0;
@@ -291,10 +153,8 @@ TEST(UdpChannel, CloseFromAnotherThreadEndsAWaitingReceive) {
         channel->close();
     });
     while (!opened && !openFailed) std::this_thread::yield();
-#ifndef _WIN32
     // Closed while the receive sleeps in its wait, not before it gets there.
-    EXPECT_TRUE(untilAsleep(workerTask));
-#endif
+    EXPECT_TRUE(sleepsInWait(workerTask));
     channel->close();
     channel->close();   // harmless
     worker.join();
@@ -346,47 +206,14 @@ class ChannelOnPrivateLan : public ::testing::Test {
 protected:
     void SetUp() override {
         SKIP_WITHOUT_PRIVATE_LAN();
-#ifdef _WIN32
-        WSADATA wsa;
-        ASSERT_EQ(WSAStartup(MAKEWORD(2, 2), &wsa), 0);
-        started_ = true;
-        sender_ = ::socket(AF_INET, SOCK_DGRAM, 0);
-        ASSERT_NE(sender_, INVALID_SOCKET);
-#else
-        sender_ = ::socket(AF_INET, SOCK_DGRAM, 0);
-        ASSERT_GE(sender_, 0);
-#endif
+        ASSERT_TRUE(sender_.open());
     }
-    void TearDown() override {
-        channel_->close();
-#ifdef _WIN32
-        if (sender_ != INVALID_SOCKET) ::closesocket(sender_);
-        if (started_) WSACleanup();
-#else
-        if (sender_ >= 0) ::close(sender_);
-#endif
-    }
+    void TearDown() override { channel_->close(); }
     bool sendTo(uint32_t address, const std::vector<uint8_t>& bytes) {
-        sockaddr_in to{};
-        to.sin_family = AF_INET;
-        to.sin_port = htons(kBoardPort);
-        to.sin_addr.s_addr = htonl(address);
-#ifdef _WIN32
-        return ::sendto(sender_, reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()), 0,
-                        reinterpret_cast<const sockaddr*>(&to), static_cast<int>(sizeof to)) ==
-               static_cast<int>(bytes.size());
-#else
-        return ::sendto(sender_, bytes.data(), bytes.size(), 0, reinterpret_cast<sockaddr*>(&to),
-                        sizeof to) == static_cast<ssize_t>(bytes.size());
-#endif
+        return sender_.sendTo(address, kBoardPort, bytes);
     }
     std::unique_ptr<UdpChannel> channel_ = makeSystemChannel();
-#ifdef _WIN32
-    bool started_ = false;
-    SOCKET sender_ = INVALID_SOCKET;
-#else
-    int sender_ = -1;
-#endif
+    TestSocket sender_;
 };
 
 TEST_F(ChannelOnPrivateLan, TakesWholeDatagramsInOrderAndSaysWhichAdapterHeardThem) {
@@ -416,14 +243,9 @@ TEST_F(ChannelOnPrivateLan, TakesWholeDatagramsInOrderAndSaysWhichAdapterHeardTh
                          {kLa, {{}, {}, good}}, {kLb, {{1}}}, {kMa, {{2, 2}}}, {kMb, {{9, 8, 7}}}}));
     EXPECT_EQ(channel_->receive(50, data, length), ReceiveResult::Timeout);
 
-    // A burst is kept whole and in order. POSIX: far beyond a default receive buffer. Under
-    // Wine the socket's buffer is the host kernel's, capped by a host-wide limit that a test
-    // must not raise: a burst that fits the default one.
-#ifdef _WIN32
-    const int burst = 256;
-#else
-    const int burst = 4096;
-#endif
+    // A burst is kept whole and in order.
+    const LanFacts facts = lanFacts();
+    const int burst = facts.wholeBurst;
     std::vector<uint8_t> reply(120, 0x5A);
     for (int i = 0; i < burst; ++i) {
         reply[0] = static_cast<uint8_t>(i >> 8);
@@ -445,27 +267,26 @@ TEST_F(ChannelOnPrivateLan, TakesWholeDatagramsInOrderAndSaysWhichAdapterHeardTh
     }
     EXPECT_EQ(next, burst);
     EXPECT_GE(otherAt, 0);
-#ifdef _WIN32
-    // The adapters are taken in turn: a busy one does not hold back the others' replies.
-    EXPECT_LT(otherAt, 4);
-#endif
+    if (facts.socketPerAdapter) {
+        EXPECT_LT(otherAt, 4);
+    }
     // One that has arrived is taken even with no time left to wait.
     ASSERT_TRUE(sendTo(kMb, {5}));
     ASSERT_EQ(channel_->receive(0, data, length), ReceiveResult::Datagram);
     EXPECT_EQ(std::vector<uint8_t>(data, data + length), (std::vector<uint8_t>{5}));
     EXPECT_FALSE(channel_->lostDatagrams());
-#ifndef _WIN32
-    // More than the system holds: the loss is told (with the datagrams that come after it),
-    // once.
-    std::vector<uint8_t> large(200, 0x33);
-    for (int i = 0; i < 120000; ++i) ASSERT_TRUE(sendTo(kLb, large)) << i;
-    ASSERT_EQ(channel_->receive(50, data, length), ReceiveResult::Datagram);
-    ASSERT_TRUE(sendTo(kLb, {6}));
-    while (channel_->receive(50, data, length) == ReceiveResult::Datagram) {
+    if (facts.tellsLoss) {
+        // More than the system holds: the loss is told (with the datagrams that come after
+        // it), once.
+        std::vector<uint8_t> large(200, 0x33);
+        for (int i = 0; i < 120000; ++i) ASSERT_TRUE(sendTo(kLb, large)) << i;
+        ASSERT_EQ(channel_->receive(50, data, length), ReceiveResult::Datagram);
+        ASSERT_TRUE(sendTo(kLb, {6}));
+        while (channel_->receive(50, data, length) == ReceiveResult::Datagram) {
+        }
+        EXPECT_TRUE(channel_->lostDatagrams());
+        EXPECT_FALSE(channel_->lostDatagrams());
     }
-    EXPECT_TRUE(channel_->lostDatagrams());
-    EXPECT_FALSE(channel_->lostDatagrams());
-#endif
     channel_->close();
     EXPECT_EQ(channel_->receive(50, data, length), ReceiveResult::Closed);
 }
@@ -519,17 +340,18 @@ TEST_F(ChannelOnPrivateLan, EachSendLeavesOnceByEveryAdapterOrByThoseChosen) {
     // No adapter to send by: the port cannot serve, as when another program holds it.
     channel_->limitAdapters({"eth9"});
     EXPECT_FALSE(channel_->open(kBoardPort));
-#ifdef _WIN32
-    // An address that cannot be had (here a duplicate of lb's) gives way to the adapter's next.
-    channel_->limitAdapters({});
-    channel_->readInterfacesWith([] {
-        return std::vector<InterfaceAddress>{{"lb", 2, kLb, true, true}, {"la", 1, kLb, true, true},
-                                             {"la", 1, kLa, true, true}};
-    });
-    ASSERT_TRUE(channel_->open(kBoardPort));
-    ASSERT_TRUE(channel_->send(discovery.data(), discovery.size()));
-    EXPECT_EQ(arrivals(*channel_), (std::map<uint32_t, int>{{kLa, 1}, {kLb, 1}}));
-#endif
+    if (lanFacts().socketPerAdapter) {
+        // An address that cannot be had (here a duplicate of lb's) gives way to the adapter's
+        // next.
+        channel_->limitAdapters({});
+        channel_->readInterfacesWith([] {
+            return std::vector<InterfaceAddress>{{"lb", 2, kLb, true, true}, {"la", 1, kLb, true, true},
+                                                 {"la", 1, kLa, true, true}};
+        });
+        ASSERT_TRUE(channel_->open(kBoardPort));
+        ASSERT_TRUE(channel_->send(discovery.data(), discovery.size()));
+        EXPECT_EQ(arrivals(*channel_), (std::map<uint32_t, int>{{kLa, 1}, {kLb, 1}}));
+    }
 }
 
 // An adapter that goes away during an operation refuses its datagram; the others still send,
