@@ -27,9 +27,6 @@ public:
     int32_t count() const { return count_.load(std::memory_order_acquire); }
     int32_t capacity() const;
 
-    // The line the user chose for a single configuration; the list itself never uses it.
-    std::atomic<int32_t> selectedIndex{-1};
-
 private:
     // Guards the array against growth while the window thread reads it.
     mutable std::mutex lock_;

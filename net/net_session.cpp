@@ -6,17 +6,17 @@
 #include <new>
 #include <thread>
 
-// operationActive is raised by the start routine already, before the worker exists.
+// operationActive_ is raised by the start routine already, before the worker exists.
 bool NetSession::openSocket() {
     // A stop() that came first keeps the socket shut; one that comes while it opens finds
     // nothing to close, so look again once it is open.
-    if (cancelRequested) return false;
+    if (cancelRequested_) return false;
     if (!channel_->open(port)) {
-        if (!cancelRequested) openFailed = true;
+        if (!cancelRequested_) openFailed_ = true;
         return false;
     }
     std::lock_guard<std::mutex> lock(sessionLock_);
-    if (!cancelRequested) return true;
+    if (!cancelRequested_) return true;
     channel_->close();
     return false;
 }
@@ -24,8 +24,10 @@ bool NetSession::openSocket() {
 void NetSession::stop() {
     std::lock_guard<std::mutex> lock(sessionLock_);
     channel_->close();
-    cancelRequested = true;
+    cancelRequested_ = true;
     replyHandled = 1;
+    // A stopped operation is as good as ended: the next find may start and waits for it.
+    busyToken_ = 0;
 }
 
 // One send, then receives until kQuietMs pass without a board's answer (a board's first reply
@@ -84,7 +86,7 @@ void NetSession::runCycle(CycleKind kind) {
         }
         if (answer) quietEnd = channel_->nowMs() + kQuietMs;
         // A closed channel posts no further receive; an aborted search takes no more boards.
-        if (result == ReceiveResult::Closed || cancelRequested) return;
+        if (result == ReceiveResult::Closed || cancelRequested_) return;
     }
 }
 
@@ -93,7 +95,7 @@ void NetSession::runCycle(CycleKind kind) {
 bool NetSession::handleDatagram(CycleKind kind, const uint8_t* data, size_t length) {
     if (kind == CycleKind::Discovery) return addBoardFromReply(data, length);
     if (!isConfigureAck(data, length)) return false;
-    configureAcknowledged = true;
+    configureAcknowledged_ = true;
     applyAcknowledgedSettings();
     return true;
 }
@@ -121,18 +123,18 @@ bool NetSession::addBoardFromReply(const uint8_t* data, size_t length) {
 
     if (!devices.append(record)) {
         delete record;
-        cancelRequested = true;
+        cancelRequested_ = true;
         replyHandled = 1;
         return true;
     }
     const int32_t count = devices.count();
     sendEvent(EVT_FOUND, count - 1);
 
-    if (count > kManyBoards && !manyBoardsAsked) {
+    if (count > kManyBoards && !manyBoardsAsked_) {
         const bool goOn = sendEvent(EVT_TOO_MANY, 0);
-        manyBoardsAsked = true;
+        manyBoardsAsked_ = true;
         if (!goOn) {
-            cancelRequested = true;
+            cancelRequested_ = true;
             replyHandled = 1;
             return true;
         }

@@ -15,13 +15,6 @@
 #include "net/wire.h"
 #include "net/worker_threads.h"
 
-// Which boards a batch takes.
-enum class BatchScope : int32_t {
-    FreshFind = 0,   // every board that a find just before it listed
-    Selection = 1,   // the boards chosen in the main list (select())
-    AllListed = 2,   // every board in the list
-};
-
 class NetSession {
 public:
     static constexpr int kQuietMs = 1000;        // a cycle ends after this long without a board's answer
@@ -29,7 +22,7 @@ public:
     static constexpr int kMaxCycles = 10;        // find cycles, or attempts per board
     static constexpr int kIdleCyclesToFinish = 3;
     static constexpr int32_t kManyBoards = 4096;
-    static constexpr int kMaxSelection = 256;
+    static constexpr int kMaxSelection = 256;    // chosen lines a window hands to one batch
 
     explicit NetSession(std::unique_ptr<UdpChannel> channel = makeSystemChannel());
     // Stops a running operation and waits for its worker: nothing is destroyed under it.
@@ -37,32 +30,23 @@ public:
     NetSession(const NetSession&) = delete;
     NetSession& operator=(const NetSession&) = delete;
 
-    // --- State shared with the windows -------------------------------------------------------
+    // --- What the windows and tools share --------------------------------------------------------
     DeviceList devices;
-    // The lines chosen in the main list (ascending), as select() wrote them.
-    int32_t selection[kMaxSelection] = {};
-    std::atomic<int32_t> selectionCount{0};
 
-    std::atomic<bool> cancelRequested{false};
-    // No worker runs: the windows start a find only while it is set, and clear it then.
-    std::atomic<bool> workerIdle{false};
-    // From a start until just before the operation's final event.
-    std::atomic<bool> operationActive{false};
-    std::atomic<bool> configureAcknowledged{false};
-    std::atomic<bool> manyBoardsAsked{false};
-    // Read by the caller at the operation's final event; each has one meaning.
+    // May a find start: no operation runs, or the one that runs has been stopped. The start
+    // routines clear it; the end of their worker and stop() raise it.
+    bool isIdle() const { return busyToken_ == 0; }
+    // From a start until just before the operation's final event: what a window waits on
+    // before it reads entries for the next operation.
+    const std::atomic<bool>& operationRunning() const { return operationActive_; }
+    // Read at the operation's final event; each has one meaning.
     // The board port could not be opened (another program holds it, or there is no network).
-    std::atomic<bool> openFailed{false};
+    bool openFailed() const { return openFailed_; }
     // The port was open, but not one datagram of the operation could be sent.
-    std::atomic<bool> sendFailed{false};
-    // How many boards the last batch worked through: its selection, or every listed board.
-    std::atomic<int32_t> batchBoardCount{0};
-    std::atomic<int32_t> currentIndex{0};
-    std::atomic<BatchScope> selectionMode{BatchScope::FreshFind};
-    std::atomic<int32_t> sequenceStart{0};
-
-    // The main list's chosen lines (ascending); only the first kMaxSelection are kept.
-    void select(const std::vector<int>& lines);
+    bool sendFailed() const { return sendFailed_; }
+    // Read at a batch's events: the position, in the batch's list of boards, of the board
+    // now being configured.
+    int32_t batchPosition() const { return batchPosition_; }
 
     // --- Start routines (window thread) -------------------------------------------------------
     // Each first waits until a previous operation has done its work (running the wait hook
@@ -71,22 +55,26 @@ public:
     // start the next operation. False only when called from inside a running operation's event
     // or when no thread can be started; then nothing was started.
     bool startFind(EventSink sink);
-    // A find over an emptied list, as the windows and lanset-cli start one: only while no worker
-    // runs (workerIdle); a stopped find is let to return first. emptied runs once the list is
-    // empty. False when a worker still runs, or when the start fails (workerIdle is set again).
+    // A find over an emptied list, as the windows and lanset-cli start one: only while isIdle();
+    // a stopped operation is let to return first. emptied runs once the list is empty. False
+    // when an operation still runs, or when the start fails.
     bool startFreshFind(EventSink sink, const std::function<void()>& emptied = {});
     // The record is copied: the caller's record need not outlive the operation.
     bool startConfigureOne(EventSink sink, const DeviceRecord& record, int32_t index,
                            NotFoundQuestion ask);
-    // The template is copied, and the selection as it stands now is the pass's.
+    // The template is copied. boards are the list indexes the batch configures, in this order;
+    // board at position p gets sequence number firstSequence + p and the template's address + p.
+    // An index that names no listed board is passed over.
     bool startConfigureBatch(EventSink sink, const DeviceRecord& batchTemplate,
-                             int32_t firstSequence, BatchScope scope, NotFoundQuestion ask);
+                             int32_t firstSequence, std::vector<int32_t> boards,
+                             NotFoundQuestion ask);
     // What the starting thread does while it waits for a worker.
     void setWorkerWait(WorkerWait wait);
     // Waits until no worker runs (running the wait hook meanwhile) and joins it. The destructor
     // waits the same way.
     void waitForWorker();
-    // Any thread: ends the running operation (closes the socket, raises cancelRequested).
+    // Any thread: ends the running operation (closes the socket; the operation ends at its next
+    // look) and lets the next one start.
     void stop();
 
     // The board port, for what a caller may tune or ask of it (adapters, receive buffer).
@@ -118,8 +106,22 @@ private:
     // Starting (window thread).
     bool mayStart();
     bool launch(void (NetSession::*body)());
+    // Marks the session busy; the token is what only this start's end may clear.
+    uint64_t claim();
 
     std::unique_ptr<UdpChannel> channel_;
+    std::atomic<bool> cancelRequested_{false};
+    std::atomic<bool> operationActive_{false};
+    std::atomic<bool> configureAcknowledged_{false};
+    std::atomic<bool> manyBoardsAsked_{false};
+    std::atomic<bool> openFailed_{false};
+    std::atomic<bool> sendFailed_{false};
+    std::atomic<int32_t> batchPosition_{0};
+    // 0 while idle; otherwise the token of the start that made the session busy.
+    std::atomic<uint64_t> busyToken_{0};
+    std::atomic<uint64_t> lastToken_{0};
+    int32_t firstSequence_ = 0;
+    int32_t oneIndex_ = -1;        // the board that configure one sends to
     std::mutex sessionLock_;   // orders stop() against a cycle's look at replyHandled
     std::atomic<uint8_t> replyHandled{0};
     int32_t idleCycles = 0;    // discovery cycles without a new board
@@ -135,7 +137,7 @@ private:
     DeviceRecord oneRequest_;       // copy of the record that configure one sends
     DeviceRecord batchTemplate;     // copy of the template a batch was started with
     DeviceRecord batchRecord_;      // the batch's working record
-    std::vector<int32_t> batchSelection_;   // the list indexes a batch over the selection takes
+    std::vector<int32_t> batchBoards_;   // the list indexes the batch takes, in order
     int32_t ackTarget_ = -1;        // list index that an acknowledgement writes to
     bool sentAny_ = false;          // this operation got at least one datagram out
     bool sendRefused_ = false;      // ...and at least one send failed

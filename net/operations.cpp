@@ -1,5 +1,4 @@
 // The find and configure operations, their start routines and the worker threads they run on.
-#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -18,36 +17,37 @@ void NetSession::setWorkerWait(WorkerWait wait) { workers_.setWaitHook(std::move
 
 void NetSession::waitForWorker() { workers_.waitForAll(); }
 
-void NetSession::select(const std::vector<int>& lines) {
-    int32_t count = 0;
-    for (int line : lines) {
-        if (count == kMaxSelection) break;
-        selection[count++] = line;
-    }
-    selectionCount = count;
-}
-
 // A start from inside an event of the running operation would wait for itself: refused.
 // Otherwise the previous operation is let to finish its work; its worker may still be inside
 // its final event, whose handler may be this very start.
 bool NetSession::mayStart() {
-    if (operationActive && workers_.callerIsNewest()) return false;
-    while (operationActive) workers_.waitTurn();
+    if (operationActive_ && workers_.callerIsNewest()) return false;
+    while (operationActive_) workers_.waitTurn();
     return true;
+}
+
+uint64_t NetSession::claim() {
+    const uint64_t token = ++lastToken_;
+    busyToken_ = token;
+    return token;
 }
 
 bool NetSession::launch(void (NetSession::*body)()) {
     // Cleared here, not on the worker, so that a stop() right after the start is not lost.
-    cancelRequested = false;
-    openFailed = false;
-    sendFailed = false;
-    operationActive = true;
-    if (workers_.start([this, body] {
+    cancelRequested_ = false;
+    openFailed_ = false;
+    sendFailed_ = false;
+    operationActive_ = true;
+    const uint64_t token = claim();
+    if (workers_.start([this, body, token] {
             (this->*body)();
-            workerIdle = true;
+            // Only this start's own busy mark: a stop, or a later start, has replaced it.
+            uint64_t mine = token;
+            busyToken_.compare_exchange_strong(mine, 0);
         }))
         return true;
-    operationActive = false;
+    operationActive_ = false;
+    busyToken_ = 0;
     return false;
 }
 
@@ -80,15 +80,16 @@ bool NetSession::startFind(EventSink sink) {
 }
 
 bool NetSession::startFreshFind(EventSink sink, const std::function<void()>& emptied) {
-    if (!workerIdle) return false;
+    if (!isIdle()) return false;
+    // Busy from here: a second press while this one waits is refused.
+    claim();
     // A find that was stopped may still be returning: let it end before its boards are freed,
     // so that two finds never overlap.
     waitForWorker();
-    workerIdle = false;
     devices.freeAll();
     if (emptied) emptied();
     if (startFind(std::move(sink))) return true;
-    workerIdle = true;
+    busyToken_ = 0;
     return false;
 }
 
@@ -101,27 +102,22 @@ bool NetSession::startConfigureOne(EventSink sink, const DeviceRecord& record, i
     oneRequest_ = record;
     terminateTexts(oneRequest_);
     request = &oneRequest_;
-    currentIndex = index;
+    oneIndex_ = index;
     sendLength_ = buildConfigureRequest(oneRequest_, sendBuffer, sizeof sendBuffer);
     return launch(&NetSession::runConfigureOne);
 }
 
 bool NetSession::startConfigureBatch(EventSink sink, const DeviceRecord& batchTemplateRecord,
-                                     int32_t firstSequence, BatchScope scope, NotFoundQuestion ask) {
+                                     int32_t firstSequence, std::vector<int32_t> boards,
+                                     NotFoundQuestion ask) {
     if (!mayStart()) return false;
-    sequenceStart = firstSequence;
-    selectionMode = scope;
+    firstSequence_ = firstSequence;
+    batchBoards_ = std::move(boards);
     port = kBoardPort;
     eventSink_ = std::move(sink);
     question_ = std::move(ask);
     batchTemplate = batchTemplateRecord;
     terminateTexts(batchTemplate);
-    // The selection as it stands now is the pass's: nothing written later changes its boards.
-    batchSelection_.clear();
-    if (scope == BatchScope::Selection) {
-        const int32_t count = std::clamp<int32_t>(selectionCount, 0, kMaxSelection);
-        batchSelection_.assign(selection, selection + count);
-    }
     return launch(&NetSession::runConfigureBatch);
 }
 
@@ -130,24 +126,24 @@ void NetSession::beginOperation() {
     sendRefused_ = false;
 }
 
-// The end every operation shares: socket closed, operationActive cleared, then the one final
-// event. After that the worker touches nothing of the session but workerIdle.
+// The end every operation shares: socket closed, operationActive_ cleared, then the one final
+// event. After that the worker touches nothing of the session but its busy mark.
 void NetSession::finishOperation(int32_t finalEvent) {
     idleCycles = 0;
     channel_->close();
     // Cycles ran, yet not one datagram left: the user must hear why nothing answered.
-    if (sendRefused_ && !sentAny_ && !cancelRequested) sendFailed = true;
+    if (sendRefused_ && !sentAny_ && !cancelRequested_) sendFailed_ = true;
     // The handler of this event may start the next operation, which replaces eventSink_.
     const EventSink sink = eventSink_;
-    operationActive = false;
+    operationActive_ = false;
     if (sink) sink(finalEvent, 0);
 }
 
 void NetSession::runFind() {
     beginOperation();
-    manyBoardsAsked = false;
+    manyBoardsAsked_ = false;
     if (openSocket()) {
-        for (int32_t cycle = 0; idleCycles < kIdleCyclesToFinish && !cancelRequested;) {
+        for (int32_t cycle = 0; idleCycles < kIdleCyclesToFinish && !cancelRequested_;) {
             sendEvent(EVT_BROADCAST, cycle);
             runCycle(CycleKind::Discovery);
             // A cycle in which the system lost replies for want of room is no quiet one: the
@@ -162,19 +158,19 @@ void NetSession::runFind() {
 // Up to kMaxCycles configuration cycles; an acknowledgement is looked at before a stop, so one
 // that came in the last attempt wins.
 bool NetSession::attemptLoop(int32_t broadcastEvent) {
-    configureAcknowledged = false;
+    configureAcknowledged_ = false;
     for (int32_t attempt = 0; attempt < kMaxCycles; ++attempt) {
-        if (configureAcknowledged) return true;
-        if (cancelRequested) return false;
+        if (configureAcknowledged_) return true;
+        if (cancelRequested_) return false;
         sendEvent(broadcastEvent, attempt);
         runCycle(CycleKind::Configure);
     }
-    return configureAcknowledged;
+    return configureAcknowledged_;
 }
 
 void NetSession::runConfigureOne() {
     beginOperation();
-    ackTarget_ = currentIndex;
+    ackTarget_ = oneIndex_;
     if (!openSocket()) {
         finishOperation(EVT_CANCELLED);
         return;
@@ -185,7 +181,7 @@ void NetSession::runConfigureOne() {
             return;
         }
         DeviceRecord board;
-        if (const DeviceRecord* stored = devices.at(currentIndex)) {
+        if (const DeviceRecord* stored = devices.at(oneIndex_)) {
             board = *stored;
         } else if (request) {
             copyText(board.mac, request->mac);
@@ -193,7 +189,7 @@ void NetSession::runConfigureOne() {
         const QuestionAnswer answer = ask(board, false);
         idleCycles = 0;
         if (answer != QuestionAnswer::Retry) {
-            configureAcknowledged = false;
+            configureAcknowledged_ = false;
             finishOperation(EVT_CANCELLED);
             return;
         }
@@ -211,7 +207,7 @@ bool NetSession::fillBatchRecord(int32_t position, int32_t boardIndex) {
     copyText(w.echoText, board->echoText);
     if (t.id[0] != '\0') {
         // Wraps instead of overflowing; the window keeps the start within 0..65535.
-        const auto sequence = static_cast<int32_t>(static_cast<uint32_t>(sequenceStart.load()) +
+        const auto sequence = static_cast<int32_t>(static_cast<uint32_t>(firstSequence_) +
                                                    static_cast<uint32_t>(position));
         w.setId(expandIdPattern(t.id, sequence, board->mac).c_str());
     }
@@ -239,19 +235,15 @@ void NetSession::runConfigureBatch() {
     }
     batchRecord_ = DeviceRecord{};
     request = &batchRecord_;
-    configureAcknowledged = false;
+    configureAcknowledged_ = false;
 
-    // Only the boards chosen for this pass: an empty selection takes none, never every board.
-    const bool overSelection = selectionMode == BatchScope::Selection;
-    const int32_t count =
-        overSelection ? static_cast<int32_t>(batchSelection_.size()) : devices.count();
-    batchBoardCount = count;
-
+    // Only the boards chosen for this pass: an empty list takes none, never every board.
+    const auto count = static_cast<int32_t>(batchBoards_.size());
     for (int32_t position = 0; position < count;) {
-        currentIndex = position;
-        const int32_t board = overSelection ? batchSelection_[static_cast<size_t>(position)] : position;
+        batchPosition_ = position;
+        const int32_t board = batchBoards_[static_cast<size_t>(position)];
         ackTarget_ = board;
-        // A selection entry that names no listed board has nothing to configure.
+        // An entry that names no listed board has nothing to configure.
         if (!fillBatchRecord(position, board)) {
             ++position;
             continue;
@@ -259,7 +251,7 @@ void NetSession::runConfigureBatch() {
         if (attemptLoop(EVT_CONFIG_BROADCAST)) {
             sendEvent(EVT_CONFIGURED, board);
             idleCycles = 0;
-            configureAcknowledged = false;
+            configureAcknowledged_ = false;
             ++position;
             continue;
         }
@@ -267,7 +259,7 @@ void NetSession::runConfigureBatch() {
         const QuestionAnswer answer = ask(stored ? *stored : batchRecord_, true);
         idleCycles = 0;
         if (answer == QuestionAnswer::Abort) {
-            configureAcknowledged = false;
+            configureAcknowledged_ = false;
             finishOperation(EVT_BATCH_CANCELLED);
             return;
         }

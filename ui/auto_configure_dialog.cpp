@@ -12,24 +12,15 @@
 
 namespace {
 constexpr size_t kMaxPattern = 31;
-constexpr size_t kMaxSequence = 15;
+constexpr size_t kMaxSequenceText = 15;
 constexpr size_t kMaxAddress = 31;
 
-constexpr CheckWiring kChecks[] = {
+constexpr CheckWiring kAutoChecks[] = {
     {IDC_AUTO_ID_CHECK, {IDC_AUTO_PATTERN, IDC_AUTO_SEQUENCE, IDC_AUTO_SEQUENCE_LABEL}},
     {IDC_AUTO_IP_CHECK, {IDV_IP_ADDRESS, IDV_SUBNET_MASK, 0}},
     {IDC_AUTO_GATEWAY_CHECK, {IDV_GATEWAY, 0, 0}},
     {IDC_AUTO_DHCP_CHECK, {IDC_AUTO_DHCP_YES, IDC_AUTO_DHCP_NO, 0}},
 };
-
-// Entries of the main list's selection that name a listed board (ascending, so any others
-// stand at the end and the batch never reaches them).
-int32_t listedSelection(const NetSession& session) {
-    const int32_t count = std::clamp<int32_t>(session.selectionCount, 0, NetSession::kMaxSelection);
-    int32_t listed = 0;
-    while (listed < count && session.devices.at(session.selection[listed]) != nullptr) ++listed;
-    return listed;
-}
 
 }  // namespace
 
@@ -40,11 +31,12 @@ std::string proposedStartAddress(const std::string& ip, const std::string& mask)
 
 AutoConfigureDialog::AutoConfigureDialog(DialogView& view, NetSession& session,
                                          DeviceRecord& autoTemplate, AdapterSource adapters,
-                                         BoardListHooks boardList)
+                                         std::vector<int32_t> chosen, BoardListHooks boardList)
     : view_(view),
       session_(session),
       autoTemplate_(autoTemplate),
       adapters_(std::move(adapters)),
+      chosen_(std::move(chosen)),
       boardList_(std::move(boardList)) {}
 
 AutoConfigureDialog::~AutoConfigureDialog() {
@@ -52,10 +44,9 @@ AutoConfigureDialog::~AutoConfigureDialog() {
 }
 
 void AutoConfigureDialog::opened() {
-    phase_ = Phase::Ready;
-    cancelAsked_ = false;
+    pass_ = PassState{};
 
-    for (const CheckWiring& wiring : kChecks) view_.check(wiring.check, true);
+    for (const CheckWiring& wiring : kAutoChecks) view_.check(wiring.check, true);
     view_.checkRadio(IDC_AUTO_DHCP_YES, IDC_AUTO_DHCP_NO, IDC_AUTO_DHCP_NO);
 
     offerModes();
@@ -77,11 +68,11 @@ void AutoConfigureDialog::opened() {
     view_.setText(IDC_AUTO_PHASE, "Ready");
 }
 
-void AutoConfigureDialog::command(int id, int /*notification*/, intptr_t value) {
-    if (followCheck(view_, kChecks, id)) return;
+void AutoConfigureDialog::command(int id, int /*notification*/, intptr_t /*value*/) {
+    if (followCheck(view_, kAutoChecks, id)) return;
     switch (id) {
     case IDCANCEL:
-        cancel();
+        apply(PassInput::Cancel);
         break;
     case IDC_AUTO_CONFIGURE_ALL:
         configureAll();
@@ -98,60 +89,39 @@ void AutoConfigureDialog::command(int id, int /*notification*/, intptr_t value) 
         view_.checkRadio(IDC_AUTO_MODE_SELECTED, IDC_AUTO_MODE_FIND, id);
         break;
     default:
-        event(id, value);
         break;
     }
 }
 
-// What the sinks forward of the operations, on the window thread.
-void AutoConfigureDialog::event(int code, intptr_t value) {
+bool AutoConfigureDialog::event(SessionEvent code, int32_t value) {
     switch (code) {
     case EVT_FOUND: {
         std::string text = "Found device ";
-        if (const DeviceRecord* board = session_.devices.at(static_cast<int32_t>(value))) {
+        if (const DeviceRecord* board = session_.devices.at(value)) {
             text.append(board->id, fieldLength(board->id));
         }
         view_.setText(IDC_STATUS, text);
         break;
     }
     case EVT_BROADCAST:
+    case EVT_CONFIG_BROADCAST:
         view_.setText(IDC_STATUS, "Broadcast " + std::to_string(value));
         break;
     case EVT_COMPLETE:
-        findPhaseEnded();
+        if (pass_.phase != PassPhase::Finding) break;
+        if (!session_.openFailed()) view_.setText(IDC_STATUS, finishedText(session_.devices.count()));
+        apply(PassInput::FindEnded);
         break;
     case EVT_CONFIGURED:
         ++configured_;
-        if (boardList_.configured) boardList_.configured(static_cast<int32_t>(value));
+        if (boardList_.configured) boardList_.configured(value);
         view_.setText(IDC_STATUS, "Device " + std::to_string(value) + "Configured");
         break;
     case EVT_BATCH_COMPLETE:
-        batchEnded();
+        apply(PassInput::BatchEnded);
         break;
     case EVT_BATCH_CANCELLED:
-        endPass(0);
-        break;
-    default:
-        break;
-    }
-}
-
-bool AutoConfigureDialog::autoFindSink(int32_t code, int32_t value) {
-    if (code == EVT_FOUND || code == EVT_BROADCAST || code == EVT_COMPLETE) {
-        view_.sendCommand(code, value);
-    }
-    return true;
-}
-
-bool AutoConfigureDialog::autoBatchSink(int32_t code, int32_t value) {
-    switch (code) {
-    case EVT_CONFIG_BROADCAST:
-        view_.sendCommand(EVT_BROADCAST, value);
-        break;
-    case EVT_CONFIGURED:
-    case EVT_BATCH_COMPLETE:
-    case EVT_BATCH_CANCELLED:
-        view_.sendCommand(code, value);
+        apply(PassInput::BatchCancelled);
         break;
     default:
         break;
@@ -159,37 +129,69 @@ bool AutoConfigureDialog::autoBatchSink(int32_t code, int32_t value) {
     return true;
 }
 
-// A mode is offered only with boards behind it: the selection names lines of the main list
-// as they stood when the dialog opened, and a find phase replaces the table under them.
+// A mode is offered only with boards behind it: the chosen lines are lines of the main list as
+// it stood when the dialog opened, and a find phase replaces the table under them.
 void AutoConfigureDialog::offerModes() {
     const bool listed = session_.devices.count() > 0;
     view_.enable(IDC_AUTO_MODE_ALL, listed);
-    view_.enable(IDC_AUTO_MODE_SELECTED, listed && session_.selectionCount > 0);
+    view_.enable(IDC_AUTO_MODE_SELECTED, listed && !chosen_.empty());
 }
 
 void AutoConfigureDialog::configureAll() {
-    phase_ = Phase::Checking;
+    if (pass_.phase != PassPhase::Ready) return;
     view_.enable(IDC_AUTO_CONFIGURE_ALL, false);
-    view_.waitWhile(session_.operationActive);
-    if (!readTemplate()) return backToReady();
+    view_.waitWhile(session_.operationRunning());
+    if (!readTemplate()) return apply(PassInput::Refused);
     scope_ = view_.isChecked(IDC_AUTO_MODE_FIND)       ? BatchScope::FreshFind
              : view_.isChecked(IDC_AUTO_MODE_SELECTED) ? BatchScope::Selection
                                                        : BatchScope::AllListed;
-    const bool started = scope_ == BatchScope::FreshFind ? startFindPhase() : startPass();
-    if (!started) backToReady();
+    apply(scope_ == BatchScope::FreshFind ? PassInput::FindChosen : PassInput::ListedChosen);
 }
 
-// The boards the pass would take. A mode no longer offered takes none.
-int32_t AutoConfigureDialog::boardsOfPass() {
-    switch (scope_) {
-    case BatchScope::Selection:
-        return view_.isEnabled(IDC_AUTO_MODE_SELECTED) ? listedSelection(session_) : 0;
-    case BatchScope::AllListed:
-        return view_.isEnabled(IDC_AUTO_MODE_ALL) ? session_.devices.count() : 0;
-    case BatchScope::FreshFind:
-        break;
+// The list indexes the batch takes. A mode no longer offered takes none; chosen lines that name
+// no listed board are left out (they stand at the end: the list only grows).
+std::vector<int32_t> AutoConfigureDialog::boardsOfPass() {
+    const int32_t count = session_.devices.count();
+    std::vector<int32_t> boards;
+    if (scope_ == BatchScope::Selection) {
+        if (!view_.isEnabled(IDC_AUTO_MODE_SELECTED)) return boards;
+        for (int32_t line : chosen_) {
+            if (session_.devices.at(line) == nullptr) break;
+            boards.push_back(line);
+        }
+        return boards;
     }
-    return session_.devices.count();
+    if (scope_ == BatchScope::AllListed && !view_.isEnabled(IDC_AUTO_MODE_ALL)) return boards;
+    for (int32_t i = 0; i < count; ++i) boards.push_back(i);
+    return boards;
+}
+
+PassFacts AutoConfigureDialog::facts() {
+    PassFacts f;
+    f.networkFailure = networkFailureText(session_);
+    f.boards = static_cast<int32_t>(boardsOfPass().size());
+    if (autoTemplate_.ip[0] != '\0')
+        f.range = checkAddressRangeText(autoTemplate_.ip, autoTemplate_.subnet, f.boards);
+    f.configured = configured_;
+    return f;
+}
+
+void AutoConfigureDialog::apply(PassInput input) {
+    const PassStep step = passStep(pass_, input, facts());
+    pass_ = step.state;
+    // A start comes first: what the step shows holds only once the operation runs.
+    if (step.action == PassAction::StartFind || step.action == PassAction::StartBatch) {
+        const bool started = step.action == PassAction::StartFind ? startFindPhase() : startBatch();
+        if (!started) return apply(PassInput::Refused);
+    }
+    if (step.status) view_.setText(IDC_STATUS, step.status);
+    if (step.phaseText) view_.setText(IDC_AUTO_PHASE, step.phaseText);
+    if (step.message) view_.messageBox(step.message, step.caption, MessageButtons::Ok);
+    if (pass_.phase == PassPhase::Ready) offerModes();
+    if (pass_.phase == PassPhase::Ready || pass_.phase == PassPhase::Closed)
+        view_.enable(IDC_AUTO_CONFIGURE_ALL, true);
+    if (step.action == PassAction::Stop) session_.stop();
+    if (step.action == PassAction::Close) view_.close(step.completed ? passBoards_ : 0);
 }
 
 bool AutoConfigureDialog::readTemplate() {
@@ -199,7 +201,7 @@ bool AutoConfigureDialog::readTemplate() {
         autoTemplate_.setId(pattern.c_str());
         const bool hasHash = pattern.find('#') != std::string::npos;
         const RuleVerdict sequence =
-            checkSequenceText(view_.getText(IDC_AUTO_SEQUENCE, kMaxSequence), hasHash, firstSequence_);
+            checkSequenceText(view_.getText(IDC_AUTO_SEQUENCE, kMaxSequenceText), hasHash, firstSequence_);
         if (!sequence.ok) {
             view_.messageBox(sequence.message, sequence.caption, MessageButtons::Ok);
             return false;
@@ -232,85 +234,20 @@ bool AutoConfigureDialog::readTemplate() {
 
 bool AutoConfigureDialog::startFindPhase() {
     started_ = true;
-    const bool found = session_.startFreshFind(
-        [this](int32_t code, int32_t value) { return autoFindSink(code, value); }, [this] {
-            if (boardList_.empty) boardList_.empty();
-            // The main list's selected lines are gone with the table.
-            session_.selectionCount = 0;
-            offerModes();
-        });
-    if (!found) return false;
-    view_.setText(IDC_AUTO_PHASE, "Discovering...");
-    phase_ = Phase::Finding;
-    return true;
+    return session_.startFreshFind(forwardEvents(view_), [this] {
+        if (boardList_.empty) boardList_.empty();
+        // The main list's chosen lines are gone with the table.
+        chosen_.clear();
+        offerModes();
+    });
 }
 
-bool AutoConfigureDialog::startPass() {
-    view_.waitWhile(session_.operationActive);
-    const int32_t boards = boardsOfPass();
-    if (boards <= 0) {
-        view_.setText(IDC_AUTO_PHASE, "Done.");
-        view_.messageBox(kNoBoardsText, "Alert", MessageButtons::Ok);
-        backToReady();
-        return true;
-    }
-    if (autoTemplate_.ip[0] != '\0' &&
-        !CheckAddressRange(autoTemplate_.ip, autoTemplate_.subnet, boards, view_)) {
-        return false;
-    }
-    view_.setText(IDC_AUTO_PHASE, "Configuring...");
-    phase_ = Phase::Configuring;
-    started_ = true;
+bool AutoConfigureDialog::startBatch() {
+    view_.waitWhile(session_.operationRunning());
+    std::vector<int32_t> boards = boardsOfPass();
+    passBoards_ = static_cast<int32_t>(boards.size());
     configured_ = 0;
-    return session_.startConfigureBatch(
-        [this](int32_t code, int32_t value) { return autoBatchSink(code, value); }, autoTemplate_,
-        firstSequence_, scope_, notFoundQuestionFor(view_));
-}
-
-void AutoConfigureDialog::findPhaseEnded() {
-    if (!session_.openFailed) view_.setText(IDC_STATUS, finishedText(session_.devices.count()));
-    if (cancelAsked_) return view_.close(0);
-    if (networkFailureText(session_)) return endPass(0);
-    if (!startPass()) backToReady();
-}
-
-void AutoConfigureDialog::batchEnded() {
-    if (networkFailureText(session_)) return endPass(0);
-    if (configured_ == 0) {
-        // Every board was skipped: nothing to report as done.
-        if (cancelAsked_) return endPass(0);
-        view_.setText(IDC_AUTO_PHASE, "Done.");
-        view_.setText(IDC_STATUS, "No device configured");
-        return backToReady();
-    }
-    view_.setText(IDC_STATUS, "Auto Configuration complete");
-    view_.enable(IDC_AUTO_CONFIGURE_ALL, true);
-    view_.close(EVT_BATCH_COMPLETE);
-}
-
-// A pass (or its find phase) ended without completing.
-void AutoConfigureDialog::endPass(int result) {
-    const char* failure = networkFailureText(session_);
-    if (failure && !cancelAsked_) {
-        // Nothing reached a board: say why and stay open with the entries as typed.
-        view_.messageBox(failure, "Error", MessageButtons::Ok);
-        view_.setText(IDC_AUTO_PHASE, "Ready");
-        return backToReady();
-    }
-    view_.setText(IDC_STATUS, "Canceling...");
-    view_.enable(IDC_AUTO_CONFIGURE_ALL, true);
-    view_.close(result);
-}
-
-void AutoConfigureDialog::backToReady() {
-    phase_ = Phase::Ready;
-    offerModes();
-    view_.enable(IDC_AUTO_CONFIGURE_ALL, true);
-}
-
-void AutoConfigureDialog::cancel() {
-    if (phase_ == Phase::Ready) return view_.close(0);
-    session_.stop();
-    cancelAsked_ = true;
-    view_.setText(IDC_STATUS, "Auto Configuration canceled");
+    started_ = true;
+    return session_.startConfigureBatch(forwardEvents(view_), autoTemplate_, firstSequence_,
+                                        std::move(boards), notFoundQuestionFor(view_));
 }

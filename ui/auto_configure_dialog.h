@@ -1,17 +1,20 @@
 #pragma once
 // The auto-configure dialog (template IDD_AUTOCONFIGURE): one template (ID pattern with a first
 // sequence number, start IP address and mask, gateway, DHCP) given to the selected boards, all
-// listed boards, or all boards a fresh find discovers. Result 206 when a pass completed, else 0.
+// listed boards, or all boards a fresh find discovers. Its result is the number of boards of the
+// pass that completed; 0 when none did.
 #include <atomic>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "view/dialog_view.h"
 #include "view/window_logic.h"
 #include "net/device_record.h"
 #include "net/net_session.h"
+#include "ui/auto_configure_pass.h"
 
 // Dotted-quad texts of the host's first network adapter: its first address, that address's
 // mask and its first gateway.
@@ -33,11 +36,16 @@ struct BoardListHooks {
     std::function<void(int32_t index)> configured;   // a board of the pass acknowledged
 };
 
+// Which boards the pass takes.
+enum class BatchScope { FreshFind, Selection, AllListed };
+
 class AutoConfigureDialog : public WindowLogic {
 public:
-    // autoTemplate outlives the dialog and keeps its values between openings.
+    // autoTemplate outlives the dialog and keeps its values between openings. chosen: the main
+    // list's selected lines (ascending), the boards of "selected" mode.
     AutoConfigureDialog(DialogView& view, NetSession& session, DeviceRecord& autoTemplate,
-                        AdapterSource adapters, BoardListHooks boardList);
+                        AdapterSource adapters, std::vector<int32_t> chosen,
+                        BoardListHooks boardList);
     // Waits for an operation this dialog started, so its sinks never outlive it.
     ~AutoConfigureDialog() override;
     AutoConfigureDialog(const AutoConfigureDialog&) = delete;
@@ -46,42 +54,33 @@ public:
     void opened() override;
     void command(int id, int notification, intptr_t value) override;
 
-    // Worker thread. autoFindSink forwards EVT_FOUND, EVT_BROADCAST, EVT_COMPLETE; autoBatchSink
-    // forwards EVT_CONFIG_BROADCAST as 201, EVT_CONFIGURED, EVT_BATCH_COMPLETE and
-    // EVT_BATCH_CANCELLED. Both return true for every event.
-    bool autoFindSink(int32_t code, int32_t value);
-    bool autoBatchSink(int32_t code, int32_t value);
+    // The events of the find phase and of the batch. A find phase never asks about many
+    // boards: it goes on.
+    bool event(SessionEvent code, int32_t value) override;
+
+    PassPhase phase() const { return pass_.phase; }
 
 private:
-    enum class Phase {
-        Ready,         // entries may be changed; Cancel closes
-        Checking,      // "Configure All" is checking the entries
-        Finding,       // the find phase of "Find and Configure all devices" runs
-        Configuring,   // the batch runs
-    };
-
-    void event(int code, intptr_t value);
     void offerModes();
     void configureAll();
     bool readTemplate();
-    int32_t boardsOfPass();
+    std::vector<int32_t> boardsOfPass();
+    PassFacts facts();
+    // Takes the pass one step: shows what the step says and carries out its action.
+    void apply(PassInput input);
     bool startFindPhase();
-    bool startPass();
-    void findPhaseEnded();
-    void batchEnded();
-    void endPass(int result);
-    void backToReady();
-    void cancel();
+    bool startBatch();
 
     DialogView& view_;
     NetSession& session_;
     DeviceRecord& autoTemplate_;
     AdapterSource adapters_;
+    std::vector<int32_t> chosen_;
     BoardListHooks boardList_;
-    Phase phase_ = Phase::Ready;
-    bool cancelAsked_ = false;     // Cancel while busy: close when the operation ends
+    PassState pass_;
     BatchScope scope_ = BatchScope::FreshFind;
     int32_t firstSequence_ = 0;
-    int32_t configured_ = 0;       // boards the running pass has configured
+    int32_t passBoards_ = 0;       // boards of the batch that runs
+    int32_t configured_ = 0;       // boards the running batch has configured
     bool started_ = false;         // an operation of this dialog may still run
 };

@@ -12,7 +12,7 @@
 namespace {
 constexpr size_t kMaxEntry = 31;
 
-constexpr CheckWiring kChecks[] = {
+constexpr CheckWiring kConfigureChecks[] = {
     {IDC_CFG_ID_CHECK, {IDC_CFG_ID_EDIT, 0, 0}},
     {IDC_CFG_IP_CHECK, {IDV_IP_ADDRESS, IDV_SUBNET_MASK, 0}},
     {IDC_CFG_GATEWAY_CHECK, {IDV_GATEWAY, 0, 0}},
@@ -20,8 +20,8 @@ constexpr CheckWiring kChecks[] = {
 };
 }  // namespace
 
-ConfigureDialog::ConfigureDialog(DialogView& view, NetSession& session)
-    : view_(view), session_(session) {}
+ConfigureDialog::ConfigureDialog(DialogView& view, NetSession& session, int32_t boardIndex)
+    : view_(view), session_(session), boardIndex_(boardIndex) {}
 
 ConfigureDialog::~ConfigureDialog() {
     if (started_) session_.waitForWorker();
@@ -29,10 +29,9 @@ ConfigureDialog::~ConfigureDialog() {
 
 void ConfigureDialog::opened() {
     sendRecord_ = DeviceRecord{};
-    boardIndex_ = session_.devices.selectedIndex;
     board_ = session_.devices.at(boardIndex_);
 
-    for (const CheckWiring& wiring : kChecks) view_.check(wiring.check, true);
+    for (const CheckWiring& wiring : kConfigureChecks) view_.check(wiring.check, true);
     const bool dhcp = board_ != nullptr && board_->dhcp != 0;
     if (board_ != nullptr) {
         view_.setText(IDV_IP_ADDRESS, std::string(board_->ip, fieldLength(board_->ip)));
@@ -51,23 +50,13 @@ void ConfigureDialog::opened() {
     if (board_ == nullptr) view_.enable(IDC_CFG_CONFIGURE, false);
 }
 
-void ConfigureDialog::command(int id, int /*notification*/, intptr_t value) {
+void ConfigureDialog::command(int id, int /*notification*/, intptr_t /*value*/) {
     switch (id) {
     case IDCANCEL:
         // Closed first, so that a running operation's question finds the dialog gone and the
         // operation ends by itself.
         view_.close(0);
         session_.stop();
-        break;
-    case EVT_BROADCAST:
-        view_.setText(IDC_STATUS, "Broadcast " + std::to_string(value));
-        break;
-    case EVT_COMPLETE:
-        view_.setText(IDC_STATUS, "Configuration complete");
-        view_.close(EVT_COMPLETE);
-        break;
-    case EVT_CANCELLED:
-        operationCancelled();
         break;
     case IDC_CFG_CONFIGURE:
         configure();
@@ -78,14 +67,25 @@ void ConfigureDialog::command(int id, int /*notification*/, intptr_t value) {
         followDhcpChoice(view_, id == IDC_CFG_DHCP_YES, IDC_CFG_IP_CHECK);
         break;
     default:
-        followCheck(view_, kChecks, id);
+        followCheck(view_, kConfigureChecks, id);
         break;
     }
 }
 
-bool ConfigureDialog::configureSink(int32_t code, int32_t value) {
-    if (code == EVT_BROADCAST || code == EVT_COMPLETE || code == EVT_CANCELLED) {
-        view_.sendCommand(code, value);
+bool ConfigureDialog::event(SessionEvent code, int32_t value) {
+    switch (code) {
+    case EVT_BROADCAST:
+        view_.setText(IDC_STATUS, "Broadcast " + std::to_string(value));
+        break;
+    case EVT_COMPLETE:
+        view_.setText(IDC_STATUS, "Configuration complete");
+        view_.close(kConfigured);
+        break;
+    case EVT_CANCELLED:
+        operationCancelled();
+        break;
+    default:
+        break;
     }
     return true;
 }
@@ -94,7 +94,7 @@ void ConfigureDialog::configure() {
     if (board_ == nullptr) return;
     view_.enable(IDC_CFG_CONFIGURE, false);
     // A find that the main window stopped may still be closing its socket.
-    view_.waitWhile(session_.operationActive);
+    view_.waitWhile(session_.operationRunning());
 
     if (view_.isChecked(IDC_CFG_ID_CHECK)) {
         const std::string id = view_.getText(IDC_CFG_ID_EDIT, kMaxEntry);
@@ -138,9 +138,8 @@ void ConfigureDialog::configure() {
     std::memcpy(sendRecord_.number16, board_->number16, sizeof sendRecord_.number16);
 
     started_ = true;
-    if (!session_.startConfigureOne(
-            [this](int32_t code, int32_t value) { return configureSink(code, value); },
-            sendRecord_, boardIndex_, notFoundQuestionFor(view_))) {
+    if (!session_.startConfigureOne(forwardEvents(view_), sendRecord_, boardIndex_,
+                                    notFoundQuestionFor(view_))) {
         refuse();
     }
 }

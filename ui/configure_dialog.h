@@ -1,7 +1,7 @@
 #pragma once
 // The configure dialog (template IDD_CONFIGURE): new ID, IP address and mask, gateway and DHCP
-// setting for the board at devices.selectedIndex. Result 202 when the board acknowledged, 0 when
-// the user cancelled.
+// setting for one board of the list. Result kConfigured when the board acknowledged, 0 when the
+// user cancelled.
 #include <cstdint>
 
 #include "view/dialog_view.h"
@@ -11,7 +11,10 @@
 
 class ConfigureDialog : public WindowLogic {
 public:
-    ConfigureDialog(DialogView& view, NetSession& session);
+    static constexpr int kConfigured = 1;
+
+    // boardIndex: the list index of the board the user chose.
+    ConfigureDialog(DialogView& view, NetSession& session, int32_t boardIndex);
     // Waits for an operation this dialog started (a Cancel closes the dialog while the operation
     // is still ending), so its sink and question never outlive the dialog.
     ~ConfigureDialog() override;
@@ -21,8 +24,8 @@ public:
     void opened() override;
     void command(int id, int notification, intptr_t value) override;
 
-    // Worker thread: forwards EVT_BROADCAST, EVT_COMPLETE and EVT_CANCELLED; always true.
-    bool configureSink(int32_t code, int32_t value);
+    // The operation's events: EVT_BROADCAST, EVT_COMPLETE and EVT_CANCELLED.
+    bool event(SessionEvent code, int32_t value) override;
 
     // The record the last accepted press handed to the operation.
     const DeviceRecord& sendRecord() const { return sendRecord_; }

@@ -33,7 +33,6 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::opened() {
-    session_.workerIdle = true;
     session_.devices.initialise();
     if (workerWait_) session_.setWorkerWait(workerWait_);
     view_.setText(IDC_STATUS, "Ready");
@@ -42,7 +41,7 @@ void MainWindow::opened() {
     view_.enable(IDC_CONFIGURE, false);
 }
 
-void MainWindow::command(int id, int notification, intptr_t value) {
+void MainWindow::command(int id, int notification, intptr_t /*value*/) {
     switch (id) {
     case IDCANCEL:
         session_.stop();
@@ -52,22 +51,6 @@ void MainWindow::command(int id, int notification, intptr_t value) {
         break;
     case IDC_STOP_FIND:
         session_.stop();
-        session_.workerIdle = true;
-        break;
-    case EVT_FOUND:
-        if (const DeviceRecord* board = session_.devices.at(static_cast<int32_t>(value))) {
-            view_.listAdd(IDC_DEVICE_LIST, listLine(*board));
-        }
-        view_.setText(IDC_STATUS, "Found Device");
-        break;
-    case EVT_BROADCAST:
-        view_.setText(IDC_STATUS, "Broadcast " + std::to_string(value));
-        break;
-    case EVT_COMPLETE:
-        findFinished();
-        break;
-    case EVT_TOO_MANY:
-        askManyBoards();
         break;
     case IDC_DEVICE_LIST:
         if (notification == kLbnSelChange) selectionChanged();
@@ -101,17 +84,22 @@ bool MainWindow::contextMenu(int id) {
     return true;
 }
 
-bool MainWindow::mainSink(int32_t code, int32_t value) {
+bool MainWindow::event(SessionEvent code, int32_t value) {
     switch (code) {
     case EVT_FOUND:
+        if (const DeviceRecord* board = session_.devices.at(value)) {
+            view_.listAdd(IDC_DEVICE_LIST, listLine(*board));
+        }
+        view_.setText(IDC_STATUS, "Found Device");
+        return true;
     case EVT_BROADCAST:
+        view_.setText(IDC_STATUS, "Broadcast " + std::to_string(value));
+        return true;
     case EVT_COMPLETE:
-        view_.sendCommand(code, value);
+        findFinished();
         return true;
     case EVT_TOO_MANY:
-        // With the window gone nobody can answer: stop searching.
-        if (!view_.sendCommand(code, value)) return false;
-        return continueSearch_;
+        return askManyBoards();
     default:
         return true;
     }
@@ -119,8 +107,7 @@ bool MainWindow::mainSink(int32_t code, int32_t value) {
 
 void MainWindow::find() {
     // Ignored while a worker runs; the worker's events are handled only after this returns.
-    if (!session_.startFreshFind([this](int32_t code, int32_t value) { return mainSink(code, value); },
-                                 [this] { view_.listReset(IDC_DEVICE_LIST); }))
+    if (!session_.startFreshFind(forwardEvents(view_), [this] { view_.listReset(IDC_DEVICE_LIST); }))
         return;
     view_.enable(IDC_FIND, false);
     view_.enable(IDC_CONFIGURE, false);
@@ -131,7 +118,7 @@ void MainWindow::findFinished() {
     const int32_t count = session_.devices.count();
     // A port that never opened found nothing, not zero boards; a find whose datagrams could not
     // leave still lists what answered, but says why the rest did not.
-    view_.setText(IDC_STATUS, session_.openFailed ? "Ready" : finishedText(count));
+    view_.setText(IDC_STATUS, session_.openFailed() ? "Ready" : finishedText(count));
     if (const char* failure = networkFailureText(session_))
         view_.messageBox(failure, "Error", MessageButtons::Ok);
     if (count == 0) view_.enable(IDC_CONFIGURE, false);
@@ -139,9 +126,10 @@ void MainWindow::findFinished() {
     view_.enable(IDC_FIND, true);
 }
 
-void MainWindow::askManyBoards() {
-    MessageAnswer answer = view_.messageBox(kManyBoardsText, "Warning", MessageButtons::YesNo);
-    continueSearch_ = answer != MessageAnswer::Yes;
+// True: go on searching. A window already gone never gets here: its view answers false, and
+// the search stops.
+bool MainWindow::askManyBoards() {
+    return view_.messageBox(kManyBoardsText, "Warning", MessageButtons::YesNo) != MessageAnswer::Yes;
 }
 
 void MainWindow::selectionChanged() {
@@ -157,11 +145,9 @@ void MainWindow::configure() {
         session_.devices.at(index) == nullptr || !openModal_) {
         return;
     }
-    session_.devices.selectedIndex = index;
     session_.stop();
-    session_.workerIdle = true;
-    const int result = openModal_(IDD_CONFIGURE, [this](DialogView& view) {
-        return std::make_unique<ConfigureDialog>(view, session_);
+    const int result = openModal_(IDD_CONFIGURE, [this, index](DialogView& view) {
+        return std::make_unique<ConfigureDialog>(view, session_, index);
     });
     if (result == 0) return;
     rewriteLine(index);
@@ -172,15 +158,16 @@ void MainWindow::configure() {
 
 void MainWindow::autoConfigure() {
     if (!openModal_) return;
-    session_.select(view_.listSelItems(IDC_DEVICE_LIST, NetSession::kMaxSelection));
+    const std::vector<int> lines = view_.listSelItems(IDC_DEVICE_LIST, NetSession::kMaxSelection);
+    std::vector<int32_t> chosen(lines.begin(), lines.end());
     session_.stop();
-    session_.workerIdle = true;
     std::vector<int32_t> configured;
+    // The number of boards of the pass that completed, 0 when none did.
     const int result = openModal_(IDD_AUTOCONFIGURE, [&](DialogView& view) {
         BoardListHooks hooks{[this] { view_.listReset(IDC_DEVICE_LIST); },
                              [&configured](int32_t index) { configured.push_back(index); }};
         return std::make_unique<AutoConfigureDialog>(view, session_, autoTemplate_, adapters_,
-                                                     std::move(hooks));
+                                                     std::move(chosen), std::move(hooks));
     });
     if (result == 0) {
         // Boards configured before an Abort have new settings too: their lines show them. A
@@ -197,8 +184,7 @@ void MainWindow::autoConfigure() {
     while (view_.listCount(IDC_DEVICE_LIST) > boards) {
         view_.listDelete(IDC_DEVICE_LIST, view_.listCount(IDC_DEVICE_LIST) - 1);
     }
-    view_.setText(IDC_STATUS,
-                  session_.batchBoardCount > 1 ? "Devices Configured" : "Device Configured");
+    view_.setText(IDC_STATUS, result > 1 ? "Devices Configured" : "Device Configured");
     view_.enable(IDC_CONFIGURE, false);
     view_.listClearSelection(IDC_DEVICE_LIST);
 }

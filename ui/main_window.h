@@ -1,7 +1,6 @@
 #pragma once
 // lanset's main window: the board list, Find / Stop Find, and the two configuration dialogs.
 // Toolkit-neutral: it acts only on its DialogView and the NetSession.
-#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -28,19 +27,17 @@ public:
 
     // WM_INITDIALOG. The platform sets the version title itself (buildVersionTitle) first.
     void opened() override;
-    // WM_COMMAND: id = low word, notification = high word, value = lParam. Events forwarded by
-    // mainSink arrive here with their event code as id. IDCANCEL (also the title bar's close
-    // box) is Exit: it stops the running operation, closes the view with IDCANCEL and waits
-    // for the worker, so the session is never destroyed under it.
+    // WM_COMMAND: id = low word, notification = high word, value = lParam. IDCANCEL (also the
+    // title bar's close box) is Exit: it stops the running operation, closes the view with
+    // IDCANCEL and waits for the worker, so the session is never destroyed under it.
     void command(int id, int notification, intptr_t value) override;
+    // The find's events: EVT_FOUND, EVT_BROADCAST, EVT_COMPLETE, and EVT_TOO_MANY, whose answer
+    // is the user's (true: go on searching).
+    bool event(SessionEvent code, int32_t value) override;
 
     // The board list's context menu: "Copy" and "Save List As...", usable once a line is
     // listed, also during a find. Other places have no menu of the window's.
     bool contextMenu(int id) override;
-
-    // The window's EventSink (worker thread): forwards EVT_FOUND, EVT_BROADCAST, EVT_COMPLETE
-    // and EVT_TOO_MANY through view.sendCommand; returns continueSearch for EVT_TOO_MANY.
-    bool mainSink(int32_t code, int32_t value);
 
     // The auto-configure template; it keeps its last values for the window's (program's) life.
     DeviceRecord& autoTemplate() { return autoTemplate_; }
@@ -48,7 +45,7 @@ public:
 private:
     void find();
     void findFinished();
-    void askManyBoards();
+    bool askManyBoards();
     void selectionChanged();
     void configure();
     void autoConfigure();
@@ -67,5 +64,4 @@ private:
     AdapterSource adapters_;
     WorkerWait workerWait_;
     DeviceRecord autoTemplate_;
-    std::atomic<bool> continueSearch_{true};
 };

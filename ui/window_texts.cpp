@@ -30,8 +30,8 @@ const char* saveFailedText(SaveResult result) {
 }
 
 const char* networkFailureText(const NetSession& session) {
-    if (session.openFailed) return kNetworkFailedText;
-    if (session.sendFailed) return kSendFailedText;
+    if (session.openFailed()) return kNetworkFailedText;
+    if (session.sendFailed()) return kSendFailedText;
     return nullptr;
 }
 

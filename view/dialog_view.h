@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "net/session_events.h"
+
 enum class MessageButtons { Ok, YesNo, RetryCancel, AbortRetryIgnore };
 enum class MessageAnswer { None, Ok, Yes, No, Retry, Cancel, Abort, Ignore };
 
@@ -73,14 +75,21 @@ public:
     virtual std::optional<std::filesystem::path> askSaveFileName(const SaveFileRequest& request) = 0;
 
     // Ends the window with a result (a modal dialog's result; a main window quits). From then
-    // on the view acts for nobody: sendCommand returns false and messageBox None, even while
+    // on the view acts for nobody: sendEvent returns false and messageBox None, even while
     // the window itself is still being taken down.
     virtual void close(int result) = 0;
     // Runs on the window thread until flag is clear, still handling what other threads send
     // to this window, so a finishing worker is never held up.
     virtual void waitWhile(const std::atomic<bool>& flag) = 0;
-    // From a worker thread: hands the command (an event code used as command identifier, and
-    // its value) to the window's logic on the window thread, as a WM_COMMAND would, and returns
-    // once it has been handled. False when the window is gone (nothing is handled then).
-    virtual bool sendCommand(int id, intptr_t value) = 0;
+    // From a worker thread: hands an operation's event to the window's logic (its event()) on
+    // the window thread and returns the logic's answer once it has been handled. False when the
+    // window is gone (nothing is handled then).
+    virtual bool sendEvent(SessionEvent code, int32_t value) = 0;
 };
+
+// The sink a window gives the operations it starts: each event goes to the window's logic.
+inline EventSink forwardEvents(DialogView& view) {
+    return [&view](int32_t code, int32_t value) {
+        return view.sendEvent(static_cast<SessionEvent>(code), value);
+    };
+}

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "net/session_events.h"
 #include "view/dialog_view.h"
 
 class WindowLogic {
@@ -12,9 +13,16 @@ public:
     virtual ~WindowLogic() = default;
     // The window and its controls exist (WM_INITDIALOG).
     virtual void opened() = 0;
-    // A command (WM_COMMAND: low word, high word, lParam), including the events that a worker
-    // hands over with DialogView::sendCommand.
+    // A command of the user's (WM_COMMAND: low word, high word, lParam).
     virtual void command(int id, int notification, intptr_t value) = 0;
+    // An event of an operation that the window started, handed over by its view on the window
+    // thread. The answer goes back to the operation, which reads it only for EVT_TOO_MANY
+    // (true: go on searching).
+    virtual bool event(SessionEvent code, int32_t value) {
+        (void)code;
+        (void)value;
+        return true;
+    }
     // A timer of the window's own (WM_TIMER).
     virtual void timer(uintptr_t id) { (void)id; }
     // The user asked for a control's context menu (right click, the menu key, Shift+F10); id 0

@@ -206,6 +206,6 @@ int main(int argc, char** argv) {
                 static_cast<long long>(durationMs),
                 static_cast<long long>(lastFoundMs.load()), static_cast<unsigned long long>(datagrams),
                 cpu * 1e3, serverCpu * 1e3, datagrams ? cpu * 1e6 / static_cast<double>(datagrams) : 0.0,
-                channel.receiveBufferBytes.load(), session.openFailed || session.sendFailed ? 1 : 0);
-    return session.openFailed || session.sendFailed ? 1 : 0;
+                channel.receiveBufferBytes.load(), session.openFailed() || session.sendFailed() ? 1 : 0);
+    return session.openFailed() || session.sendFailed() ? 1 : 0;
 }

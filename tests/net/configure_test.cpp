@@ -53,10 +53,6 @@ protected:
         out[1] = static_cast<uint8_t>(out.size());
         return out;
     }
-
-    void select(std::vector<int32_t> indexes) {
-        session.select(indexes);
-    }
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -83,7 +79,6 @@ TEST_F(ConfigureTest, OneAckOnTheFirstAttemptWritesTheSettingsBack) {
     EXPECT_EQ(lan.board(2).id, "Lab1");
     EXPECT_STREQ(session.devices.at(1)->id, "Bd2");
     EXPECT_EQ(nextFindCycles(), 3);
-    EXPECT_FALSE(session.operationActive);
     EXPECT_FALSE(lan.isOpen());
 }
 
@@ -106,7 +101,6 @@ TEST_F(ConfigureTest, OneNeverAnAckAsksAfterTenAttemptsAndRetryStartsAgain) {
     ASSERT_EQ(sent.size(), 20u);
     EXPECT_EQ(sent[0].bytes, sent[19].bytes);   // Retry sends the same datagram again
     EXPECT_STREQ(session.devices.at(1)->id, "Bd2");
-    EXPECT_FALSE(session.configureAcknowledged);
     EXPECT_EQ(nextFindCycles(), 3);
     EXPECT_FALSE(lan.isOpen());
 }
@@ -198,18 +192,17 @@ TEST_F(ConfigureTest, OneWithoutAnAnswerEndsAsCancel) {
     EXPECT_EQ(log.events().back(), (Event{EVT_CANCELLED, 0}));
 }
 
-TEST_F(ConfigureTest, OneWritesToItsIndexEvenAfterABatchOverTheSelection) {
+TEST_F(ConfigureTest, OneWritesToItsIndexEvenAfterABatchOverChosenBoards) {
     findBoards(4);
-    select({0, 2});
     DeviceRecord batchTemplate;
     batchTemplate.dhcpGiven = 0;
     batchTemplate.setId("Batch");
     ScriptedQuestion question;
-    batch(log, batchTemplate, 0, BatchScope::Selection, question);
+    batch(log, batchTemplate, 0, {0, 2}, question);
     ASSERT_EQ(log.valuesOf(EVT_CONFIGURED), (std::vector<int32_t>{0, 2}));
-    EXPECT_EQ(session.currentIndex, 1);   // the last batch position
+    EXPECT_EQ(session.batchPosition(), 1);   // the last batch position
 
-    // Index 3 is neither selection[3] nor selection[currentIndex].
+    // Index 3 is neither the batch's board 3 nor the one at its last position.
     configureOne(log, settings(3), 3, question);
     EXPECT_EQ(log.events().back(), (Event{EVT_COMPLETE, 0}));
     EXPECT_STREQ(session.devices.at(3)->id, "Lab1");
@@ -221,11 +214,10 @@ TEST_F(ConfigureTest, OneWritesToItsIndexEvenAfterABatchOverTheSelection) {
 // ---------------------------------------------------------------------------------------------
 // Batch
 
-TEST_F(ConfigureTest, BatchOverTheSelectionNumbersByPosition) {
+TEST_F(ConfigureTest, BatchOverChosenBoardsNumbersByPosition) {
     findBoards(6);
-    select({2, 5});
     ScriptedQuestion question;
-    batch(log, labTemplate(), 7, BatchScope::Selection, question);
+    batch(log, labTemplate(), 7, {2, 5}, question);
 
     EXPECT_EQ(log.events(), (Events{{EVT_CONFIG_BROADCAST, 0}, {EVT_CONFIGURED, 2},
                                     {EVT_CONFIG_BROADCAST, 0}, {EVT_CONFIGURED, 5},
@@ -240,25 +232,18 @@ TEST_F(ConfigureTest, BatchOverTheSelectionNumbersByPosition) {
     EXPECT_STREQ(session.devices.at(5)->ip, "10.0.0.21");
     for (int i : {0, 1, 3, 4})
         EXPECT_EQ(std::string(session.devices.at(i)->id), "Bd" + std::to_string(i + 1));
-    EXPECT_EQ(session.selectionCount, 2);
-    EXPECT_EQ(session.batchBoardCount, 2);
     EXPECT_EQ(nextFindCycles(), 3);
-    EXPECT_FALSE(session.operationActive);
     EXPECT_FALSE(lan.isOpen());
 }
 
 TEST_F(ConfigureTest, BatchOverAllBoardsCarriesAcrossOctets) {
     findBoards(4);
-    select({1});   // the user's selection is no business of a pass over every board
     DeviceRecord t = labTemplate();
     t.setIp("10.0.0.254");
     ScriptedQuestion question;
-    batch(log, t, 9, BatchScope::AllListed, question);
+    batch(log, t, 9, all(), question);
     EXPECT_EQ(log.valuesOf(EVT_CONFIGURED), (std::vector<int32_t>{0, 1, 2, 3}));
     EXPECT_EQ(log.events().back(), (Event{EVT_BATCH_COMPLETE, 0}));
-    EXPECT_EQ(session.batchBoardCount, 4);
-    EXPECT_EQ(session.selectionCount, 1);
-    EXPECT_EQ(session.selection[0], 1);
     const char* ids[] = {"Lab009", "Lab010", "Lab011", "Lab012"};
     const char* ips[] = {"10.0.0.254", "10.0.0.255", "10.0.1.0", "10.0.1.1"};
     for (int i = 0; i < 4; ++i) {
@@ -274,7 +259,7 @@ TEST_F(ConfigureTest, BatchSendsOnlyWhatTheTemplateGives) {
     t.setGateway("10.0.0.1");
     t.dhcpGiven = 0;
     ScriptedQuestion question;
-    batch(log, t, 0, BatchScope::FreshFind, question);
+    batch(log, t, 0, all(), question);
     const auto sent = lan.configureRequests();
     ASSERT_EQ(sent.size(), 3u);
     // Header, Mac, Gateway, EchoText: no Ip, Subnet, Dhcp or Id field.
@@ -287,12 +272,11 @@ TEST_F(ConfigureTest, BatchSendsOnlyWhatTheTemplateGives) {
     EXPECT_STREQ(session.devices.at(1)->gateway, "10.0.0.1");
 
     // '%' takes each board's own mac; an unreadable first address is not sent.
-    select({1, 2});
     t = DeviceRecord{};
     t.setId("R#%%");
     t.setIp("10.0.0.x");
     t.dhcpGiven = 0;
-    batch(log, t, 5, BatchScope::Selection, question);
+    batch(log, t, 5, {1, 2}, question);
     EXPECT_STREQ(session.devices.at(1)->id, "R502");
     EXPECT_STREQ(session.devices.at(2)->id, "R603");
     EXPECT_STREQ(session.devices.at(2)->ip, "10.0.0.3");
@@ -306,7 +290,7 @@ TEST_F(ConfigureTest, BatchRetryConfiguresTheSameBoardWithTheSameSettings) {
     slow.silentConfigures = NetSession::kMaxCycles;   // answers the 11th request
     lan.setBoard(1, slow);
     ScriptedQuestion question({QuestionAnswer::Retry});
-    batch(log, labTemplate(), 0, BatchScope::AllListed, question);
+    batch(log, labTemplate(), 0, all(), question);
 
     Events expected = {{EVT_CONFIG_BROADCAST, 0}, {EVT_CONFIGURED, 0}};
     const Events retried = numbered(EVT_CONFIG_BROADCAST, 10, {{EVT_CONFIG_BROADCAST, 0},
@@ -331,7 +315,7 @@ TEST_F(ConfigureTest, BatchIgnoreOrNoAnswerSkipsTheBoard) {
         sim.neverAck(2);
         EventLog events;
         ScriptedQuestion question({answer});
-        sim.batch(events, labTemplate(), 0, BatchScope::AllListed, question);
+        sim.batch(events, labTemplate(), 0, sim.all(), question);
         EXPECT_EQ(events.valuesOf(EVT_CONFIGURED), (std::vector<int32_t>{0}));
         EXPECT_EQ(events.events().back(), (Event{EVT_BATCH_COMPLETE, 0}));
         ASSERT_EQ(question.asked(), 2);   // board 1, then the last board
@@ -345,55 +329,31 @@ TEST_F(ConfigureTest, BatchAbortEndsAtOnce) {
     findBoards(3);
     neverAck(0);
     ScriptedQuestion question({QuestionAnswer::Abort});
-    batch(log, labTemplate(), 0, BatchScope::AllListed, question);
+    batch(log, labTemplate(), 0, all(), question);
     EXPECT_EQ(log.events(), numbered(EVT_CONFIG_BROADCAST, 10, {{EVT_BATCH_CANCELLED, 0}}));
     EXPECT_EQ(lan.configureRequests().size(), 10u);   // nothing for boards 1 and 2
-    EXPECT_FALSE(session.configureAcknowledged);
     EXPECT_EQ(nextFindCycles(), 3);
     EXPECT_FALSE(lan.isOpen());
 }
 
-TEST_F(ConfigureTest, BatchOverNothingSendsOnlyTheFinalEvent) {
+TEST_F(ConfigureTest, BatchBoardEdges) {
+    // No boards: only the final event, and no network failure.
     ScriptedQuestion question;
-    for (BatchScope scope : {BatchScope::FreshFind, BatchScope::AllListed}) {
-        log.clear();
-        batch(log, labTemplate(), 0, scope, question);
-        EXPECT_EQ(log.events(), (Events{{EVT_BATCH_COMPLETE, 0}}));
-        EXPECT_EQ(session.batchBoardCount, 0);
-    }
-    EXPECT_TRUE(lan.configureRequests().empty());
-    EXPECT_FALSE(session.openFailed);
-    EXPECT_FALSE(session.sendFailed);
-}
+    batch(log, labTemplate(), 0, all(), question);
+    EXPECT_EQ(log.events(), (Events{{EVT_BATCH_COMPLETE, 0}}));
+    EXPECT_FALSE(session.openFailed() || session.sendFailed());
 
-TEST_F(ConfigureTest, BatchSelectionEdges) {
+    // Boards listed, none chosen: none is configured, never every board.
     findBoards(3);
-    // Mode 1 without a selection takes no board at all: stale entries are not used, and the
-    // boards nobody chose are left alone.
-    session.selection[0] = 2;
-    session.selectionCount = 0;
-    ScriptedQuestion question;
-    batch(log, labTemplate(), 1, BatchScope::Selection, question);
+    log.clear();
+    batch(log, labTemplate(), 1, {}, question);
     EXPECT_EQ(log.events(), (Events{{EVT_BATCH_COMPLETE, 0}}));
     EXPECT_TRUE(lan.configureRequests().empty());
     EXPECT_STREQ(session.devices.at(2)->id, "Bd3");
 
-    // The pass takes the selection as it stood at its start, whatever is written later.
-    select({0});
-    lan.holdReceives(true);
-    ASSERT_TRUE(session.startConfigureBatch(log.sink(), labTemplate(), 1, BatchScope::Selection, question.question()));
-    ASSERT_TRUE(lan.waitUntilHeld());
-    select({0, 1, 2});
-    lan.holdReceives(false);
-    session.waitForWorker();
-    EXPECT_EQ(lan.configureRequests().size(), 1u);
-    EXPECT_STREQ(session.devices.at(0)->id, "Lab001");
-    EXPECT_STREQ(session.devices.at(1)->id, "Bd2");
-
-    // A selection entry that names no listed board is skipped without a question.
-    select({1, 40});
+    // An entry that names no listed board is skipped without a question.
     log.clear();
-    batch(log, labTemplate(), 0, BatchScope::Selection, question);
+    batch(log, labTemplate(), 0, {1, 40}, question);
     EXPECT_EQ(log.events(), (Events{{EVT_CONFIG_BROADCAST, 0}, {EVT_CONFIGURED, 1},
                                     {EVT_BATCH_COMPLETE, 0}}));
     EXPECT_EQ(question.asked(), 0);
@@ -408,7 +368,7 @@ TEST_F(ConfigureTest, RecordsAreCopiedAtTheStart) {
         {
             auto scoped = std::make_unique<DeviceRecord>(one ? settings(0) : labTemplate());
             ASSERT_TRUE(one ? session.startConfigureOne(log.sink(), *scoped, 0, question.question())
-                            : session.startConfigureBatch(log.sink(), *scoped, 3, BatchScope::AllListed,
+                            : session.startConfigureBatch(log.sink(), *scoped, 3, all(),
                                                           question.question()));
             scoped->setId("Garbage");
         }

@@ -20,10 +20,10 @@ TEST_F(FindTest, NoBoardsGivesThreeQuietCyclesThenComplete) {
     EXPECT_EQ(lan.now(), 3 * NetSession::kQuietMs);
     EXPECT_EQ(lan.openCount(), 1);
     EXPECT_EQ(lan.closeCount(), 1);
-    EXPECT_FALSE(session.openFailed);
-    EXPECT_FALSE(session.sendFailed);
-    EXPECT_FALSE(session.operationActive);
-    EXPECT_TRUE(session.workerIdle);
+    EXPECT_FALSE(session.openFailed());
+    EXPECT_FALSE(session.sendFailed());
+    EXPECT_FALSE(session.operationRunning().load());
+    EXPECT_TRUE(session.isIdle());
 
     // Every discovery goes out as 256 bytes: the 12-byte header, then zeros.
     std::vector<uint8_t> expected(256, 0);

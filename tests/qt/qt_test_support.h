@@ -65,6 +65,11 @@ public:
         view->setDispatch([this](int id, int notification, intptr_t value) {
             logic.command(id, notification, value);
         });
+        // The recorder keeps events among its commands, by their codes.
+        view->setEventDispatch([this](SessionEvent code, int32_t value) {
+            logic.command(code, 0, value);
+            return true;
+        });
         window->setCommandHandler([this](int id, int notification) { view->dispatch(id, notification, 0); });
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));

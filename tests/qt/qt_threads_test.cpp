@@ -1,4 +1,4 @@
-// Threads as on Windows: a worker's command reaches the window synchronously on the window
+// Threads as on Windows: a worker's event reaches the window synchronously on the window
 // thread, a worker's question is shown by the window thread, a wait of the window thread keeps
 // handling what workers send, and a closed window releases every worker at once.
 #include <QTimer>
@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int kEvent = 200;
+constexpr SessionEvent kEvent = EVT_FOUND;
 
 // Waits, without handling anything, until a worker's command is queued.
 bool queuedByWorker() {
@@ -27,13 +27,13 @@ bool queuedByWorker() {
 
 }  // namespace
 
-TEST(QtThreads, AWorkersCommandIsHandledOnTheWindowThreadBeforeItsSendReturns) {
+TEST(QtThreads, AWorkersEventIsHandledOnTheWindowThreadBeforeItsSendReturns) {
     ShownWindow main(IDD_MAIN, false);
     std::vector<size_t> handledWhenReturned;
     std::atomic<bool> done{false};
     std::thread worker([&] {
         for (int i = 0; i < 3; ++i) {
-            EXPECT_TRUE(main.view->sendCommand(kEvent, i));
+            EXPECT_TRUE(main.view->sendEvent(kEvent, i));
             handledWhenReturned.push_back(main.logic.count());
         }
         done = true;
@@ -48,8 +48,8 @@ TEST(QtThreads, AWorkersCommandIsHandledOnTheWindowThreadBeforeItsSendReturns) {
         EXPECT_EQ(commands[i].value, i);
         EXPECT_EQ(commands[i].thread, std::this_thread::get_id());
     }
-    // On the window thread itself the command is handled at once.
-    EXPECT_TRUE(main.view->sendCommand(kEvent, 9));
+    // On the window thread itself the event is handled at once.
+    EXPECT_TRUE(main.view->sendEvent(kEvent, 9));
     EXPECT_EQ(main.logic.count(), 4u);
 }
 
@@ -77,8 +77,8 @@ TEST(QtThreads, WaitWhileHandlesWhatWorkersSendAndNothingElse) {
     bool timerRan = false;
     QTimer::singleShot(0, [&] { timerRan = true; });
     std::thread worker([&] {
-        configure.view->sendCommand(kEvent, 1);
-        configure.view->sendCommand(kEvent, 2);
+        configure.view->sendEvent(kEvent, 1);
+        configure.view->sendEvent(kEvent, 2);
         busy = false;
     });
     configure.view->waitWhile(busy);
@@ -91,7 +91,7 @@ TEST(QtThreads, WaitWhileHandlesWhatWorkersSendAndNothingElse) {
 TEST(QtThreads, AClosedWindowReleasesItsWorkersAndHandlesNothingMore) {
     ShownWindow configure(IDD_CONFIGURE);
     std::atomic<int> result{-1};
-    std::thread worker([&] { result = configure.view->sendCommand(kEvent, 1) ? 1 : 0; });
+    std::thread worker([&] { result = configure.view->sendEvent(kEvent, 1) ? 1 : 0; });
     ASSERT_TRUE(queuedByWorker());
     configure.view->close(0);
     worker.join();
@@ -99,7 +99,7 @@ TEST(QtThreads, AClosedWindowReleasesItsWorkersAndHandlesNothingMore) {
     EXPECT_FALSE(configure.window->isVisible());
 
     std::thread late([&] {
-        EXPECT_FALSE(configure.view->sendCommand(kEvent, 2));
+        EXPECT_FALSE(configure.view->sendEvent(kEvent, 2));
         EXPECT_EQ(configure.view->messageBox("Device not found", "Error", MessageButtons::RetryCancel),
                   MessageAnswer::None);
     });
@@ -119,7 +119,7 @@ TEST(QtThreads, AWorkersQuestionIsShownByTheWindowThreadOwnedByTheWindow) {
         EXPECT_EQ(box->windowTitle(), "Error");
         EXPECT_EQ(box->text(), "Device 025a00000001 not found");
         // While it is up, the window still takes what other workers send.
-        std::thread sender([&] { EXPECT_TRUE(configure.view->sendCommand(kEvent, 5)); });
+        std::thread sender([&] { EXPECT_TRUE(configure.view->sendEvent(kEvent, 5)); });
         EXPECT_TRUE(QTest::qWaitFor([&] { return configure.logic.count() == 1; }, 10000));
         sender.join();
         box->button(QMessageBox::Retry)->click();
@@ -147,7 +147,7 @@ TEST(QtThreads, AWorkersQuestionIsShownByTheWindowThreadOwnedByTheWindow) {
 
 namespace {
 
-// A dialog whose worker sends commands until the window is gone; it closes on the third and
+// A dialog whose worker sends events until the window is gone; it closes on the third and
 // joins its worker as it is destroyed, as the configuration dialogs wait for theirs.
 class SendingDialog : public WindowLogic {
 public:
@@ -160,12 +160,14 @@ public:
     void opened() override {
         worker_ = std::thread([this] {
             int n = 0;
-            while (view_.sendCommand(kEvent, n++)) {}
+            while (view_.sendEvent(kEvent, n++)) {}
             lastSend_ = n;
         });
     }
-    void command(int id, int, intptr_t value) override {
-        if (id == kEvent && value == 2) view_.close(EVT_COMPLETE);
+    void command(int, int, intptr_t) override {}
+    bool event(SessionEvent code, int32_t value) override {
+        if (code == kEvent && value == 2) view_.close(EVT_COMPLETE);
+        return true;
     }
 
 private:

@@ -11,8 +11,8 @@ namespace {
 // One queue for every fake view: the messages sent to the windows of the one window thread.
 struct Pending {
     FakeDialogView* view;
-    int id;
-    intptr_t value;
+    SessionEvent code;
+    int32_t value;
     bool done = false;
     bool handled = false;
 };
@@ -230,7 +230,7 @@ bool FakeDialogView::checked(int id) const {
     return readControl(id, [](const Control& c) { return c.checked; }, false);
 }
 
-std::vector<std::pair<int, intptr_t>> FakeDialogView::handledCommands() const {
+std::vector<std::pair<int, int32_t>> FakeDialogView::handledEvents() const {
     std::lock_guard<std::mutex> hold(lock_);
     return handled_;
 }
@@ -263,14 +263,13 @@ size_t FakeDialogView::pumpAll() {
         if (!view->closed_) {
             std::lock_guard<std::mutex> hold(view->lock_);
             handler = view->handler_;
-            view->handled_.emplace_back(pending->id, pending->value);
+            view->handled_.emplace_back(pending->code, pending->value);
         }
-        if (handler) handler(pending->id, pending->value);
-        finish(pending, static_cast<bool>(handler));
+        finish(pending, handler && handler(pending->code, pending->value));
     }
 }
 
-size_t FakeDialogView::pendingCommands() {
+size_t FakeDialogView::pendingEvents() {
     std::lock_guard<std::mutex> hold(queueLock);
     return queue.size();
 }
@@ -301,19 +300,18 @@ void FakeDialogView::waitWhile(const std::atomic<bool>& flag) {
     }
 }
 
-bool FakeDialogView::sendCommand(int id, intptr_t value) {
+bool FakeDialogView::sendEvent(SessionEvent code, int32_t value) {
     if (closed_) return false;
     if (std::this_thread::get_id() == windowThread_) {
         Handler handler;
         {
             std::lock_guard<std::mutex> hold(lock_);
             handler = handler_;
-            handled_.emplace_back(id, value);
+            handled_.emplace_back(code, value);
         }
-        if (handler) handler(id, value);
-        return static_cast<bool>(handler);
+        return handler && handler(code, value);
     }
-    auto pending = std::make_shared<Pending>(Pending{this, id, value});
+    auto pending = std::make_shared<Pending>(Pending{this, code, value});
     std::unique_lock<std::mutex> hold(queueLock);
     queue.push_back(pending);
     queueChanged.notify_all();

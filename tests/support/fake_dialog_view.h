@@ -3,11 +3,11 @@
 // checked state and each list box's lines and selection by control id, records message boxes
 // and answers them from a script, and records close().
 //
-// The thread that creates a view plays the window thread. A worker's sendCommand queues the
-// command on one queue shared by every fake view (like the messages sent to the windows of one
+// The thread that creates a view plays the window thread. A worker's sendEvent queues the
+// event on one queue shared by every fake view (like the messages sent to the windows of one
 // thread) and blocks until the window thread pumps it into the view's attached handler; on the
-// window thread itself sendCommand runs the handler at once. After close() (or destruction) a
-// view handles nothing more: sendCommand returns false, messageBox returns None.
+// window thread itself sendEvent runs the handler at once. After close() (or destruction) a
+// view handles nothing more: sendEvent returns false, messageBox returns None.
 //
 // A control that nothing has touched yet is enabled, unchecked and empty.
 //
@@ -27,10 +27,11 @@
 #include <vector>
 
 #include "view/dialog_view.h"
+#include "view/window_logic.h"
 
 class FakeDialogView : public DialogView {
 public:
-    using Handler = std::function<void(int id, intptr_t value)>;
+    using Handler = std::function<bool(SessionEvent code, int32_t value)>;
     struct Message {
         std::string text;
         std::string caption;
@@ -46,8 +47,11 @@ public:
     FakeDialogView(const FakeDialogView&) = delete;
     FakeDialogView& operator=(const FakeDialogView&) = delete;
 
-    // Where commands sent with sendCommand go (usually the logic's command() with notification 0).
+    // Where events sent with sendEvent go: a handler, or a logic's event().
     void attach(Handler handler);
+    void attach(WindowLogic& logic) {
+        attach([&logic](SessionEvent code, int32_t value) { return logic.event(code, value); });
+    }
 
     // --- Message boxes ---------------------------------------------------------------------
     // Answers are taken from the queue first, then from the responder, else the box's "escape"
@@ -81,19 +85,19 @@ public:
     std::vector<int> listSelection(int id) const;        // ascending
     std::vector<int> tabStops(int id) const;
     bool controlKnown(int id) const;                     // touched by the logic or the test
-    // Commands handled through sendCommand, in order.
-    std::vector<std::pair<int, intptr_t>> handledCommands() const;
+    // Events handled through sendEvent, in order.
+    std::vector<std::pair<int, int32_t>> handledEvents() const;
 
     // --- What the user does (the test, on the window thread) ---------------------------------
     // Selects exactly these lines of a list box; caret is its current line (-1: none).
     void selectLines(int id, const std::vector<int>& lines, int caret);
 
     // --- Window thread ---------------------------------------------------------------------------
-    // Handles every command queued to any fake view; returns how many it took off the queue.
+    // Handles every event queued to any fake view; returns how many it took off the queue.
     static size_t pumpAll();
     size_t pump() { return pumpAll(); }
-    // Commands sent from other threads that wait to be pumped.
-    static size_t pendingCommands();
+    // Events sent from other threads that wait to be pumped.
+    static size_t pendingEvents();
     // Pumps until done() holds; false (and a test failure) when the guard time passes first.
     bool pumpUntil(const std::function<bool()>& done,
                    std::chrono::milliseconds guard = kGuard);
@@ -126,7 +130,7 @@ public:
     std::optional<std::filesystem::path> askSaveFileName(const SaveFileRequest& request) override;
     void close(int result) override;
     void waitWhile(const std::atomic<bool>& flag) override;
-    bool sendCommand(int id, intptr_t value) override;
+    bool sendEvent(SessionEvent code, int32_t value) override;
 
     // Read-only helpers that do not go through the interface's non-const calls.
     bool enabled(int id) const;
@@ -175,6 +179,6 @@ private:
     std::vector<SaveFileRequest> saveRequests_;
     std::atomic<bool> closed_{false};
     Handler handler_;
-    std::vector<std::pair<int, intptr_t>> handled_;
+    std::vector<std::pair<int, int32_t>> handled_;
     std::thread::id windowThread_;
 };

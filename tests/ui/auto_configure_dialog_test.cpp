@@ -7,6 +7,7 @@
 #include "net/session_events.h"
 #include "tests/ui/window_harness.h"
 #include "ui/auto_configure_dialog.h"
+#include "ui/auto_configure_pass.h"
 #include "ui/resource.h"
 #include "ui/window_texts.h"
 
@@ -16,14 +17,12 @@ class AutoConfigureTest : public LanFixture {
 protected:
     // Opens the dialog as the main window does: with its selection handed over.
     void open(std::optional<AdapterAddresses> adapter = std::nullopt) {
-        session.select(selected);
-        session.workerIdle = true;
         dialog.reset();
         view = std::make_unique<FakeDialogView>();
         dialog = std::make_unique<AutoConfigureDialog>(
-            *view, session, autoTemplate, [adapter] { return adapter; },
+            *view, session, autoTemplate, [adapter] { return adapter; }, selected,
             BoardListHooks{[this] { ++listEmptied; }, {}});
-        view->attach([this](int id, intptr_t value) { dialog->command(id, 0, value); });
+        view->attach(*dialog);
         dialog->opened();
     }
 
@@ -37,9 +36,6 @@ protected:
     }
 
     void select(std::vector<int32_t> lines) { selected = std::move(lines); }
-    void neverAckAll() {
-        for (int i = 0; i < lan.boardCount(); ++i) lan.neverAck(i);
-    }
 
     std::string progress() const { return view->text(IDC_STATUS); }
     std::vector<std::string> progressHistory() const { return view->textHistory(IDC_STATUS); }
@@ -143,7 +139,7 @@ TEST_F(AutoConfigureTest, SequenceNumberChecks) {
         configureAll();
         if (*c.message == '\0') {
             EXPECT_EQ(view->messageCount(), 0u);
-            EXPECT_EQ(view->result(), EVT_BATCH_COMPLETE);
+            EXPECT_EQ(view->result(), 2);
         } else {
             ASSERT_EQ(view->messageCount(), 1u);
             EXPECT_EQ(view->lastMessage()->text, c.message);
@@ -215,7 +211,7 @@ TEST_F(AutoConfigureTest, AddressRangeCoversTheSelectedBoards) {
     view->setText(IDC_AUTO_PATTERN, "Lab#");
     view->setText(IDC_AUTO_SEQUENCE, "7");
     configureAll();
-    EXPECT_EQ(view->result(), EVT_BATCH_COMPLETE);
+    EXPECT_EQ(view->result(), 3);
     EXPECT_EQ(lan.board(0).ip, "192.168.1.252");
     EXPECT_EQ(lan.board(2).ip, "192.168.1.253");
     EXPECT_EQ(lan.board(3).ip, "192.168.1.254");
@@ -230,7 +226,7 @@ TEST_F(AutoConfigureTest, CompletedPassReportsEachBoardAndCloses) {
     open();
     view->setText(IDC_AUTO_PATTERN, "Vorn#");
     configureAll();
-    EXPECT_EQ(view->result(), EVT_BATCH_COMPLETE);
+    EXPECT_EQ(view->result(), 4);
     EXPECT_EQ(progress(), "Auto Configuration complete");
     EXPECT_TRUE(saw("Broadcast 0"));
     EXPECT_TRUE(saw("Device 3Configured"));
@@ -246,7 +242,7 @@ TEST_F(AutoConfigureTest, FindAndConfigureRunsThePassWhenTheFindEnds) {
     view->setText(IDC_AUTO_PATTERN, "New#");
     view->setText(IDC_AUTO_SEQUENCE, "5");
     configureAll();
-    EXPECT_EQ(view->result(), EVT_BATCH_COMPLETE);
+    EXPECT_EQ(view->result(), 2);
     EXPECT_EQ(listEmptied, 1);
     EXPECT_EQ(view->textHistory(IDC_AUTO_PHASE),
               (std::vector<std::string>{"Ready", "Discovering...", "Configuring..."}));
@@ -276,14 +272,15 @@ TEST_F(AutoConfigureTest, CancelDuringTheFindPhaseClosesWhenTheFindEnds) {
     lan.addBoards(5);
     open();
     bool cancelled = false;
-    view->attach([&](int id, intptr_t value) {
-        dialog->command(id, 0, value);
-        if (id == EVT_FOUND && !cancelled) {
+    view->attach([&](SessionEvent code, int32_t value) {
+        const bool answer = dialog->event(code, value);
+        if (code == EVT_FOUND && !cancelled) {
             click(IDCANCEL);
             cancelled = true;
             EXPECT_EQ(progress(), "Auto Configuration canceled");
             EXPECT_FALSE(view->closed());
         }
+        return answer;
     });
     click(IDC_AUTO_CONFIGURE_ALL);
     view->pumpUntil([&] { return view->closed(); });
@@ -302,7 +299,7 @@ TEST_F(AutoConfigureTest, AbortAtABoardThatNeverAnswersEndsThePass) {
     open();
     view->queueAnswer(MessageAnswer::Ignore);
     configureAll();
-    EXPECT_EQ(view->result(), EVT_BATCH_COMPLETE);   // board 1 skipped
+    EXPECT_EQ(view->result(), 3);   // a pass over three boards; board 1 skipped
     auto question = view->messages().at(0);
     EXPECT_EQ(question.text, notFoundMessage(*session.devices.at(1)));
     EXPECT_EQ(question.caption, "Error");
@@ -358,7 +355,7 @@ TEST_F(AutoConfigureTest, APassTakesOnlyTheBoardsChosenForIt) {
     lan.setFailSend(false);
     click(IDC_AUTO_MODE_SELECTED);
     configureAll();
-    EXPECT_EQ(view->result(), EVT_BATCH_COMPLETE);
+    EXPECT_EQ(view->result(), 1);
     ASSERT_EQ(requests().size(), 1u);
     EXPECT_EQ(requests()[0].at(kMac), (std::vector<uint8_t>{0x02, 0, 0, 0, 0, 0x02}));
     EXPECT_EQ(lan.board(0).id, "Bd1");
@@ -381,7 +378,6 @@ TEST_F(AutoConfigureTest, APassTakesOnlyTheBoardsChosenForIt) {
         view->setText(IDV_SUBNET_MASK, "255.255.255.0");
         configureAll();
         ASSERT_FALSE(view->closed());
-        EXPECT_EQ(session.selectionCount, 0);
         EXPECT_FALSE(view->enabled(IDC_AUTO_MODE_SELECTED));
         EXPECT_EQ(view->enabled(IDC_AUTO_MODE_ALL), answering);
         EXPECT_TRUE(view->checked(IDC_AUTO_MODE_FIND));
@@ -390,37 +386,81 @@ TEST_F(AutoConfigureTest, APassTakesOnlyTheBoardsChosenForIt) {
     EXPECT_EQ(requests().size(), 1u);
 }
 
-// Ignore at every board: the pass ends, but nothing was configured, and no success is reported.
-TEST_F(AutoConfigureTest, APassThatConfiguredNoBoardIsNoSuccess) {
-    lan.addBoards(2);
-    findBoards();
-    neverAckAll();
+TEST_F(AutoConfigureTest, AConfigureAttemptShowsAsABroadcastAndManyBoardsNeverStopThePhase) {
     open();
-    view->queueAnswer(MessageAnswer::Ignore);
-    view->queueAnswer(MessageAnswer::Ignore);
-    configureAll();
-    EXPECT_FALSE(view->closed());
-    EXPECT_EQ(progress(), "No device configured");
-    EXPECT_EQ(view->text(IDC_AUTO_PHASE), "Done.");
-    EXPECT_FALSE(saw("Auto Configuration complete"));
+    EXPECT_TRUE(dialog->event(EVT_CONFIG_BROADCAST, 4));
+    EXPECT_EQ(progress(), "Broadcast 4");
+    EXPECT_TRUE(dialog->event(EVT_TOO_MANY, 0));
+    EXPECT_EQ(view->messageCount(), 0u);
 }
 
-TEST_F(AutoConfigureTest, SinksForwardTheirOwnEventsOnly) {
-    open();
-    std::vector<std::pair<int, intptr_t>> seen;
-    view->attach([&](int id, intptr_t value) { seen.emplace_back(id, value); });
-    std::thread worker([&] {
-        for (int32_t code = EVT_FOUND; code <= EVT_TOO_MANY; ++code) {
-            EXPECT_TRUE(dialog->autoFindSink(code, code - 190));
-            EXPECT_TRUE(dialog->autoBatchSink(code, code - 190));
-        }
-    });
-    view->pumpUntil([&] { return seen.size() == 7; });
-    worker.join();
-    EXPECT_EQ(seen, (std::vector<std::pair<int, intptr_t>>{
-                        {EVT_FOUND, 10}, {EVT_BROADCAST, 11}, {EVT_COMPLETE, 12},
-                        {EVT_BROADCAST, 14},   // a configure attempt, shown as a broadcast
-                        {EVT_CONFIGURED, 15}, {EVT_BATCH_COMPLETE, 16}, {EVT_BATCH_CANCELLED, 17}}));
+// The pass's transitions: each row feeds its inputs from Ready and checks where the pass stands
+// and what the last step does and shows.
+TEST(AutoConfigurePass, EachInputTakesThePassWhereTheTableSays) {
+    using I = PassInput;
+    using P = PassPhase;
+    using A = PassAction;
+    PassFacts none, two, failed, badRange, done;
+    two.boards = failed.boards = badRange.boards = done.boards = 2;
+    failed.networkFailure = kSendFailedText;
+    badRange.range = {false, "range refused", "Error"};
+    done.configured = 2;
+    struct Row {
+        std::vector<std::pair<PassInput, PassFacts>> inputs;
+        PassPhase phase;
+        PassAction action;
+        bool completed;
+        const char* status;
+        const char* phaseText;
+        const char* message;
+    };
+    const Row rows[] = {
+        {{{I::FindChosen, none}}, P::Finding, A::StartFind, false, nullptr, "Discovering...", nullptr},
+        {{{I::ListedChosen, none}}, P::Ready, A::None, false, nullptr, "Done.", kNoBoardsText},
+        {{{I::ListedChosen, badRange}}, P::Ready, A::None, false, nullptr, nullptr, "range refused"},
+        {{{I::ListedChosen, two}}, P::Configuring, A::StartBatch, false, nullptr, "Configuring...", nullptr},
+        {{{I::ListedChosen, two}, {I::Refused, two}}, P::Ready, A::None, false, nullptr, nullptr, nullptr},
+        {{{I::FindChosen, none}, {I::FindEnded, two}}, P::Configuring, A::StartBatch, false, nullptr,
+         "Configuring...", nullptr},
+        {{{I::FindChosen, none}, {I::FindEnded, none}}, P::Ready, A::None, false, nullptr, "Done.", kNoBoardsText},
+        {{{I::FindChosen, none}, {I::FindEnded, failed}}, P::Ready, A::None, false, nullptr, "Ready",
+         kSendFailedText},
+        {{{I::FindChosen, none}, {I::Cancel, none}}, P::Finding, A::Stop, false,
+         "Auto Configuration canceled", nullptr, nullptr},
+        {{{I::FindChosen, none}, {I::Cancel, none}, {I::FindEnded, two}}, P::Closed, A::Close, false,
+         nullptr, nullptr, nullptr},
+        {{{I::ListedChosen, two}, {I::BatchEnded, done}}, P::Closed, A::Close, true,
+         "Auto Configuration complete", nullptr, nullptr},
+        {{{I::ListedChosen, two}, {I::BatchEnded, two}}, P::Ready, A::None, false, "No device configured",
+         "Done.", nullptr},
+        {{{I::ListedChosen, two}, {I::Cancel, two}, {I::BatchEnded, two}}, P::Closed, A::Close, false,
+         "Canceling...", nullptr, nullptr},
+        {{{I::ListedChosen, two}, {I::BatchCancelled, two}}, P::Closed, A::Close, false, "Canceling...",
+         nullptr, nullptr},
+        {{{I::ListedChosen, two}, {I::BatchCancelled, failed}}, P::Ready, A::None, false, nullptr, "Ready",
+         kSendFailedText},
+        {{{I::ListedChosen, two}, {I::Cancel, two}, {I::BatchCancelled, failed}}, P::Closed, A::Close,
+         false, "Canceling...", nullptr, nullptr},
+        {{{I::Cancel, none}}, P::Closed, A::Close, false, nullptr, nullptr, nullptr},
+        // What does not belong to the phase changes nothing.
+        {{{I::FindEnded, two}}, P::Ready, A::None, false, nullptr, nullptr, nullptr},
+        {{{I::ListedChosen, two}, {I::FindChosen, two}}, P::Configuring, A::None, false, nullptr, nullptr,
+         nullptr},
+        {{{I::Cancel, none}, {I::Cancel, none}}, P::Closed, A::None, false, nullptr, nullptr, nullptr},
+    };
+    auto text = [](const char* t) { return std::string(t ? t : "(none)"); };
+    for (size_t r = 0; r < std::size(rows); ++r) {
+        SCOPED_TRACE("row " + std::to_string(r));
+        PassState state;
+        PassStep step;
+        for (const auto& [input, facts] : rows[r].inputs) state = (step = passStep(state, input, facts)).state;
+        EXPECT_EQ(state.phase, rows[r].phase);
+        EXPECT_EQ(step.action, rows[r].action);
+        EXPECT_EQ(step.completed, rows[r].completed);
+        EXPECT_EQ(text(step.status), text(rows[r].status));
+        EXPECT_EQ(text(step.phaseText), text(rows[r].phaseText));
+        EXPECT_EQ(text(step.message), text(rows[r].message));
+    }
 }
 
 }  // namespace

@@ -21,12 +21,10 @@ protected:
     }
 
     void open(int32_t index = 1) {
-        session.devices.selectedIndex = index;
-        session.workerIdle = true;
         dialog.reset();
         view = std::make_unique<FakeDialogView>();
-        dialog = std::make_unique<ConfigureDialog>(*view, session);
-        view->attach([this](int id, intptr_t value) { dialog->command(id, 0, value); });
+        dialog = std::make_unique<ConfigureDialog>(*view, session, index);
+        view->attach(*dialog);
         dialog->opened();
     }
 
@@ -139,7 +137,7 @@ TEST_P(ConfigureRequestTest, SendsExactlyTheCheckedParts) {
     open();
     GetParam().setUp(*this);
     press();
-    EXPECT_EQ(view->result(), EVT_COMPLETE);
+    EXPECT_EQ(view->result(), ConfigureDialog::kConfigured);
     EXPECT_EQ(status(), "Configuration complete");
     EXPECT_EQ(view->messageCount(), 0u);
 
@@ -233,7 +231,7 @@ TEST_F(ConfigureDialogTest, RefusedEntriesSendNothingAndKeepTheDialogOpen) {
 
     view->setText(IDV_IP_ADDRESS, "192.168.1.1");
     press();
-    EXPECT_EQ(view->result(), EVT_COMPLETE);
+    EXPECT_EQ(view->result(), ConfigureDialog::kConfigured);
     EXPECT_EQ(lan.board(1).ip, "192.168.1.1");
 }
 
@@ -276,8 +274,8 @@ TEST_F(ConfigureDialogTest, CancelWhileConfiguringClosesAndTheOperationStillEnds
     click(IDCANCEL);
     EXPECT_EQ(view->result(), 0);
     dialog.reset();   // waits for the operation it started
-    EXPECT_FALSE(session.operationActive);
-    EXPECT_TRUE(session.workerIdle);
+    EXPECT_FALSE(session.operationRunning().load());
+    EXPECT_TRUE(session.isIdle());
     // The question found its window gone: nobody was asked.
     EXPECT_EQ(view->messageCount(), 0u);
 
@@ -285,7 +283,7 @@ TEST_F(ConfigureDialogTest, CancelWhileConfiguringClosesAndTheOperationStillEnds
     lan.holdReceives(false);
     open();
     press();
-    EXPECT_EQ(view->result(), EVT_COMPLETE);
+    EXPECT_EQ(view->result(), ConfigureDialog::kConfigured);
 }
 
 TEST_F(ConfigureDialogTest, NetworkThatCannotOpenIsReported) {
@@ -308,17 +306,12 @@ TEST_F(ConfigureDialogTest, NoBoardBehindTheLineMeansNothingToSend) {
     EXPECT_FALSE(view->closed());
 }
 
-TEST_F(ConfigureDialogTest, SinkForwardsOnlyItsOwnEvents) {
+TEST_F(ConfigureDialogTest, OnlyItsOwnOperationsEventsChangeTheDialog) {
     open();
-    std::thread worker([&] {
-        for (int32_t code : {EVT_FOUND, EVT_BROADCAST, EVT_CONFIG_BROADCAST, EVT_TOO_MANY})
-            EXPECT_TRUE(dialog->configureSink(code, 4));
-    });
-    view->pumpUntil([&] { return !view->handledCommands().empty(); });
-    worker.join();
-    FakeDialogView::pumpAll();
-    EXPECT_EQ(view->handledCommands(), (std::vector<std::pair<int, intptr_t>>{{EVT_BROADCAST, 4}}));
-    EXPECT_EQ(status(), "Broadcast 4");
+    for (SessionEvent code : {EVT_FOUND, EVT_BROADCAST, EVT_CONFIG_BROADCAST, EVT_TOO_MANY})
+        EXPECT_TRUE(dialog->event(code, 4));
+    EXPECT_EQ(view->textHistory(IDC_STATUS), (std::vector<std::string>{"Ready", "Broadcast 4"}));
+    EXPECT_FALSE(view->closed());
 }
 
 }  // namespace

@@ -19,19 +19,22 @@ bool waitUntil(const std::function<bool()>& done) {
     return true;
 }
 
-TEST(FakeDialogView, SentCommandRunsOnTheWindowThreadOnly) {
+TEST(FakeDialogView, SentEventRunsOnTheWindowThreadOnlyAndCarriesTheAnswerBack) {
     FakeDialogView view;
-    std::vector<std::pair<int, intptr_t>> seen;
-    view.attach([&](int id, intptr_t value) { seen.emplace_back(id, value); });
+    std::vector<std::pair<int, int32_t>> seen;
+    view.attach([&](SessionEvent code, int32_t value) {
+        seen.emplace_back(code, value);
+        return code != EVT_TOO_MANY;
+    });
 
     std::atomic<bool> returned{false};
     std::atomic<bool> handled{false};
     std::thread worker([&] {
-        handled = view.sendCommand(201, 7);
+        handled = view.sendEvent(EVT_BROADCAST, 7);
         returned = true;
     });
     // Queued, and the sender held: nothing runs the handler but the window thread.
-    ASSERT_TRUE(waitUntil([] { return FakeDialogView::pendingCommands() == 1; }));
+    ASSERT_TRUE(waitUntil([] { return FakeDialogView::pendingEvents() == 1; }));
     EXPECT_FALSE(returned);
     EXPECT_TRUE(seen.empty());
 
@@ -39,29 +42,29 @@ TEST(FakeDialogView, SentCommandRunsOnTheWindowThreadOnly) {
     worker.join();
     EXPECT_TRUE(handled);
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0], std::make_pair(201, intptr_t{7}));
-    EXPECT_EQ(view.handledCommands(), seen);
+    EXPECT_EQ(seen[0], std::make_pair(int{EVT_BROADCAST}, int32_t{7}));
+    EXPECT_EQ(view.handledEvents(), seen);
 
-    // On the window thread itself it runs at once.
-    EXPECT_TRUE(view.sendCommand(5, 0));
+    // On the window thread itself it runs at once; the logic's "no" comes back as false.
+    EXPECT_FALSE(view.sendEvent(EVT_TOO_MANY, 0));
     EXPECT_EQ(seen.size(), 2u);
 }
 
 TEST(FakeDialogView, AClosedViewHandlesNothingAndReleasesWaitingSenders) {
     FakeDialogView view;
     int calls = 0;
-    view.attach([&](int, intptr_t) { ++calls; });
+    view.attach([&](SessionEvent, int32_t) { return ++calls > 0; });
 
     std::atomic<int> result{-1};
-    std::thread worker([&] { result = view.sendCommand(202, 0) ? 1 : 0; });
-    // The command is queued; the window closes before it is pumped.
-    ASSERT_TRUE(waitUntil([] { return FakeDialogView::pendingCommands() == 1; }));
+    std::thread worker([&] { result = view.sendEvent(EVT_COMPLETE, 0) ? 1 : 0; });
+    // The event is queued; the window closes before it is pumped.
+    ASSERT_TRUE(waitUntil([] { return FakeDialogView::pendingEvents() == 1; }));
     view.close(0);
     FakeDialogView::pumpAll();
     worker.join();
     EXPECT_EQ(result, 0);
     EXPECT_EQ(calls, 0);
-    EXPECT_FALSE(view.sendCommand(203, 0));
+    EXPECT_FALSE(view.sendEvent(EVT_CANCELLED, 0));
     EXPECT_EQ(view.messageBox("text", "Error", MessageButtons::RetryCancel), MessageAnswer::None);
     EXPECT_EQ(view.messageCount(), 0u);
     EXPECT_EQ(view.result(), 0);
@@ -71,8 +74,8 @@ TEST(FakeDialogView, DestroyingAViewReleasesASenderStillQueued) {
     auto view = std::make_unique<FakeDialogView>();
     FakeDialogView* target = view.get();
     std::atomic<bool> sent{true};
-    std::thread worker([&] { sent = target->sendCommand(200, 1); });
-    while (FakeDialogView::pendingCommands() == 0) std::this_thread::yield();
+    std::thread worker([&] { sent = target->sendEvent(EVT_FOUND, 1); });
+    ASSERT_TRUE(waitUntil([] { return FakeDialogView::pendingEvents() == 1; }));
     view.reset();
     worker.join();
     EXPECT_FALSE(sent);
@@ -105,14 +108,14 @@ TEST(FakeDialogView, MessageBoxesAreRecordedAndAnsweredFromTheScript) {
     EXPECT_EQ(view.lastMessage()->text, "f");
 }
 
-TEST(FakeDialogView, WaitWhileKeepsHandlingSentCommands) {
+TEST(FakeDialogView, WaitWhileKeepsHandlingSentEvents) {
     FakeDialogView view;
     std::atomic<bool> busy{true};
     int calls = 0;
-    view.attach([&](int, intptr_t) { ++calls; });
+    view.attach([&](SessionEvent, int32_t) { return ++calls > 0; });
     std::thread worker([&] {
-        // The worker cannot clear the flag until its command has been handled.
-        view.sendCommand(201, 0);
+        // The worker cannot clear the flag until its event has been handled.
+        view.sendEvent(EVT_BROADCAST, 0);
         busy = false;
     });
     view.waitWhile(busy);

@@ -22,9 +22,10 @@ class MainWindowTest : public LanFixture {
 protected:
     MainWindowTest()
         : window(view, session, modal.seam(), [] { return std::nullopt; }, &LanFixture::pumpOnce) {
-        view.attach([this](int id, intptr_t value) {
-            window.command(id, 0, value);
-            if (onEvent) onEvent(id, value);
+        view.attach([this](SessionEvent code, int32_t value) {
+            const bool answer = window.event(code, value);
+            if (onEvent) onEvent(code, value);
+            return answer;
         });
         window.opened();
     }
@@ -58,7 +59,7 @@ TEST_F(MainWindowTest, OpensReadyWithFindOnlyAndOneTabStop) {
     EXPECT_FALSE(view.enabled(IDC_STOP_FIND));
     EXPECT_FALSE(view.enabled(IDC_CONFIGURE));
     EXPECT_TRUE(view.enabled(IDC_AUTO_CONFIGURE));
-    EXPECT_TRUE(session.workerIdle);
+    EXPECT_TRUE(session.isIdle());
     EXPECT_EQ(session.devices.capacity(), 128);
 }
 
@@ -67,7 +68,7 @@ TEST_F(MainWindowTest, FindWithNothingAnsweringEndsWithZeroDevices) {
     // Until the worker's first event is handled the window is in its finding state.
     EXPECT_FALSE(view.enabled(IDC_FIND));
     EXPECT_TRUE(view.enabled(IDC_STOP_FIND));
-    EXPECT_FALSE(session.workerIdle);
+    EXPECT_FALSE(session.isIdle());
     view.pumpUntil([&] { return view.enabled(IDC_FIND); });
 
     EXPECT_EQ(view.textHistory(IDC_STATUS),
@@ -172,7 +173,6 @@ TEST_F(MainWindowTest, SuccessfulConfigureRewritesTheLineAndClearsTheSelection) 
     });
     click(IDC_CONFIGURE);
     EXPECT_EQ(modal.opened(), std::vector<int>{IDD_CONFIGURE});
-    EXPECT_EQ(session.devices.selectedIndex, 1);
     EXPECT_EQ(lan.board(1).id, "Press-7");
     auto lines = view.listLines(IDC_DEVICE_LIST);
     ASSERT_EQ(lines.size(), 3u);
@@ -266,30 +266,36 @@ TEST_F(MainWindowTest, ExitDuringAFindStopsAndWaitsForTheWorker) {
     click(IDCANCEL);
     EXPECT_EQ(view.result(), IDCANCEL);
     // The worker has returned: nothing is left running under the session.
-    EXPECT_TRUE(session.workerIdle);
-    EXPECT_FALSE(session.operationActive);
+    EXPECT_TRUE(session.isIdle());
+    EXPECT_FALSE(session.operationRunning().load());
     EXPECT_FALSE(lan.isOpen());
 }
 
-TEST_F(MainWindowTest, AutoConfigureHandsOverTheSelection) {
+TEST_F(MainWindowTest, AutoConfigureTakesTheSelectedLines) {
     lan.addBoards(4);
     findAndWait();
     view.selectLines(IDC_DEVICE_LIST, {1, 3}, 3);
-    int32_t handed[2] = {-1, -1};
     modal.setScript([&](FakeDialogView& dialog, WindowLogic& logic) {
-        handed[0] = session.selection[0];
-        handed[1] = session.selection[1];
-        EXPECT_EQ(session.selectionCount, 2);
         EXPECT_TRUE(dialog.checked(IDC_AUTO_MODE_SELECTED));
         logic.command(IDCANCEL, 0, 0);
     });
     click(IDC_AUTO_CONFIGURE);
     EXPECT_EQ(modal.opened(), std::vector<int>{IDD_AUTOCONFIGURE});
-    EXPECT_EQ(handed[0], 1);
-    EXPECT_EQ(handed[1], 3);
     // Cancelled: nothing changes.
     EXPECT_EQ(view.listSelection(IDC_DEVICE_LIST), (std::vector<int>{1, 3}));
     EXPECT_EQ(status(), "Finished.  Found 4 devices");
+
+    // A pass over the selection configures those lines' boards, and says how many.
+    modal.setScript([&](FakeDialogView& dialog, WindowLogic& logic) {
+        toggle(dialog, logic, IDC_AUTO_IP_CHECK);
+        logic.command(IDC_AUTO_CONFIGURE_ALL, 0, 0);
+    });
+    click(IDC_AUTO_CONFIGURE);
+    ASSERT_EQ(lan.configureRequests().size(), 2u);
+    EXPECT_EQ(lan.board(1).id, "Vorn");
+    EXPECT_EQ(lan.board(3).id, "Vorn");
+    EXPECT_EQ(lan.board(2).id, "Bd3");
+    EXPECT_EQ(status(), "Devices Configured");
 }
 
 TEST_F(MainWindowTest, CompletedFindAndConfigurePassRebuildsTheList) {
@@ -344,8 +350,8 @@ TEST_F(MainWindowTest, CancelledFreshFindLeavesTheListEmptyAndConfigureOpensNoth
         logic.command(IDC_AUTO_CONFIGURE_ALL, 0, 0);
     });
     // Cancel as soon as the dialog's find reports its first board.
-    modal.setAfterCommand([](WindowLogic& logic, int id, intptr_t) {
-        if (id == EVT_FOUND) logic.command(IDCANCEL, 0, 0);
+    modal.setAfterEvent([](WindowLogic& logic, SessionEvent code, int32_t) {
+        if (code == EVT_FOUND) logic.command(IDCANCEL, 0, 0);
     });
     click(IDC_AUTO_CONFIGURE);
     EXPECT_TRUE(view.listLines(IDC_DEVICE_LIST).empty());
@@ -354,10 +360,8 @@ TEST_F(MainWindowTest, CancelledFreshFindLeavesTheListEmptyAndConfigureOpensNoth
 
     // "Configure" kept its state, but names no line now: it opens nothing and changes nothing.
     EXPECT_TRUE(view.enabled(IDC_CONFIGURE));
-    const int32_t selectedBefore = session.devices.selectedIndex;
     click(IDC_CONFIGURE);
     EXPECT_EQ(modal.opened(), std::vector<int>{IDD_AUTOCONFIGURE});
-    EXPECT_EQ(session.devices.selectedIndex, selectedBefore);
 }
 
 // --- The board list's context menu, Copy and Save List As... ----------------------------------

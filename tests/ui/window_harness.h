@@ -60,7 +60,6 @@ protected:
 
     // A find run straight on the engine, with no window: fills the device table.
     void findBoards() {
-        session.workerIdle = false;
         ASSERT_TRUE(session.startFind(nullptr));
         session.waitForWorker();
     }
@@ -86,8 +85,8 @@ public:
     using Script = std::function<void(FakeDialogView& view, WindowLogic& logic)>;
 
     void setScript(Script script) { script_ = std::move(script); }
-    // Runs after the dialog handled each command sent to it (the user acting at that moment).
-    void setAfterCommand(std::function<void(WindowLogic& logic, int id, intptr_t value)> after) {
+    // Runs after the dialog handled each event sent to it (the user acting at that moment).
+    void setAfterEvent(std::function<void(WindowLogic& logic, SessionEvent code, int32_t value)> after) {
         after_ = std::move(after);
     }
     const std::vector<int>& opened() const { return opened_; }
@@ -97,9 +96,10 @@ public:
             opened_.push_back(templateId);
             FakeDialogView view;
             std::unique_ptr<WindowLogic> logic = make(view);
-            view.attach([&](int id, intptr_t value) {
-                logic->command(id, 0, value);
-                if (after_) after_(*logic, id, value);
+            view.attach([&](SessionEvent code, int32_t value) {
+                const bool answer = logic->event(code, value);
+                if (after_) after_(*logic, code, value);
+                return answer;
             });
             logic->opened();
             if (script_) script_(view, *logic);
@@ -112,7 +112,7 @@ public:
 
 private:
     Script script_;
-    std::function<void(WindowLogic&, int, intptr_t)> after_;
+    std::function<void(WindowLogic&, SessionEvent, int32_t)> after_;
     std::vector<int> opened_;
 };
 

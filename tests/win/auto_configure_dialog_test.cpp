@@ -33,10 +33,12 @@ protected:
                                                       "10.0.0.1", false));
         }
     }
-    int open(AdapterSource adapters, const wintest::DialogScript& script) {
-        WindowFactory make = [this, adapters](DialogView& view) {
+    // chosen: the main list's selected lines.
+    int open(AdapterSource adapters, const wintest::DialogScript& script,
+             std::vector<int32_t> chosen = {}) {
+        WindowFactory make = [this, adapters, chosen](DialogView& view) {
             return std::make_unique<AutoConfigureDialog>(view, session_, template_, adapters,
-                                                         BoardListHooks{});
+                                                         chosen, BoardListHooks{});
         };
         return wintest::runScriptedDialog(IDD_AUTOCONFIGURE, make, script);
     }
@@ -114,7 +116,6 @@ TEST_F(AutoConfigureDialogTest, OpensFromItsTemplateWithAnEmptyDeviceTable) {
 
 TEST_F(AutoConfigureDialogTest, ModesFollowTheBoardsAndTheSelection) {
     addBoards(3);
-    session_.selectionCount = 0;
     open(noAdapter, [](HWND dialog) {
         EXPECT_FALSE(enabled(dialog, IDC_AUTO_MODE_SELECTED));
         EXPECT_TRUE(enabled(dialog, IDC_AUTO_MODE_ALL));
@@ -125,9 +126,6 @@ TEST_F(AutoConfigureDialogTest, ModesFollowTheBoardsAndTheSelection) {
             EXPECT_TRUE(SendMessageA(wintest::addressControlAt(dialog, top), IPM_ISBLANK, 0, 0)) << top;
     });
 
-    session_.selection[0] = 0;
-    session_.selection[1] = 2;
-    session_.selectionCount = 2;
     open(noAdapter, [](HWND dialog) {
         EXPECT_TRUE(enabled(dialog, IDC_AUTO_MODE_SELECTED));
         EXPECT_TRUE(checked(dialog, IDC_AUTO_MODE_SELECTED));
@@ -140,7 +138,7 @@ TEST_F(AutoConfigureDialogTest, ModesFollowTheBoardsAndTheSelection) {
         SendMessageA(GetDlgItem(dialog, IDC_AUTO_MODE_ALL), BM_CLICK, 0, 0);
         EXPECT_TRUE(checked(dialog, IDC_AUTO_MODE_ALL));
         EXPECT_FALSE(checked(dialog, IDC_AUTO_MODE_FIND));
-    });
+    }, {0, 2});
 }
 
 TEST_F(AutoConfigureDialogTest, DhcpYesLocksTheStartAddressUntilNo) {

@@ -26,9 +26,8 @@ protected:
     }
     // Opens the dialog over board index, runs script on it, and returns the dialog's result.
     int open(int index, const wintest::DialogScript& script) {
-        session_.devices.selectedIndex = index;
-        WindowFactory make = [this](DialogView& view) {
-            return std::make_unique<ConfigureDialog>(view, session_);
+        WindowFactory make = [this, index](DialogView& view) {
+            return std::make_unique<ConfigureDialog>(view, session_, index);
         };
         return wintest::runScriptedDialog(IDD_CONFIGURE, make, script);
     }
@@ -147,7 +146,7 @@ TEST_F(ConfigureDialogTest, ACheckedButBlankGatewaySendsZeroGateway) {
         for (const DWORD start = GetTickCount(); IsWindowVisible(dialog) && GetTickCount() - start < 20000;)
             wintest::pumpFor(10);
     });
-    EXPECT_EQ(result, EVT_COMPLETE);
+    EXPECT_EQ(result, ConfigureDialog::kConfigured);
     ASSERT_EQ(lan_.configureRequests().size(), 1u);
     EXPECT_EQ(lan_.board(0).ip, "192.168.1.30");
     EXPECT_EQ(lan_.board(0).gateway, "0.0.0.0");

@@ -28,10 +28,19 @@ struct Received {
     DWORD thread;
 };
 
-// Records the commands the dialog receives; no logic behind it.
+// Records the commands and events the dialog receives (an event with notification -1) and
+// answers every event yes; no logic behind it.
 INT_PTR CALLBACK recordingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        return TRUE;
+    }
+    if (message == kSessionEventMessage) {
+        auto* log = reinterpret_cast<std::vector<Received>*>(GetWindowLongPtrA(dialog, DWLP_USER));
+        if (log != nullptr)
+            log->push_back({static_cast<int>(wParam), -1, static_cast<intptr_t>(lParam),
+                            GetCurrentThreadId()});
+        SetWindowLongPtrA(dialog, DWLP_MSGRESULT, 1);
         return TRUE;
     }
     if (message == WM_COMMAND) {
@@ -56,11 +65,11 @@ protected:
     void TearDown() override {
         if (dialog_ != nullptr && IsWindow(dialog_)) DestroyWindow(dialog_);
     }
-    // The commands with event codes; the controls' own notifications (focus...) left out.
+    // The events; the controls' own notifications (focus...) left out.
     std::vector<Received> sentEvents() const {
         std::vector<Received> events;
         for (const Received& r : log_)
-            if (r.id >= 200 && r.id <= 208) events.push_back(r);
+            if (r.notification == -1) events.push_back(r);
         return events;
     }
     std::vector<Received> log_;
@@ -196,13 +205,13 @@ TEST_F(DialogViewOnTemplate, TextsStatesAndRegisteredControls) {
     EXPECT_EQ(view_.control(IDV_IP_ADDRESS), nullptr);
 }
 
-TEST_F(DialogViewOnTemplate, WorkersCommandsAreHandledOnTheWindowThreadWhileItWaits) {
+TEST_F(DialogViewOnTemplate, WorkersEventsAreHandledOnTheWindowThreadWhileItWaitsAndAnswered) {
     open(IDD_MAIN);
     std::atomic<bool> busy{true};
     std::atomic<int> delivered{0};
     std::thread worker([&] {
         for (int i = 0; i < 200; ++i)
-            if (view_.sendCommand(201, i)) ++delivered;
+            if (view_.sendEvent(EVT_BROADCAST, i)) ++delivered;
         busy = false;
     });
     view_.waitWhile(busy);  // must keep handling what the worker sends, or both wait for ever
@@ -211,7 +220,7 @@ TEST_F(DialogViewOnTemplate, WorkersCommandsAreHandledOnTheWindowThreadWhileItWa
     std::vector<Received> events = sentEvents();
     ASSERT_EQ(events.size(), 200u);
     for (int i = 0; i < 200; ++i) {
-        EXPECT_EQ(events[i].id, 201);
+        EXPECT_EQ(events[i].id, EVT_BROADCAST);
         EXPECT_EQ(events[i].value, i);
         EXPECT_EQ(events[i].thread, GetCurrentThreadId());
     }
@@ -246,14 +255,14 @@ TEST_F(DialogViewOnTemplate, AMessageBoxAskedFromAWorkerIsOwnedByTheWindowAndAns
     EXPECT_EQ(answer, MessageAnswer::No);
 }
 
-TEST_F(DialogViewOnTemplate, AGoneWindowTakesNoCommandAndAsksNothing) {
+TEST_F(DialogViewOnTemplate, AGoneWindowTakesNoEventAndAsksNothing) {
     open(IDD_MAIN);
     DestroyWindow(dialog_);
-    EXPECT_FALSE(view_.sendCommand(201, 1));
+    EXPECT_FALSE(view_.sendEvent(EVT_BROADCAST, 1));
     bool sentFromWorker = true;
     MessageAnswer answer = MessageAnswer::Ok;
     std::thread worker([&] {
-        sentFromWorker = view_.sendCommand(202, 0);
+        sentFromWorker = view_.sendEvent(EVT_COMPLETE, 0);
         answer = view_.messageBox("text", "Error", MessageButtons::RetryCancel);
     });
     worker.join();

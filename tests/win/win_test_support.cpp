@@ -304,6 +304,7 @@ public:
         // A dialog that its logic has ended is already hidden; keep the logic's result.
         if (IsWindowVisible(view_.window())) view_.close(kScriptDone);
     }
+    bool event(SessionEvent code, int32_t value) override { return inner_->event(code, value); }
 
 private:
     std::unique_ptr<WindowLogic> inner_;

@@ -36,7 +36,6 @@ CliRunner::CliRunner(NetSession& session, std::ostream& out, std::ostream& err,
                      const std::atomic<bool>& interrupted, Interfaces interfaces)
     : session_(session), out_(out), err_(err), interrupted_(interrupted), interfaces_(std::move(interfaces)) {
     session_.setWorkerWait([] { std::this_thread::sleep_for(std::chrono::milliseconds(1)); });
-    session_.workerIdle = true;   // nothing runs yet: a find may start
 }
 
 int CliRunner::run(const CliOptions& options) {
@@ -114,7 +113,7 @@ bool CliRunner::onEvent(int32_t code, int32_t value) {
         break;
     case EVT_CONFIG_BROADCAST: {
         say("Broadcast " + std::to_string(value), Verbosity::Verbose);
-        const auto position = static_cast<int32_t>(chunkOffset_) + session_.currentIndex;
+        const auto position = static_cast<int32_t>(chunkOffset_) + session_.batchPosition();
         if (position != announced_ && static_cast<size_t>(position) < planned_.size()) {
             announced_ = position;
             const DeviceRecord& p = planned_[static_cast<size_t>(position)];
@@ -133,7 +132,7 @@ bool CliRunner::onEvent(int32_t code, int32_t value) {
         if (const DeviceRecord* b = session_.devices.at(value))
             say("Configured device " + describe(*b), Verbosity::Verbose);
         std::lock_guard guard(lock_);
-        const size_t position = chunkOffset_ + static_cast<size_t>(session_.currentIndex);
+        const size_t position = chunkOffset_ + static_cast<size_t>(session_.batchPosition());
         if (position < outcomes_.size()) outcomes_[position] = Outcome::Configured;
         break;
     }
@@ -160,7 +159,7 @@ QuestionAnswer CliRunner::onQuestion(bool batch) {
                                                                            : QuestionAnswer::Abort);
     // Stopped: the board stays pending, neither configured nor known to be silent.
     if (interrupted_) return giveUp;
-    const int32_t current = session_.currentIndex;
+    const int32_t current = batch ? session_.batchPosition() : oneIndex_;
     int used = 0;
     {
         std::lock_guard guard(lock_);
@@ -205,7 +204,7 @@ CliRunner::Waited CliRunner::awaitFinal() {
                 stopped = true;
             }
             // The worker returned without a final event: the operation did not run to its end.
-            if (session_.workerIdle && !finalSeen_) {
+            if (!stopped && session_.isIdle() && !finalSeen_) {
                 result = Waited::NoFinalEvent;
                 break;
             }
@@ -218,7 +217,7 @@ CliRunner::Waited CliRunner::awaitFinal() {
 
 int CliRunner::networkFailure() {
     const std::string port = "UDP " + std::to_string(kBoardPort);
-    if (session_.sendFailed) {
+    if (session_.sendFailed()) {
         say("lanset-cli: could not send on " + port +
                 ": no network adapter is connected, or the network refused every datagram",
             Verbosity::Quiet);
@@ -288,7 +287,7 @@ int CliRunner::awaitOperation(bool started, const char* what) {
     }
     const Waited w = awaitFinal();
     if (w == Waited::Interrupted) return kExitInterrupted;
-    if (w == Waited::NoFinalEvent || session_.openFailed || session_.sendFailed)
+    if (w == Waited::NoFinalEvent || session_.openFailed() || session_.sendFailed())
         return networkFailure();
     return kExitOk;
 }
@@ -299,7 +298,7 @@ CliRunner::OneResult CliRunner::configureOne(int32_t index, const DeviceRecord& 
         oneNotAcknowledged_ = false;
     }
     prepare({EVT_COMPLETE, EVT_CANCELLED});
-    session_.workerIdle = false;   // raised again when the worker returns (see awaitFinal)
+    oneIndex_ = index;
     const bool started = session_.startConfigureOne(
         [this](int32_t c, int32_t v) { return onEvent(c, v); }, record, index,
         [this](const std::string&, bool batch) { return onQuestion(batch); });
@@ -435,17 +434,16 @@ int CliRunner::runBatches(const DeviceRecord& batch, int32_t firstSequence, int3
     announced_ = -1;
     for (chunkOffset_ = 0; chunkOffset_ < passIndexes_.size(); chunkOffset_ += NetSession::kMaxSelection) {
         const size_t end = std::min(passIndexes_.size(), chunkOffset_ + NetSession::kMaxSelection);
-        session_.select(std::vector<int>(passIndexes_.begin() + static_cast<std::ptrdiff_t>(chunkOffset_),
-                                         passIndexes_.begin() + static_cast<std::ptrdiff_t>(end)));
         // Each chunk goes on where the one before it ended: addresses and numbers.
         DeviceRecord chunk = batch;
         if (chunk.ip[0])
             chunk.setIp(formatIpv4(inetAddrHost(chunk.ip) + static_cast<uint32_t>(chunkOffset_)).c_str());
         prepare({EVT_BATCH_COMPLETE, EVT_BATCH_CANCELLED});
-        session_.workerIdle = false;   // raised again when the worker returns (see awaitFinal)
         const bool started = session_.startConfigureBatch(
             [this](int32_t c, int32_t v) { return onEvent(c, v); }, chunk,
-            firstSequence + static_cast<int32_t>(chunkOffset_), BatchScope::Selection,
+            firstSequence + static_cast<int32_t>(chunkOffset_),
+            std::vector<int32_t>(passIndexes_.begin() + static_cast<std::ptrdiff_t>(chunkOffset_),
+                                 passIndexes_.begin() + static_cast<std::ptrdiff_t>(end)),
             [this](const std::string&, bool b) { return onQuestion(b); });
         if (const int status = awaitOperation(started, "configuration"); status != kExitOk) return status;
         finalCode = finalCode_;

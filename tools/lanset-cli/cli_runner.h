@@ -88,6 +88,7 @@ private:
     int32_t finalCode_ = 0;
     bool finalSeen_ = false;
     int32_t questionPosition_ = -1;
+    int32_t oneIndex_ = -1;   // the board a single configuration sends to
     int retriesUsed_ = 0;
     bool bufferNoted_ = false;
 

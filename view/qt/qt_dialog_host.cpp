@@ -25,6 +25,11 @@ std::unique_ptr<WindowLogic> attachLogic(const QtDialogSetup& setup, DialogWindo
     view.setDispatch([target](int id, int notification, intptr_t value) {
         guarded([&] { target->command(id, notification, value); });
     });
+    view.setEventDispatch([target](SessionEvent code, int32_t value) {
+        bool answer = false;
+        guarded([&] { answer = target->event(code, value); });
+        return answer;
+    });
     window.setCommandHandler([&view](int id, int notification) { view.dispatch(id, notification, 0); });
     window.setContextMenuHandler([target, &view](int id, const QPoint& at) {
         view.setMenuPoint(at);

@@ -58,6 +58,7 @@ void QtDialogView::detach() {
     closed_ = true;
     sent::drop(this);
     dispatch_ = nullptr;
+    eventDispatch_ = nullptr;
     window_ = nullptr;
 }
 
@@ -276,12 +277,10 @@ void QtDialogView::waitWhile(const std::atomic<bool>& flag) {
     }
 }
 
-bool QtDialogView::sendCommand(int id, intptr_t value) {
+bool QtDialogView::sendEvent(SessionEvent code, int32_t value) {
     if (closed_) return false;
-    return sent::send(this, [this, id, value] {
-        if (closed_ || !dispatch_) return false;
-        dispatch_(id, 0, value);
-        return true;
+    return sent::send(this, [this, code, value] {
+        return !closed_ && eventDispatch_ && eventDispatch_(code, value);
     });
 }
 

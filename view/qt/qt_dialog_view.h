@@ -18,6 +18,7 @@ public:
     // Modal: close() ends the dialog's loop. Modeless: close() ends the application's loop.
     enum class Kind { Modal, Modeless };
     using Dispatch = std::function<void(int id, int notification, intptr_t value)>;
+    using EventDispatch = std::function<bool(SessionEvent code, int32_t value)>;
 
     QtDialogView(DialogWindow& window, Kind kind);
     ~QtDialogView() override;
@@ -26,6 +27,8 @@ public:
 
     // Where commands go (the logic's command()); the window's own commands go there too.
     void setDispatch(Dispatch dispatch);
+    // Where the operations' events go (the logic's event()).
+    void setEventDispatch(EventDispatch dispatch) { eventDispatch_ = std::move(dispatch); }
     // What else close() does: a modal dialog's loop ends.
     void setEnded(std::function<void()> ended) { ended_ = std::move(ended); }
     // The window is being taken down: from now on the view acts for nobody.
@@ -71,7 +74,7 @@ public:
     void setMenuPoint(const QPoint& at) { menuPoint_ = at; }
     void close(int result) override;
     void waitWhile(const std::atomic<bool>& flag) override;
-    bool sendCommand(int id, intptr_t value) override;
+    bool sendEvent(SessionEvent code, int32_t value) override;
 
 private:
     MessageAnswer showMessageBox(const QString& text, const QString& caption, MessageButtons buttons);
@@ -79,8 +82,9 @@ private:
     QPointer<DialogWindow> window_;
     Kind kind_;
     Dispatch dispatch_;
+    EventDispatch eventDispatch_;
     std::function<void()> ended_;
-    // Read by workers (sendCommand, messageBox) while the window thread closes the view.
+    // Read by workers (sendEvent, messageBox) while the window thread closes the view.
     std::atomic<bool> closed_{false};
     int result_ = 0;
     std::vector<QPointer<QMessageBox>> boxes_;   // shown now, innermost last

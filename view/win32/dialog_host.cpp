@@ -110,6 +110,14 @@ INT_PTR CALLBACK dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             logic.command(LOWORD(wParam), HIWORD(wParam), static_cast<intptr_t>(lParam));
         });
         return TRUE;
+    case kSessionEventMessage: {
+        bool answer = false;
+        handle(hostOf(window), [&](WindowLogic& logic) {
+            answer = logic.event(static_cast<SessionEvent>(wParam), static_cast<int32_t>(lParam));
+        });
+        SetWindowLongPtrA(window, DWLP_MSGRESULT, answer ? 1 : 0);
+        return TRUE;
+    }
     case WM_TIMER:
         handle(hostOf(window), [&](WindowLogic& logic) { logic.timer(wParam); });
         return TRUE;

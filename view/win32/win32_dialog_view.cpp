@@ -404,19 +404,14 @@ void Win32DialogView::waitWhile(const std::atomic<bool>& flag) {
     while (flag.load()) pumpSentMessages(1);
 }
 
-bool Win32DialogView::sendCommand(int id, intptr_t value) {
+bool Win32DialogView::sendEvent(SessionEvent code, int32_t value) {
     HWND dialog = dialog_.load();
     if (closed_ || dialog == nullptr || !IsWindow(dialog)) return false;
-    const WPARAM command = MAKEWPARAM(id, 0);
-    if (GetWindowThreadProcessId(dialog, nullptr) == GetCurrentThreadId()) {
-        SendMessageA(dialog, WM_COMMAND, command, static_cast<LPARAM>(value));
-        return true;
-    }
+    const auto wParam = static_cast<WPARAM>(code);
+    const auto lParam = static_cast<LPARAM>(value);
     // From another thread the window may go between the test and the send; the send then
-    // fails on this thread, and nothing was handled.
-    SetLastError(ERROR_SUCCESS);
-    SendMessageA(dialog, WM_COMMAND, command, static_cast<LPARAM>(value));
-    return GetLastError() != ERROR_INVALID_WINDOW_HANDLE;
+    // fails (and answers 0), and nothing was handled.
+    return SendMessageA(dialog, kSessionEventMessage, wParam, lParam) != 0;
 }
 
 void pumpSentMessages(DWORD waitMs) {

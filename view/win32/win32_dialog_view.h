@@ -11,6 +11,10 @@
 
 #include "view/dialog_view.h"
 
+// The message that hands an operation's event to a dialog's logic: wParam the event code,
+// lParam its value; the dialog answers the logic's answer (1 or 0).
+constexpr UINT kSessionEventMessage = WM_APP + 1;
+
 class Win32DialogView : public DialogView {
 public:
     // Modal: close() ends the dialog with EndDialog. Modeless: close() destroys the window
@@ -64,7 +68,7 @@ public:
     // request from the keyboard (no point) opens it over the control that has the focus.
     void setMenuPoint(HWND from, LPARAM point);
     void waitWhile(const std::atomic<bool>& flag) override;
-    bool sendCommand(int id, intptr_t value) override;
+    bool sendEvent(SessionEvent code, int32_t value) override;
 
 private:
     // A list that changes line by line is drawn at most every kRedrawDelayMs: drawing it (and
@@ -74,7 +78,7 @@ private:
     void redrawDeferred();
     static void CALLBACK redrawTimer(HWND window, UINT message, UINT_PTR id, DWORD time);
 
-    // Read by worker threads (sendCommand, messageBox) while the window thread may re-attach.
+    // Read by worker threads (sendEvent, messageBox) while the window thread may re-attach.
     std::atomic<HWND> dialog_;
     // Set by close(): a modal dialog stays a window until its loop ends, but acts for nobody.
     std::atomic<bool> closed_{false};

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "net/net_session.h"
 #include "tests/net/support/event_log.h"
@@ -28,10 +29,16 @@ public:
         session.waitForWorker();
     }
     void batch(EventLog& log, const DeviceRecord& batchTemplate, int32_t firstSequence,
-               BatchScope scope, ScriptedQuestion& question) {
-        ASSERT_TRUE(session.startConfigureBatch(log.sink(), batchTemplate, firstSequence, scope,
-                                                question.question()));
+               std::vector<int32_t> boards, ScriptedQuestion& question) {
+        ASSERT_TRUE(session.startConfigureBatch(log.sink(), batchTemplate, firstSequence,
+                                                std::move(boards), question.question()));
         session.waitForWorker();
+    }
+    // Every listed board, in list order.
+    std::vector<int32_t> all() const {
+        std::vector<int32_t> boards;
+        for (int32_t i = 0; i < session.devices.count(); ++i) boards.push_back(i);
+        return boards;
     }
     // Adds count boards (SimChannel::addBoards) and finds them: list index i is board i.
     void findBoards(int count) {
