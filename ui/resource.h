@@ -54,8 +54,8 @@
 #define IDC_AUTO_SEQUENCE_LABEL 1063
 #define IDC_AUTO_MASK_LABEL     1064
 
-// The IP address controls carry no control identifier in the dialogs; the views address them
-// by these numbers, which no template uses.
+// The IP address controls (SysIPAddress32) of both configuration dialogs: the address (the start
+// address when auto-configuring), the mask and the gateway.
 #define IDV_IP_ADDRESS      9001
 #define IDV_SUBNET_MASK     9002
 #define IDV_GATEWAY         9003

@@ -1,6 +1,6 @@
 #pragma once
-// What the Qt view tests share: a window of lanset's made from its template (with its address
-// fields) and a view over it whose commands a recording logic takes, on the offscreen platform.
+// What the Qt view tests share: a window of lanset's made from its template and a view over it
+// whose commands a recording logic takes, on the offscreen platform.
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
@@ -59,7 +59,6 @@ public:
         const DialogTemplate* dialog = findDialogTemplate(lansetDialogTemplates(), templateId);
         if (dialog == nullptr) throw std::runtime_error("no such template");
         window = std::make_unique<DialogWindow>(*dialog, modal);
-        addAddressFields(*window, templateId);
         view = std::make_unique<QtDialogView>(*window, modal ? QtDialogView::Kind::Modal
                                                              : QtDialogView::Kind::Modeless);
         view->setDispatch([this](int id, int notification, intptr_t value) {

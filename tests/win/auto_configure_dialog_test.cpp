@@ -104,12 +104,15 @@ TEST_F(AutoConfigureDialogTest, OpensFromItsTemplateWithAnEmptyDeviceTable) {
         EXPECT_FALSE(checked(dialog, IDC_AUTO_MODE_SELECTED));
         EXPECT_FALSE(checked(dialog, IDC_AUTO_MODE_ALL));
 
-        auto [start, mask, gateway] = wintest::expectAddressControls(dialog, {50, 69, 88});
+        auto [start, mask, gateway] = wintest::expectAddressControls(dialog, IDD_AUTOCONFIGURE);
         for (HWND address : {start, mask, gateway}) EXPECT_TRUE(enabled(address));
         EXPECT_EQ(wintest::shownAddress(start), "10.1.0.0");  // the adapter's network address
         EXPECT_EQ(wintest::shownAddress(mask), "255.255.0.0");
         EXPECT_EQ(wintest::shownAddress(gateway), "10.1.0.1");
         EXPECT_TRUE(enabled(dialog, IDC_AUTO_CONFIGURE_ALL));
+        EXPECT_EQ(wintest::tabVisits(dialog, 8),
+                  (std::vector<int>{IDC_AUTO_ID_CHECK, IDC_AUTO_PATTERN, IDC_AUTO_SEQUENCE, IDC_AUTO_IP_CHECK,
+                                    IDV_IP_ADDRESS, IDV_SUBNET_MASK, IDC_AUTO_GATEWAY_CHECK, IDV_GATEWAY}));
     });
     EXPECT_EQ(result, wintest::kScriptDone);
 }
@@ -122,8 +125,8 @@ TEST_F(AutoConfigureDialogTest, ModesFollowTheBoardsAndTheSelection) {
         EXPECT_TRUE(checked(dialog, IDC_AUTO_MODE_ALL));
         EXPECT_FALSE(checked(dialog, IDC_AUTO_MODE_FIND));
         // No adapter information: the address controls stay empty.
-        for (int top : {50, 69, 88})
-            EXPECT_TRUE(SendMessageA(wintest::addressControlAt(dialog, top), IPM_ISBLANK, 0, 0)) << top;
+        for (int id : {IDV_IP_ADDRESS, IDV_SUBNET_MASK, IDV_GATEWAY})
+            EXPECT_TRUE(SendDlgItemMessageA(dialog, id, IPM_ISBLANK, 0, 0)) << id;
     });
 
     open(noAdapter, [](HWND dialog) {
@@ -143,8 +146,8 @@ TEST_F(AutoConfigureDialogTest, ModesFollowTheBoardsAndTheSelection) {
 
 TEST_F(AutoConfigureDialogTest, DhcpYesLocksTheStartAddressUntilNo) {
     open(adapterAt10_1_2_3, [](HWND dialog) {
-        HWND start = wintest::addressControlAt(dialog, 50);
-        HWND mask = wintest::addressControlAt(dialog, 69);
+        HWND start = GetDlgItem(dialog, IDV_IP_ADDRESS);
+        HWND mask = GetDlgItem(dialog, IDV_SUBNET_MASK);
         SendMessageA(GetDlgItem(dialog, IDC_AUTO_DHCP_YES), BM_CLICK, 0, 0);
         EXPECT_TRUE(checked(dialog, IDC_AUTO_DHCP_YES));
         EXPECT_FALSE(checked(dialog, IDC_AUTO_DHCP_NO));
@@ -170,7 +173,7 @@ TEST_F(AutoConfigureDialogTest, DhcpYesLocksTheStartAddressUntilNo) {
 // address controls stand in the ID edit's column, and every label is whole.
 TEST_F(AutoConfigureDialogTest, LayoutHoldsAtTheScreensDpi) {
     open(adapterAt10_1_2_3, [](HWND dialog) {
-        wintest::expectAddressControls(dialog, {50, 69, 88}, GetDlgItem(dialog, IDC_AUTO_PATTERN));
+        wintest::expectAddressControls(dialog, IDD_AUTOCONFIGURE, GetDlgItem(dialog, IDC_AUTO_PATTERN));
         wintest::expectTidyLayout(dialog);
     });
 }

@@ -69,7 +69,7 @@ TEST_F(ConfigureDialogTest, OpensFromItsTemplateOverABoardWithDhcpOff) {
         EXPECT_EQ(windowText(dialog), "Ethernet Board Configure");
         EXPECT_EQ(windowText(GetDlgItem(dialog, IDC_CFG_ID_EDIT)), "Lab-7");
         EXPECT_EQ(windowText(GetDlgItem(dialog, IDC_STATUS)), "Ready");
-        auto [ip, mask, gateway] = wintest::expectAddressControls(dialog, {36, 55, 74});
+        auto [ip, mask, gateway] = wintest::expectAddressControls(dialog, IDD_CONFIGURE);
         EXPECT_EQ(wintest::shownAddress(ip), "192.168.1.20");
         EXPECT_EQ(wintest::shownAddress(mask), "255.255.255.0");
         EXPECT_EQ(wintest::shownAddress(gateway), "192.168.1.1");
@@ -84,6 +84,10 @@ TEST_F(ConfigureDialogTest, OpensFromItsTemplateOverABoardWithDhcpOff) {
         EXPECT_TRUE(enabled(gateway));
         EXPECT_TRUE(enabled(dialog, IDC_CFG_IP_CHECK));
         EXPECT_TRUE(enabled(dialog, IDC_CFG_CONFIGURE));
+        // Tab reaches the address controls by their rows.
+        EXPECT_EQ(wintest::tabVisits(dialog, 8),
+                  (std::vector<int>{IDC_CFG_ID_CHECK, IDC_CFG_ID_EDIT, IDC_CFG_IP_CHECK, IDV_IP_ADDRESS,
+                                    IDV_SUBNET_MASK, IDC_CFG_GATEWAY_CHECK, IDV_GATEWAY, IDC_CFG_DHCP_CHECK}));
     });
     EXPECT_EQ(result, wintest::kScriptDone);
 }
@@ -94,7 +98,7 @@ TEST_F(ConfigureDialogTest, ABoardWithDhcpOnShowsYesAndLocksTheAddress) {
     int result = open(0, [](HWND dialog) {
         EXPECT_TRUE(checked(dialog, IDC_CFG_DHCP_YES));
         EXPECT_FALSE(checked(dialog, IDC_CFG_DHCP_NO));
-        auto [ip, mask, gateway] = wintest::expectAddressControls(dialog, {36, 55, 74});
+        auto [ip, mask, gateway] = wintest::expectAddressControls(dialog, IDD_CONFIGURE);
         EXPECT_EQ(wintest::shownAddress(ip), "10.0.0.9");
         EXPECT_FALSE(enabled(ip));
         EXPECT_FALSE(enabled(mask));
@@ -137,7 +141,7 @@ TEST_F(ConfigureDialogTest, ACheckedButBlankGatewaySendsZeroGateway) {
     board.gateway = "192.168.1.1";
     lan_.addBoard(board);
     int result = open(0, [](HWND dialog) {
-        auto [ip, mask, gateway] = wintest::expectAddressControls(dialog, {36, 55, 74});
+        auto [ip, mask, gateway] = wintest::expectAddressControls(dialog, IDD_CONFIGURE);
         SendMessageA(ip, IPM_SETADDRESS, 0, MAKEIPADDRESS(192, 168, 1, 30));
         SendMessageA(gateway, IPM_CLEARADDRESS, 0, 0);
         EXPECT_TRUE(checked(dialog, IDC_CFG_GATEWAY_CHECK));
@@ -173,7 +177,7 @@ TEST_F(ConfigureDialogTest, LayoutHoldsAtTheScreensDpi) {
     session_.devices.append(wintest::newBoard("Lab-7", "0a1b2c3d4e5f", "192.168.1.20",
                                               "255.255.255.0", "192.168.1.1", false));
     open(0, [](HWND dialog) {
-        wintest::expectAddressControls(dialog, {36, 55, 74}, GetDlgItem(dialog, IDC_CFG_ID_EDIT));
+        wintest::expectAddressControls(dialog, IDD_CONFIGURE, GetDlgItem(dialog, IDC_CFG_ID_EDIT));
         wintest::expectTidyLayout(dialog);
     });
 }

@@ -22,7 +22,6 @@
 #include <cstdlib>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "tests/win/window_capture.h"
@@ -161,21 +160,6 @@ void selectLine(HWND window, int index) {
     ask(window, WM_COMMAND, MAKEWPARAM(IDC_DEVICE_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
 
-// The dialog's IP address controls from the top: row 0 the address, 1 the mask, 2 the gateway.
-// (They are placed in dialog units, so their pixels depend on the font and the DPI.)
-HWND addressControl(HWND dialog, int row) {
-    std::vector<std::pair<LONG, HWND>> found;
-    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        char cls[64] = {};
-        GetClassNameA(child, cls, sizeof cls);
-        RECT r{};
-        GetWindowRect(child, &r);
-        if (lstrcmpiA(cls, "SysIPAddress32") == 0) found.emplace_back(r.top, child);
-    }
-    std::sort(found.begin(), found.end());
-    return row < static_cast<int>(found.size()) ? found[static_cast<size_t>(row)].second : nullptr;
-}
-
 bool waitGone(HWND window, DWORD ms) {
     return waitFor([&] { return !IsWindow(window) || !IsWindowVisible(window); }, ms);
 }
@@ -227,7 +211,7 @@ int scenarioConfigure(HWND window, int n) {
     char simId[16];
     std::snprintf(simId, sizeof simId, "Sim%04d", board);
     expectEq(textOf(GetDlgItem(dialog, IDC_CFG_ID_EDIT)), simId, "configure: ID shown");
-    HWND ip = addressControl(dialog, 0);
+    HWND ip = GetDlgItem(dialog, IDV_IP_ADDRESS);
     if (ip == nullptr) return fail("configure: no IP address control"), 1;
     expectEq(textOf(ip), dotted(0xC0A80A65u + static_cast<unsigned>(board)), "configure: IP shown");
     expectEq(status(dialog), "Ready", "configure: dialog status");
@@ -260,8 +244,8 @@ int scenarioAuto(HWND window, int n) {
     HWND dialog = waitWindow("Ethernet Board Auto Configure", 10000);
     if (dialog == nullptr) return fail("auto: the dialog did not open"), 1;
     // The proposal comes from this host's adapter: 10.213.x.1/24 gives its network address.
-    HWND start = addressControl(dialog, 0);
-    HWND mask = addressControl(dialog, 1);
+    HWND start = GetDlgItem(dialog, IDV_IP_ADDRESS);
+    HWND mask = GetDlgItem(dialog, IDV_SUBNET_MASK);
     if (start == nullptr || mask == nullptr) return fail("auto: no address controls"), 1;
     note("auto: proposed start " + textOf(start) + " mask " + textOf(mask));
     if (IsDlgButtonChecked(dialog, IDC_AUTO_MODE_ALL) != BST_CHECKED)

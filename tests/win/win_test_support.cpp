@@ -3,11 +3,13 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
 #include "view/win32/win32_dialog_view.h"
 #include "tests/win/dialog_template.h"
+#include "ui/resource.h"
 #include "ui/win32/win32_front.h"
 
 namespace wintest {
@@ -89,7 +91,11 @@ void expectTemplate(int templateId, const char* caption, int width, int height, 
     EXPECT_EQ(info.style & required, required) << std::hex << info.style;
     EXPECT_EQ(info.style & forbidden, 0u) << std::hex << info.style;
     EXPECT_EQ(info.exStyle, 0u);
-    EXPECT_EQ(info.items.size(), controls.size()) << "controls in template " << templateId;
+    const auto addresses = std::count_if(info.items.begin(), info.items.end(), [](const TemplateItem& item) {
+        return _stricmp(item.windowClass.c_str(), WC_IPADDRESSA) == 0;
+    });
+    EXPECT_EQ(info.items.size() - static_cast<size_t>(addresses), controls.size())
+        << "controls in template " << templateId;
 
     for (const TemplateControl& c : controls) {
         const std::string what =
@@ -132,45 +138,56 @@ RECT dialogUnitsToPixels(HWND dialog, int x, int y, int width, int height) {
     return r;
 }
 
-HWND addressControlAt(HWND dialog, int top) {
-    const int pixels = dialogUnitsToPixels(dialog, 0, top, 0, 0).top;
-    for (HWND child : childWindows(dialog))
-        if (className(child) == WC_IPADDRESSA && clientRectOf(child).top == pixels) return child;
-    return nullptr;
-}
-
-std::array<HWND, 3> expectAddressControls(HWND dialog, const std::array<int, 3>& tops,
-                                          HWND column) {
+std::array<HWND, 3> expectAddressControls(HWND dialog, int templateId, HWND column) {
     std::array<HWND, 3> controls{};
+    DialogTemplateInfo info;
+    if (!readDialogTemplate(GetModuleHandleA(nullptr), templateId, info)) ADD_FAILURE() << templateId;
     const RECT base = dialogUnitsToPixels(dialog, 4, 8, 4, 8);
     // With the font and DPI of Windows' own dialogs, the pixels the controls were drawn for.
     const bool windowsMetrics = screenDpi() == 96 && base.right == 6 && base.bottom == 13;
+    const int ids[3] = {IDV_IP_ADDRESS, IDV_SUBNET_MASK, IDV_GATEWAY};
     for (size_t i = 0; i < 3; ++i) {
-        HWND address = controls[i] = addressControlAt(dialog, tops[i]);
-        if (address == nullptr) {
-            ADD_FAILURE() << "no IP address control at " << tops[i] << " dialog units";
+        HWND address = controls[i] = GetDlgItem(dialog, ids[i]);
+        const auto item = std::find_if(info.items.begin(), info.items.end(),
+                                       [&](const TemplateItem& t) { return t.id == ids[i]; });
+        if (address == nullptr || item == info.items.end() || className(address) != WC_IPADDRESSA) {
+            ADD_FAILURE() << "no IP address control " << ids[i] << " in template " << templateId;
             continue;
         }
-        const RECT expected = dialogUnitsToPixels(dialog, 83, tops[i], 105, 14);
+        const RECT expected = dialogUnitsToPixels(dialog, item->x, item->y, item->width, item->height);
         RECT r = clientRectOf(address);
-        EXPECT_EQ(r.left, expected.left) << tops[i];
-        EXPECT_EQ(r.right - r.left, expected.right) << tops[i];
-        EXPECT_EQ(r.bottom - r.top, expected.bottom) << tops[i];
+        EXPECT_EQ(r.left, expected.left) << ids[i];
+        EXPECT_EQ(r.top, expected.top) << ids[i];
+        EXPECT_EQ(r.right - r.left, expected.right) << ids[i];
+        EXPECT_EQ(r.bottom - r.top, expected.bottom) << ids[i];
         if (windowsMetrics) {
-            EXPECT_EQ(r.left, 125) << tops[i];
-            EXPECT_EQ(r.right - r.left, 158) << tops[i];
-            EXPECT_EQ(r.bottom - r.top, 23) << tops[i];
+            EXPECT_EQ(r.left, 125) << ids[i];
+            EXPECT_EQ(r.right - r.left, 158) << ids[i];
+            EXPECT_EQ(r.bottom - r.top, 23) << ids[i];
         }
-        EXPECT_EQ(styleOf(address) & (WS_CHILD | WS_VISIBLE), WS_CHILD | WS_VISIBLE) << tops[i];
-        EXPECT_EQ(GetDlgCtrlID(address), 0) << tops[i];
+        const LONG_PTR style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+        EXPECT_EQ(styleOf(address) & style, style) << ids[i];
         const LRESULT font = SendMessageA(dialog, WM_GETFONT, 0, 0);   // as the template's controls
-        for (HWND field : childWindows(address)) EXPECT_EQ(SendMessageA(field, WM_GETFONT, 0, 0), font) << tops[i];
+        for (HWND field : childWindows(address)) EXPECT_EQ(SendMessageA(field, WM_GETFONT, 0, 0), font) << ids[i];
         if (column != nullptr) {
-            EXPECT_EQ(r.left, clientRectOf(column).left) << tops[i];
-            EXPECT_EQ(r.right, clientRectOf(column).right) << tops[i];
+            EXPECT_EQ(r.left, clientRectOf(column).left) << ids[i];
+            EXPECT_EQ(r.right, clientRectOf(column).right) << ids[i];
         }
     }
     return controls;
+}
+
+std::vector<int> tabVisits(HWND dialog, size_t count) {
+    std::vector<int> visited;
+    HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE);
+    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+    for (size_t i = 0; i < count; ++i) {
+        HWND focus = GetFocus();
+        visited.push_back(GetDlgCtrlID(GetParent(focus) == dialog ? focus : GetParent(focus)));
+        MSG tab{focus, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+        IsDialogMessageA(dialog, &tab);
+    }
+    return visited;
 }
 
 int expectedDpi() {

@@ -41,7 +41,8 @@ struct TemplateControl {
     DWORD forbidden;  // style bits that must be clear
 };
 // EXPECTs that template templateId of this program has the caption, size, font "MS Sans Serif"
-// 8 pt, the dialog style bits, and exactly the controls listed.
+// 8 pt, the dialog style bits, and exactly the controls listed besides its IP address controls
+// (expectAddressControls checks those).
 void expectTemplate(int templateId, const char* caption, int width, int height, DWORD required,
                     DWORD forbidden, const std::vector<TemplateControl>& controls);
 
@@ -52,14 +53,14 @@ std::string shownAddress(HWND addressControl);
 // template's: position and size apart. right and bottom hold the width and height.
 RECT dialogUnitsToPixels(HWND dialog, int x, int y, int width, int height);
 
-// The SysIPAddress32 child whose top edge is at top dialog units in the dialog's client area.
-HWND addressControlAt(HWND dialog, int top);
-// The dialog's three IP address controls (address, mask, gateway) at these tops in dialog units;
-// EXPECTs that each is there as the dialog must create it: x 83, 105 x 14 dialog units, a
-// visible child without an identifier. In "MS Sans Serif" 8 at 96 DPI that is x 125, 158 x 23
-// pixels. With column, each must also stand exactly in that control's column.
-std::array<HWND, 3> expectAddressControls(HWND dialog, const std::array<int, 3>& tops,
-                                          HWND column = nullptr);
+// The dialog's three IP address controls (address, mask, gateway), made from template
+// templateId; EXPECTs that each is there as its item of the template says, a visible tab stop
+// whose fields draw in the dialog's font. In "MS Sans Serif" 8 at 96 DPI each is 158 x 23 pixels
+// at x 125. With column, each must also stand exactly in that control's column.
+std::array<HWND, 3> expectAddressControls(HWND dialog, int templateId, HWND column = nullptr);
+// The identifiers of the controls that Tab visits, count of them from the dialog's first tab
+// stop, as the dialog's loop moves the focus (a field of an address control is its control).
+std::vector<int> tabVisits(HWND dialog, size_t count);
 
 // The DPI this test run was given (LANSET_WINE_DPI, else 96), and the screen's.
 int expectedDpi();

@@ -1,5 +1,4 @@
 #include <QKeySequence>
-#include <QRect>
 #include <QShortcut>
 
 #include "view/qt/sent_commands.h"
@@ -8,60 +7,16 @@
 #include "ui/qt/qt_front.h"
 #include "ui/resource.h"
 
-namespace {
-
-// Where the address fields stand, in dialog units, and which control Tab reaches them after.
-struct AddressRow {
-    int viewId;
-    int y;
-    int tabAfter;
-};
-
-struct AddressFields {
-    int templateId;
-    AddressRow rows[3];
-};
-
-constexpr int kFieldLeft = 83;
-constexpr int kFieldWidth = 105;
-constexpr int kFieldHeight = 14;
-
-constexpr AddressFields kAddressFields[] = {
-    {IDD_CONFIGURE,
-     {{IDV_IP_ADDRESS, 36, IDC_CFG_IP_CHECK},
-      {IDV_SUBNET_MASK, 55, IDV_IP_ADDRESS},
-      {IDV_GATEWAY, 74, IDC_CFG_GATEWAY_CHECK}}},
-    {IDD_AUTOCONFIGURE,
-     {{IDV_IP_ADDRESS, 50, IDC_AUTO_IP_CHECK},
-      {IDV_SUBNET_MASK, 69, IDV_IP_ADDRESS},
-      {IDV_GATEWAY, 88, IDC_AUTO_GATEWAY_CHECK}}},
-};
-
-}  // namespace
-
 void handleSentCommandsBriefly() { sent::pump(1); }
 
 std::string lansetVersionTitle() {
     return composeVersionTitle(LANSET_PRODUCT_NAME, LANSET_PRODUCT_VERSION);
 }
 
-void addAddressFields(DialogWindow& window, int templateId) {
-    for (const AddressFields& fields : kAddressFields) {
-        if (fields.templateId != templateId) continue;
-        for (const AddressRow& row : fields.rows) {
-            window.addControl(row.viewId, new AddressField(&window),
-                              QRect(kFieldLeft, row.y, kFieldWidth, kFieldHeight), row.tabAfter);
-        }
-    }
-}
-
 int runLansetQtDialog(QWidget* owner, int templateId, const WindowFactory& make) {
     QtDialogSetup setup;
     setup.dialog = findDialogTemplate(lansetDialogTemplates(), templateId);
     setup.make = make;
-    setup.prepare = [templateId](DialogWindow& window, QtDialogView&) {
-        addAddressFields(window, templateId);
-    };
     return runQtModalDialog(owner, setup);
 }
 

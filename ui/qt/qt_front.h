@@ -15,13 +15,9 @@
 // The templates of ui/lanset.rc, made at build time.
 std::span<const DialogTemplate> lansetDialogTemplates();
 
-// Runs dialog templateId modally, owned by owner, with the address fields its template lacks;
-// returns the logic's result, 0 when the dialog could not be made.
+// Runs dialog templateId modally, owned by owner; returns the logic's result, 0 when the dialog
+// could not be made.
 int runLansetQtDialog(QWidget* owner, int templateId, const WindowFactory& make);
-
-// The address fields of template templateId (none for other templates), registered under
-// IDV_IP_ADDRESS, IDV_SUBNET_MASK and IDV_GATEWAY.
-void addAddressFields(DialogWindow& window, int templateId);
 
 // The main window (IDD_MAIN) over session with its version title, opened, not yet shown. Its
 // logic stops and waits for a running operation when the window goes. Null when it could not

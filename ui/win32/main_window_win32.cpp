@@ -6,7 +6,6 @@
 #include "view/win32/dialog_host.h"
 #include "ui/main_window.h"
 #include "ui/resource.h"
-#include "ui/win32/address_controls.h"
 #include "ui/win32/win32_front.h"
 
 void handleSentMessagesBriefly() { pumpSentMessages(1); }
@@ -24,9 +23,6 @@ int runLansetDialog(HINSTANCE instance, HWND owner, int templateId, const Window
     setup.instance = instance;
     setup.templateId = templateId;
     setup.make = make;
-    setup.prepare = [instance, templateId](Win32DialogView& view) {
-        createAddressControls(view, instance, templateId);
-    };
     return runModalDialog(owner, setup);
 }
 

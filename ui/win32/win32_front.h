@@ -9,10 +9,10 @@
 #include "net/net_session.h"
 #include "ui/auto_configure_dialog.h"
 
-// Runs dialog templateId modally, owned by owner: the address controls of the template are
-// made, make builds the logic over the dialog's view, and every command goes to the logic until
-// it closes the view. The logic is destroyed before the view. Returns the logic's result; 0
-// when the dialog could not be made.
+// Runs dialog templateId modally, owned by owner: make builds the logic over the dialog's view,
+// and every command goes to the logic until it closes the view. The logic is destroyed before
+// the view. Returns the logic's result; 0 when the dialog could not be made (as when the common
+// controls were not loaded first: see loadCommonControls).
 int runLansetDialog(HINSTANCE instance, HWND owner, int templateId, const WindowFactory& make);
 
 // Opens the main window (template IDD_MAIN) modeless over session, with its version title, not

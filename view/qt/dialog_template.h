@@ -31,7 +31,7 @@ inline constexpr uint32_t kListExtendedSel = 0x800;
 }  // namespace rc
 
 struct DialogControl {
-    const char* windowClass;   // "Static", "Button", "Edit", "ListBox"
+    const char* windowClass;   // "Static", "Button", "Edit", "ListBox", "SysIPAddress32"
     int id;                    // -1 for none
     const char* text;
     int x, y, width, height;   // dialog units

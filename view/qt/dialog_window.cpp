@@ -12,7 +12,6 @@
 #include <QRadioButton>
 #include <QScreen>
 
-#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -31,17 +30,6 @@ QString trimmedLabel(const char* text) {
     QString label = QString::fromUtf8(text).remove(QLatin1Char('&')).trimmed();
     while (label.endsWith(QLatin1Char(':'))) label.chop(1);
     return label.trimmed();
-}
-
-// The text of the control left of area whose rows overlap it (its label), nearest first.
-QString rowLabelOf(std::span<const DialogControl> controls, const QRect& area) {
-    const DialogControl* label = nullptr;
-    for (const DialogControl& c : controls) {
-        const bool sameRow = c.y < area.y() + area.height() && area.y() < c.y + c.height;
-        if (*c.text == '\0' || !sameRow || c.x + c.width > area.x() || isFrame(c)) continue;
-        if (label == nullptr || c.x > label->x) label = &c;
-    }
-    return label != nullptr ? trimmedLabel(label->text) : QString();
 }
 
 // A static that the template leaves empty and the window writes: a status line.
@@ -90,7 +78,7 @@ QString accessibleNameOf(std::span<const DialogControl> controls, size_t index) 
 }
 
 DialogWindow::DialogWindow(const DialogTemplate& dialog, bool modal, QWidget* owner)
-    : QDialog(owner), items_(dialog.items()), modal_(modal) {
+    : QDialog(owner), modal_(modal) {
     // The desktop's dialog font stands for the template's (MS Sans Serif 8 is Windows' own).
     setFont(QApplication::font());
     units_ = DialogUnits::of(font());
@@ -101,7 +89,7 @@ DialogWindow::DialogWindow(const DialogTemplate& dialog, bool modal, QWidget* ow
     setWindowTitle(QString::fromUtf8(dialog.caption));
     setSizeGripEnabled(false);
 
-    const std::span<const DialogControl> items = items_;
+    const std::span<const DialogControl> items = dialog.items();
     std::vector<QWidget*> widgets;
     for (size_t i = 0; i < items.size(); ++i) {
         const DialogControl& item = items[i];
@@ -114,7 +102,6 @@ DialogWindow::DialogWindow(const DialogTemplate& dialog, bool modal, QWidget* ow
         if (item.style & rc::kTabStop) {
             widget->setFocusPolicy(Qt::StrongFocus);
             tabOrder_.push_back(widget);
-            tabOrderIds_.push_back(item.id);
         } else if (widget->focusPolicy() != Qt::NoFocus) {
             widget->setFocusPolicy(Qt::ClickFocus);
         }
@@ -187,6 +174,7 @@ QWidget* DialogWindow::makeControl(const DialogControl& item) {
         }
     }
     autoRadios_ = nullptr;
+    if (isClass(item, "SysIPAddress32")) return new AddressField(this);
     if (isClass(item, "Edit")) {
         auto* edit = new QLineEdit(text, this);
         if ((item.style & rc::kEditAutoHScroll) == 0) edit->setValidator(new FitsValidator(edit));
@@ -244,22 +232,6 @@ void DialogWindow::wire(int id, QWidget* widget) {
 QWidget* DialogWindow::control(int id) const {
     auto it = controls_.find(id);
     return it != controls_.end() ? it->second.data() : nullptr;
-}
-
-void DialogWindow::addControl(int id, QWidget* widget, const QRect& du, int tabAfter) {
-    widget->setParent(this);
-    widget->setGeometry(units_.rect(du.x(), du.y(), du.width(), du.height()));
-    widget->setAccessibleName(rowLabelOf(items_, du));
-    widget->setFocusPolicy(Qt::StrongFocus);
-    controls_[id] = widget;
-    auto at = std::find(tabOrderIds_.begin(), tabOrderIds_.end(), tabAfter);
-    const auto offset = at == tabOrderIds_.end() ? tabOrderIds_.size()
-                                                  : static_cast<size_t>(at - tabOrderIds_.begin()) + 1;
-    tabOrder_.insert(tabOrder_.begin() + static_cast<long>(offset), widget);
-    tabOrderIds_.insert(tabOrderIds_.begin() + static_cast<long>(offset), id);
-    wire(id, widget);
-    widget->show();
-    applyTabOrder();
 }
 
 void DialogWindow::applyTabOrder() {

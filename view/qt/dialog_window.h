@@ -36,10 +36,6 @@ public:
 
     QWidget* control(int id) const;
     const DialogUnits& units() const { return units_; }
-    // A control that the template lacks, placed in dialog units, reached by Tab right after
-    // control tabAfter (at the end when there is none). Its accessible name is the text of the
-    // template's label on its row, to its left.
-    void addControl(int id, QWidget* widget, const QRect& dialogUnits, int tabAfter);
     void setCommandHandler(CommandHandler handler) { handler_ = std::move(handler); }
     void setContextMenuHandler(ContextMenuHandler handler) { menuHandler_ = std::move(handler); }
     // The widgets that Tab visits, in order.
@@ -55,12 +51,10 @@ private:
     void applyTabOrder();
     void command(int id, int notification);
 
-    std::span<const DialogControl> items_;
     DialogUnits units_;
     bool modal_;
     std::map<int, QPointer<QWidget>> controls_;
     std::vector<QWidget*> tabOrder_;
-    std::vector<int> tabOrderIds_;
     class QButtonGroup* autoRadios_ = nullptr;   // the group of automatic radio buttons being read
     CommandHandler handler_;
     ContextMenuHandler menuHandler_;

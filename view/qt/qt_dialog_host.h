@@ -13,7 +13,7 @@
 struct QtDialogSetup {
     const DialogTemplate* dialog = nullptr;
     WindowFactory make;
-    // On the new window, before its logic is made: its title, controls its template lacks.
+    // On the new window, before its logic is made: what its template cannot say (its title, keys).
     std::function<void(DialogWindow& window, QtDialogView& view)> prepare;
 };
 

@@ -61,8 +61,11 @@ CONTROLS = {
     "EDITTEXT": ("Edit", S["ES_LEFT"] | S["WS_BORDER"] | S["WS_TABSTOP"], False),
     "LISTBOX": ("ListBox", S["LBS_NOTIFY"] | S["WS_BORDER"], False),
 }
-# The system classes by the names a CONTROL statement may give them.
-CLASS_NAMES = {"static": "Static", "button": "Button", "edit": "Edit", "listbox": "ListBox"}
+# The window classes a CONTROL statement may name, in any case (windres writes them in capitals),
+# with the IP address control of the common controls. A class not listed stops the build: the
+# view would have no widget for it.
+CLASS_NAMES = {"static": "Static", "button": "Button", "edit": "Edit", "listbox": "ListBox",
+               "sysipaddress32": "SysIPAddress32"}
 # Known to every resource script through the system headers.
 SYSTEM_SYMBOLS = {"IDOK": 1, "IDCANCEL": 2, "IDABORT": 3, "IDRETRY": 4, "IDIGNORE": 5,
                   "IDYES": 6, "IDNO": 7, "IDC_STATIC": -1}
@@ -258,7 +261,9 @@ class Parser:
         if keyword == "CONTROL":
             text, (cid, _), cls, (style, removed) = args[:4]
             x, y, w, h = (a[0] for a in args[4:8])
-            cls = CLASS_NAMES.get(cls.lower(), cls)
+            if cls.lower() not in CLASS_NAMES:
+                raise RcError(f"dialog {dialog_id}: window class {cls} is not supported")
+            cls = CLASS_NAMES[cls.lower()]
             style = (CHILD | style) & ~removed
         elif keyword in CONTROLS:
             cls, default, has_text = CONTROLS[keyword]

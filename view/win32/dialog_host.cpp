@@ -72,6 +72,7 @@ void showProgramIcon(HWND window, HINSTANCE instance) {
 INT_PTR opened(HWND window, Creation& creation) {
     const DialogSetup& setup = *creation.setup;
     showProgramIcon(window, setup.instance);
+    fitAddressFieldsToFont(window);
     auto host = std::make_unique<DialogHost>(window, creation.modal);
     SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(host.get()));
     if (setup.prepare) setup.prepare(host->view);

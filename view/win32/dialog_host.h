@@ -13,7 +13,7 @@ struct DialogSetup {
     HINSTANCE instance = nullptr;
     int templateId = 0;
     WindowFactory make;
-    // On the new window, before its logic is made: its title, controls its template lacks.
+    // On the new window, before its logic is made: what its template cannot say (its title).
     std::function<void(Win32DialogView& view)> prepare;
     // Once the logic has opened: what else the window needs to run (a timer, its first tick).
     std::function<void(HWND window)> started;
@@ -30,7 +30,8 @@ int runModalDialog(HWND owner, const DialogSetup& setup);
 HWND createModelessDialog(HWND owner, const DialogSetup& setup);
 
 // What both programs' entry points do around their window. The common controls, with the IP
-// address control class; false, after saying so in a message box, when they cannot be had.
+// address control class, before any window: a dialog whose template holds a class that is not
+// registered is never made. False, after saying so in a message box, when they cannot be had.
 bool loadCommonControls();
 // Runs the thread's messages until the program is asked to quit; a message that handled takes
 // (a key of an accelerator table) goes no further. Returns the quit code, or 1 when the loop

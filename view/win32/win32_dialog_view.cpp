@@ -71,7 +71,6 @@ Win32DialogView::~Win32DialogView() { redrawDeferred(); }
 
 void Win32DialogView::attach(HWND dialog) {
     redrawDeferred();
-    mapped_.clear();
     dialog_.store(dialog);
 }
 
@@ -102,11 +101,7 @@ void CALLBACK Win32DialogView::redrawTimer(HWND, UINT, UINT_PTR id, DWORD) {
     reinterpret_cast<Win32DialogView*>(id)->redrawDeferred();
 }
 
-void Win32DialogView::mapControl(int id, HWND control) { mapped_[id] = control; }
-
 HWND Win32DialogView::control(int id) const {
-    auto it = mapped_.find(id);
-    if (it != mapped_.end()) return it->second;
     HWND dialog = dialog_.load();
     return dialog != nullptr ? GetDlgItem(dialog, id) : nullptr;
 }
@@ -412,6 +407,15 @@ bool Win32DialogView::sendEvent(SessionEvent code, int32_t value) {
     // From another thread the window may go between the test and the send; the send then
     // fails (and answers 0), and nothing was handled.
     return SendMessageA(dialog, kSessionEventMessage, wParam, lParam) != 0;
+}
+
+void fitAddressFieldsToFont(HWND dialog) {
+    const WPARAM font = static_cast<WPARAM>(SendMessageA(dialog, WM_GETFONT, 0, 0));
+    for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+        if (!isAddressControl(control)) continue;
+        for (HWND field = GetWindow(control, GW_CHILD); field; field = GetWindow(field, GW_HWNDNEXT))
+            SendMessageA(field, WM_SETFONT, font, FALSE);
+    }
 }
 
 void pumpSentMessages(DWORD waitMs) {

@@ -1,10 +1,9 @@
 #pragma once
-// DialogView over a Win32 dialog window: controls by identifier (GetDlgItem), plus controls
-// without an identifier that the caller registers under an id of its choice.
+// DialogView over a Win32 dialog window: its controls by identifier (GetDlgItem). An IP address
+// control (SysIPAddress32) is read and written as a dotted quad, as an edit would be.
 #include <windows.h>
 
 #include <atomic>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,11 +25,8 @@ public:
     Win32DialogView(const Win32DialogView&) = delete;
     Win32DialogView& operator=(const Win32DialogView&) = delete;
 
-    // Points the view at a new window of the same kind (a dialog opened again); registered
-    // controls are forgotten.
+    // Points the view at a new window of the same kind (a dialog opened again).
     void attach(HWND dialog);
-    // Makes a control that has no identifier (e.g. a SysIPAddress32 child) reachable as id.
-    void mapControl(int id, HWND control);
     HWND control(int id) const;
     HWND window() const { return dialog_.load(); }
 
@@ -83,7 +79,6 @@ private:
     // Set by close(): a modal dialog stays a window until its loop ends, but acts for nobody.
     std::atomic<bool> closed_{false};
     Kind kind_;
-    std::map<int, HWND> mapped_;       // window thread only
     std::vector<HWND> redrawPending_;  // window thread only
     std::optional<POINT> menuPoint_;   // window thread only
 };
@@ -96,6 +91,10 @@ void pumpSentMessages(DWORD waitMs);
 // two blanks, ProductVersion, each looked up under prefix (e.g. "\StringFileInfo\040904E4\").
 // Without a version block the window keeps its text. False when it kept its text.
 bool buildVersionTitle(HWND window, HINSTANCE instance, const char* prefix);
+
+// Has the fields of the dialog's IP address controls draw in the dialog's font. Wine's control
+// keeps a font of its own for them and does not pass on the one the dialog manager gives it.
+void fitAddressFieldsToFont(HWND dialog);
 
 // A text of the instance's string table; empty when there is none.
 std::string loadResourceString(HINSTANCE instance, UINT id);
