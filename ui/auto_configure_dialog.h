@@ -58,8 +58,6 @@ public:
     // boards: it goes on.
     bool event(SessionEvent code, int32_t value) override;
 
-    PassPhase phase() const { return pass_.phase; }
-
 private:
     void offerModes();
     void configureAll();

@@ -39,7 +39,6 @@ protected:
         batch(log, settingsFor(0), 0, all(), batchQuestion);
         EXPECT_EQ(log.events(), batchEvents) << eventsText(log.events());
         EXPECT_FALSE(lan.isOpen());
-        EXPECT_FALSE(session.operationRunning().load());
     }
 };
 
@@ -79,7 +78,6 @@ TEST(LifecycleStop, AtEachStageOfTheChannelEveryOperationEnds) {
         }
         EXPECT_FALSE(s.openFailed() || s.sendFailed());   // a stop is no network failure
         EXPECT_FALSE(sim.lan.isOpen());
-        EXPECT_FALSE(s.operationRunning().load());
     }
 }
 
@@ -375,7 +373,6 @@ TEST(StopStorm, AnOperationStoppedAnywhereEndsOnceAndTheNextRunsNormally) {
             finalCount += static_cast<int>(std::count(finals.begin(), finals.end(), e.code));
         ASSERT_EQ(finalCount, 1) << eventsText(events);
         ASSERT_NE(std::find(finals.begin(), finals.end(), events.back().code), finals.end());
-        ASSERT_FALSE(session.operationRunning().load());
         ASSERT_TRUE(session.isIdle());
         ASSERT_FALSE(sim.lan.isOpen());
         ASSERT_EQ(sim.lan.openCount(), sim.lan.closeCount());

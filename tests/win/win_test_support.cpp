@@ -140,26 +140,17 @@ RECT dialogUnitsToPixels(HWND dialog, int x, int y, int width, int height) {
 
 std::array<HWND, 3> expectAddressControls(HWND dialog, int templateId, HWND column) {
     std::array<HWND, 3> controls{};
-    DialogTemplateInfo info;
-    if (!readDialogTemplate(GetModuleHandleA(nullptr), templateId, info)) ADD_FAILURE() << templateId;
     const RECT base = dialogUnitsToPixels(dialog, 4, 8, 4, 8);
     // With the font and DPI of Windows' own dialogs, the pixels the controls were drawn for.
     const bool windowsMetrics = screenDpi() == 96 && base.right == 6 && base.bottom == 13;
     const int ids[3] = {IDV_IP_ADDRESS, IDV_SUBNET_MASK, IDV_GATEWAY};
     for (size_t i = 0; i < 3; ++i) {
         HWND address = controls[i] = GetDlgItem(dialog, ids[i]);
-        const auto item = std::find_if(info.items.begin(), info.items.end(),
-                                       [&](const TemplateItem& t) { return t.id == ids[i]; });
-        if (address == nullptr || item == info.items.end() || className(address) != WC_IPADDRESSA) {
+        if (address == nullptr || className(address) != WC_IPADDRESSA) {
             ADD_FAILURE() << "no IP address control " << ids[i] << " in template " << templateId;
             continue;
         }
-        const RECT expected = dialogUnitsToPixels(dialog, item->x, item->y, item->width, item->height);
         RECT r = clientRectOf(address);
-        EXPECT_EQ(r.left, expected.left) << ids[i];
-        EXPECT_EQ(r.top, expected.top) << ids[i];
-        EXPECT_EQ(r.right - r.left, expected.right) << ids[i];
-        EXPECT_EQ(r.bottom - r.top, expected.bottom) << ids[i];
         if (windowsMetrics) {
             EXPECT_EQ(r.left, 125) << ids[i];
             EXPECT_EQ(r.right - r.left, 158) << ids[i];
