@@ -78,7 +78,7 @@ expect_has "$ERR" "--adapter eth7 names no network adapter" "an adapter that is 
 if [ -n "$WINE_RUN" ] && [ -f "$WIN64_CLI" ] && loader=$("$WINE_RUN" --loader 2>/dev/null); then
   wineserver=$(dirname "$loader")/wineserver
   export LANSET_WINEPREFIX=$WINE_PREFIX_DIR
-  mkdir -p "$LANSET_WINEPREFIX"
+  "$WINE_RUN" --seed || exit 1
   # Wine opens its sockets in wineserver: the one for this prefix must start inside the namespace.
   WINEPREFIX=$LANSET_WINEPREFIX "$wineserver" -k 2>/dev/null
   trap 'WINEPREFIX=$LANSET_WINEPREFIX "$wineserver" -k 2>/dev/null; cleanup' EXIT

@@ -13,7 +13,7 @@ wineserver=$(dirname "$loader")/wineserver
 
 setup_lan
 export LANSET_WINEPREFIX=$WINE_PREFIX_DIR
-mkdir -p "$LANSET_WINEPREFIX"
+"$WINE_RUN" --seed || exit 1
 # Wine opens its sockets in wineserver: the server for this prefix must be one started inside
 # lanset's namespace, never one already running on the host.
 WINEPREFIX=$LANSET_WINEPREFIX "$wineserver" -k 2>/dev/null

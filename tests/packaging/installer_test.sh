@@ -24,13 +24,15 @@ done
 export LANSET_WINEPREFIX=$PREFIX WINEPREFIX=$PREFIX
 "$wineserver" -k 2>/dev/null
 rm -rf "$PREFIX"
-mkdir -p "$PREFIX"
+"$WINE_RUN" --seed || { echo "FAIL: could not make the prefix"; exit 1; }
 : >"$PREFIX.install.log"
 trap '"$wineserver" -k 2>/dev/null' EXIT
 # An installer may show a window even when silent: give Wine no display to find.
 unset DISPLAY WAYLAND_DISPLAY
-"$WINE_RUN" wineboot --init >"$PREFIX.wineboot.log" 2>&1 || { echo "FAIL: wineboot"; exit 1; }
-"$wineserver" -w
+if [ ! -f "$PREFIX/system.reg" ]; then
+  "$WINE_RUN" wineboot --init >"$PREFIX.wineboot.log" 2>&1 || { echo "FAIL: wineboot"; exit 1; }
+  "$wineserver" -w
+fi
 
 # The stand-in takes netsh's place in this prefix only, loaded instead of Wine's own.
 cp "$STANDIN" "$PREFIX/drive_c/windows/system32/netsh.exe"

@@ -30,7 +30,7 @@ for f in "$LANSET" "$DRIVER"; do [ -f "$f" ] || { echo "FAIL: $f is missing"; ex
 NET="gui-$SCENARIO-$$"
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/lanset-gui-$SCENARIO.XXXXXX")
 export LANSET_WINEPREFIX=$PREFIX WINEPREFIX=$PREFIX
-mkdir -p "$PREFIX"
+"$WINE_RUN" --seed || exit 1
 XVFB_PID="" SIM_PID="" LANSET_PID=""
 
 stop_pid() { [ -n "$1" ] && { kill "$1" 2>/dev/null; wait "$1" 2>/dev/null; }; }
