@@ -166,10 +166,10 @@ std::vector<int32_t> AutoConfigureDialog::boardsOfPass() {
     return boards;
 }
 
-PassFacts AutoConfigureDialog::facts() {
+PassFacts AutoConfigureDialog::facts(int32_t boards) {
     PassFacts f;
     f.networkFailure = networkFailureText(session_);
-    f.boards = static_cast<int32_t>(boardsOfPass().size());
+    f.boards = boards;
     if (autoTemplate_.ip[0] != '\0')
         f.range = checkAddressRangeText(autoTemplate_.ip, autoTemplate_.subnet, f.boards);
     f.configured = configured_;
@@ -177,11 +177,15 @@ PassFacts AutoConfigureDialog::facts() {
 }
 
 void AutoConfigureDialog::apply(PassInput input) {
-    const PassStep step = passStep(pass_, input, facts());
+    // The boards the step is judged on are the ones a batch it starts takes: the list is still
+    // once a find phase has ended, and configureAll waits for a running find before the first.
+    std::vector<int32_t> boards = boardsOfPass();
+    const PassStep step = passStep(pass_, input, facts(static_cast<int32_t>(boards.size())));
     pass_ = step.state;
     // A start comes first: what the step shows holds only once the operation runs.
     if (step.action == PassAction::StartFind || step.action == PassAction::StartBatch) {
-        const bool started = step.action == PassAction::StartFind ? startFindPhase() : startBatch();
+        const bool started =
+            step.action == PassAction::StartFind ? startFindPhase() : startBatch(std::move(boards));
         if (!started) return apply(PassInput::Refused);
     }
     if (step.status) view_.setText(IDC_STATUS, step.status);
@@ -242,9 +246,8 @@ bool AutoConfigureDialog::startFindPhase() {
     });
 }
 
-bool AutoConfigureDialog::startBatch() {
+bool AutoConfigureDialog::startBatch(std::vector<int32_t> boards) {
     view_.waitWhile(session_.operationRunning());
-    std::vector<int32_t> boards = boardsOfPass();
     passBoards_ = static_cast<int32_t>(boards.size());
     configured_ = 0;
     started_ = true;

@@ -63,11 +63,11 @@ private:
     void configureAll();
     bool readTemplate();
     std::vector<int32_t> boardsOfPass();
-    PassFacts facts();
+    PassFacts facts(int32_t boards);
     // Takes the pass one step: shows what the step says and carries out its action.
     void apply(PassInput input);
     bool startFindPhase();
-    bool startBatch();
+    bool startBatch(std::vector<int32_t> boards);
 
     DialogView& view_;
     NetSession& session_;
