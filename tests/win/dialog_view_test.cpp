@@ -35,22 +35,13 @@ INT_PTR CALLBACK recordingProc(HWND dialog, UINT message, WPARAM wParam, LPARAM 
         SetWindowLongPtrA(dialog, DWLP_USER, lParam);
         return TRUE;
     }
-    if (message == kSessionEventMessage) {
-        auto* log = reinterpret_cast<std::vector<Received>*>(GetWindowLongPtrA(dialog, DWLP_USER));
-        if (log != nullptr)
-            log->push_back({static_cast<int>(wParam), -1, static_cast<intptr_t>(lParam),
-                            GetCurrentThreadId()});
-        SetWindowLongPtrA(dialog, DWLP_MSGRESULT, 1);
-        return TRUE;
-    }
-    if (message == WM_COMMAND) {
-        auto* log = reinterpret_cast<std::vector<Received>*>(GetWindowLongPtrA(dialog, DWLP_USER));
-        if (log != nullptr)
-            log->push_back({LOWORD(wParam), HIWORD(wParam), static_cast<intptr_t>(lParam),
-                            GetCurrentThreadId()});
-        return TRUE;
-    }
-    return FALSE;
+    const bool event = message == kSessionEventMessage;
+    if (!event && message != WM_COMMAND) return FALSE;
+    if (auto* log = reinterpret_cast<std::vector<Received>*>(GetWindowLongPtrA(dialog, DWLP_USER)))
+        log->push_back({event ? static_cast<int>(wParam) : LOWORD(wParam), event ? -1 : HIWORD(wParam),
+                        static_cast<intptr_t>(lParam), GetCurrentThreadId()});
+    if (event) SetWindowLongPtrA(dialog, DWLP_MSGRESULT, 1);
+    return TRUE;
 }
 
 class DialogViewOnTemplate : public ::testing::Test {
