@@ -168,19 +168,6 @@ std::array<HWND, 3> expectAddressControls(HWND dialog, int templateId, HWND colu
     return controls;
 }
 
-std::vector<int> tabVisits(HWND dialog, size_t count) {
-    std::vector<int> visited;
-    HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE);
-    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
-    for (size_t i = 0; i < count; ++i) {
-        HWND focus = GetFocus();
-        visited.push_back(GetDlgCtrlID(GetParent(focus) == dialog ? focus : GetParent(focus)));
-        MSG tab{focus, WM_KEYDOWN, VK_TAB, 0, 0, {}};
-        IsDialogMessageA(dialog, &tab);
-    }
-    return visited;
-}
-
 int expectedDpi() {
     const char* given = std::getenv("LANSET_WINE_DPI");
     return given != nullptr && *given != '\0' ? std::atoi(given) : 96;

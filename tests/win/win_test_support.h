@@ -58,9 +58,6 @@ RECT dialogUnitsToPixels(HWND dialog, int x, int y, int width, int height);
 // whose fields draw in the dialog's font. In "MS Sans Serif" 8 at 96 DPI each is 158 x 23 pixels
 // at x 125. With column, each must also stand exactly in that control's column.
 std::array<HWND, 3> expectAddressControls(HWND dialog, int templateId, HWND column = nullptr);
-// The identifiers of the controls that Tab visits, count of them from the dialog's first tab
-// stop, as the dialog's loop moves the focus (a field of an address control is its control).
-std::vector<int> tabVisits(HWND dialog, size_t count);
 
 // The DPI this test run was given (LANSET_WINE_DPI, else 96), and the screen's.
 int expectedDpi();
