@@ -48,8 +48,13 @@ void NetSession::runCycle(CycleKind kind) {
     // A cycle whose send failed still takes its time (and any late reply), so ten attempts
     // never pass in an instant; asking nobody, it is not counted as a quiet one. Its time runs
     // from the start: a send that failed only after its whole wait has had it.
-    int64_t quietEnd = (sent ? channel_->nowMs() : started) + kQuietMs;
-    bool counted = !sent;
+    const int64_t quietEnd = (sent ? channel_->nowMs() : started) + kQuietMs;
+    takeReplies(kind, quietEnd, started + kCycleCeilingMs, !sent, true);
+}
+
+void NetSession::takeReplies(CycleKind kind, int64_t quietEnd, int64_t ceiling, bool counted,
+                             bool extend) {
+    const bool discovery = kind == CycleKind::Discovery;
     auto countOnce = [&] {
         if (discovery && !counted) {
             ++idleCycles;
@@ -58,7 +63,9 @@ void NetSession::runCycle(CycleKind kind) {
     };
 
     for (;;) {
-        const int64_t left = std::min(quietEnd, started + kCycleCeilingMs) - channel_->nowMs();
+        int64_t end = std::min(quietEnd, ceiling);
+        if (settleAt_ != 0) end = std::min(end, settleAt_);
+        const int64_t left = end - channel_->nowMs();
         if (left <= 0) {
             countOnce();
             return;
@@ -84,7 +91,7 @@ void NetSession::runCycle(CycleKind kind) {
             }
             countOnce();
         }
-        if (answer) quietEnd = channel_->nowMs() + kQuietMs;
+        if (answer && extend) quietEnd = channel_->nowMs() + kQuietMs;
         // A closed channel posts no further receive; an aborted search takes no more boards.
         if (result == ReceiveResult::Closed || cancelRequested_) return;
     }
@@ -95,6 +102,10 @@ void NetSession::runCycle(CycleKind kind) {
 bool NetSession::handleDatagram(CycleKind kind, const uint8_t* data, size_t length) {
     if (kind == CycleKind::Discovery) return addBoardFromReply(data, length);
     if (!isConfigureAck(data, length)) return false;
+    if (kind == CycleKind::Round) {
+        ++roundAcks_;
+        return true;
+    }
     configureAcknowledged_ = true;
     applyAcknowledgedSettings();
     return true;
@@ -129,6 +140,8 @@ bool NetSession::addBoardFromReply(const uint8_t* data, size_t length) {
     }
     const int32_t count = devices.count();
     sendEvent(EVT_FOUND, count - 1);
+    if (awaiting_ && awaited_.erase(fieldText(record->mac)) != 0 && awaited_.empty())
+        settleAt_ = channel_->nowMs() + kSettleMs;
 
     if (count > kManyBoards && !manyBoardsAsked_) {
         const bool goOn = sendEvent(EVT_TOO_MANY, 0);

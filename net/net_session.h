@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "net/device_list.h"
@@ -14,6 +15,14 @@
 #include "net/udp_channel.h"
 #include "net/wire.h"
 #include "net/worker_threads.h"
+
+// How a round spaces its requests: every board hears every broadcast, and a board's small
+// network stack holds only a few datagrams. A burst of this many, then this long taking
+// acknowledgements, before the next burst.
+struct RoundPacing {
+    int burst = 16;
+    int gapMs = 2;
+};
 
 class NetSession {
 public:
@@ -23,6 +32,10 @@ public:
     static constexpr int kIdleCyclesToFinish = 3;
     static constexpr int32_t kManyBoards = 4096;
     static constexpr int kMaxSelection = 256;    // chosen lines a window hands to one batch
+    // A find that awaits given boards ends this long after the last of them answered: an answer
+    // close behind it (another device with the same SN) is still heard.
+    static constexpr int kSettleMs = 250;
+
 
     explicit NetSession(std::unique_ptr<UdpChannel> channel = makeSystemChannel());
     // Stops a running operation and waits for its worker: nothing is destroyed under it.
@@ -59,6 +72,10 @@ public:
     // a stopped operation is let to return first. emptied runs once the list is empty. False
     // when an operation still runs, or when the start fails.
     bool startFreshFind(EventSink sink, const std::function<void()>& emptied = {});
+    // The same find, ending also kSettleMs after every board of awaited (SNs as the list holds
+    // them) has answered; otherwise it ends as any find does.
+    bool startFreshFind(EventSink sink, const std::function<void()>& emptied,
+                        std::vector<std::string> awaited);
     // The record is copied: the caller's record need not outlive the operation.
     bool startConfigureOne(EventSink sink, const DeviceRecord& record, int32_t index,
                            NotFoundQuestion ask);
@@ -68,6 +85,15 @@ public:
     bool startConfigureBatch(EventSink sink, const DeviceRecord& batchTemplate,
                              int32_t firstSequence, std::vector<int32_t> boards,
                              NotFoundQuestion ask);
+    // A round: each record's configuration request (built as configure one builds it) goes out
+    // once, paced, without waiting for acknowledgements; then acknowledgements are taken until
+    // kQuietMs pass without one. An acknowledgement names no board, so it is only counted
+    // (roundAcknowledgements); what the boards hold, a find tells. EVT_ROUND_SENT once the
+    // requests are out, then the final EVT_ROUND_COMPLETE. The records are copied.
+    bool startConfigureRound(EventSink sink, const std::vector<DeviceRecord>& requests,
+                             RoundPacing pacing = {});
+    // Read at EVT_ROUND_COMPLETE: the acknowledgements the round heard, from whoever.
+    int32_t roundAcknowledgements() const { return roundAcks_; }
     // What the starting thread does while it waits for a worker.
     void setWorkerWait(WorkerWait wait);
     // Waits until no worker runs (running the wait hook meanwhile) and joins it. The destructor
@@ -81,11 +107,15 @@ public:
     UdpChannel& channel() { return *channel_; }
 
 private:
-    enum class CycleKind { Discovery, Configure };
+    enum class CycleKind { Discovery, Configure, Round };
 
     // Exchange engine (worker thread).
     bool openSocket();
     void runCycle(CycleKind kind);
+    // Takes datagrams until quietEnd (a board's answer moves it on by kQuietMs when extend),
+    // ceiling, or the settling of an awaiting find. A discovery cycle not yet counted is
+    // counted once.
+    void takeReplies(CycleKind kind, int64_t quietEnd, int64_t ceiling, bool counted, bool extend);
     bool handleDatagram(CycleKind kind, const uint8_t* data, size_t length);
     // True for a board's first reply in the cycle.
     bool addBoardFromReply(const uint8_t* data, size_t length);
@@ -98,6 +128,7 @@ private:
     void runFind();
     void runConfigureOne();
     void runConfigureBatch();
+    void runRound();
     bool attemptLoop(int32_t broadcastEvent);   // true when acknowledged
     bool fillBatchRecord(int32_t position, int32_t boardIndex);
     void beginOperation();
@@ -106,6 +137,7 @@ private:
     // Starting (window thread).
     bool mayStart();
     bool launch(void (NetSession::*body)());
+    bool startFindAwaiting(EventSink sink, std::vector<std::string> awaited);
     // Marks the session busy; the token is what only this start's end may clear.
     uint64_t claim();
 
@@ -141,5 +173,14 @@ private:
     int32_t ackTarget_ = -1;        // list index that an acknowledgement writes to
     bool sentAny_ = false;          // this operation got at least one datagram out
     bool sendRefused_ = false;      // ...and at least one send failed
+    // An awaiting find: the SNs not yet heard, and when it settles (0: not yet).
+    std::unordered_set<std::string> awaited_;
+    bool awaiting_ = false;
+    int64_t settleAt_ = 0;
+    // A round: its datagrams end to end, where each ends, its pacing and what it heard.
+    std::vector<uint8_t> roundBytes_;
+    std::vector<size_t> roundEnds_;
+    RoundPacing pacing_;
+    std::atomic<int32_t> roundAcks_{0};
     WorkerThreads workers_;
 };

@@ -1,4 +1,5 @@
 // The find and configure operations, their start routines and the worker threads they run on.
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,7 @@ uint64_t NetSession::claim() {
 bool NetSession::launch(void (NetSession::*body)()) {
     // Cleared here, not on the worker, so that a stop() right after the start is not lost.
     cancelRequested_ = false;
+    settleAt_ = 0;
     openFailed_ = false;
     sendFailed_ = false;
     operationActive_ = true;
@@ -69,8 +71,12 @@ void terminateTexts(DeviceRecord& r) {
 
 }  // namespace
 
-bool NetSession::startFind(EventSink sink) {
+bool NetSession::startFind(EventSink sink) { return startFindAwaiting(std::move(sink), {}); }
+
+bool NetSession::startFindAwaiting(EventSink sink, std::vector<std::string> awaited) {
     if (!mayStart()) return false;
+    awaiting_ = !awaited.empty();
+    awaited_ = std::unordered_set<std::string>(awaited.begin(), awaited.end());
     port = kBoardPort;
     eventSink_ = std::move(sink);
     question_ = nullptr;
@@ -80,6 +86,11 @@ bool NetSession::startFind(EventSink sink) {
 }
 
 bool NetSession::startFreshFind(EventSink sink, const std::function<void()>& emptied) {
+    return startFreshFind(std::move(sink), emptied, {});
+}
+
+bool NetSession::startFreshFind(EventSink sink, const std::function<void()>& emptied,
+                                std::vector<std::string> awaited) {
     if (!isIdle()) return false;
     // Busy from here: a second press while this one waits is refused.
     claim();
@@ -88,7 +99,7 @@ bool NetSession::startFreshFind(EventSink sink, const std::function<void()>& emp
     waitForWorker();
     devices.freeAll();
     if (emptied) emptied();
-    if (startFind(std::move(sink))) return true;
+    if (startFindAwaiting(std::move(sink), std::move(awaited))) return true;
     busyToken_ = 0;
     return false;
 }
@@ -121,6 +132,25 @@ bool NetSession::startConfigureBatch(EventSink sink, const DeviceRecord& batchTe
     return launch(&NetSession::runConfigureBatch);
 }
 
+bool NetSession::startConfigureRound(EventSink sink, const std::vector<DeviceRecord>& requests,
+                                     RoundPacing pacing) {
+    if (!mayStart()) return false;
+    port = kBoardPort;
+    eventSink_ = std::move(sink);
+    question_ = nullptr;
+    pacing_ = pacing;
+    roundBytes_.clear();
+    roundEnds_.clear();
+    for (DeviceRecord r : requests) {
+        terminateTexts(r);
+        uint8_t datagram[kSendBufferSize];
+        const size_t length = buildConfigureRequest(r, datagram, sizeof datagram);
+        roundBytes_.insert(roundBytes_.end(), datagram, datagram + length);
+        roundEnds_.push_back(roundBytes_.size());
+    }
+    return launch(&NetSession::runRound);
+}
+
 void NetSession::beginOperation() {
     sentAny_ = false;
     sendRefused_ = false;
@@ -146,6 +176,7 @@ void NetSession::runFind() {
         for (int32_t cycle = 0; idleCycles < kIdleCyclesToFinish && !cancelRequested_;) {
             sendEvent(EVT_BROADCAST, cycle);
             runCycle(CycleKind::Discovery);
+            if (settleAt_ != 0) break;   // every board awaited has answered
             // A cycle in which the system lost replies for want of room is no quiet one: the
             // lost ones may have been boards not yet listed.
             if (channel_->lostDatagrams()) idleCycles = 0;
@@ -266,4 +297,34 @@ void NetSession::runConfigureBatch() {
         if (answer != QuestionAnswer::Retry) ++position;
     }
     finishOperation(EVT_BATCH_COMPLETE);
+}
+
+// Every request once, in bursts; each gap takes the acknowledgements that have come, so that
+// none is lost for want of room. Then acknowledgements until a quiet time passes.
+void NetSession::runRound() {
+    beginOperation();
+    roundAcks_ = 0;
+    if (openSocket()) {
+        ++cycleNumber_;
+        const int burst = std::max(1, pacing_.burst);
+        size_t start = 0;
+        int32_t sent = 0;
+        for (size_t i = 0; i < roundEnds_.size() && !cancelRequested_; ++i) {
+            if (i > 0 && i % static_cast<size_t>(burst) == 0 && pacing_.gapMs > 0) {
+                const int64_t gapEnd = channel_->nowMs() + pacing_.gapMs;
+                takeReplies(CycleKind::Round, gapEnd, gapEnd, true, false);
+            }
+            const size_t end = roundEnds_[i];
+            const bool ok = end > start && channel_->send(roundBytes_.data() + start, end - start);
+            (ok ? sentAny_ : sendRefused_) = true;
+            if (ok) ++sent;
+            start = end;
+        }
+        if (!cancelRequested_) {
+            sendEvent(EVT_ROUND_SENT, sent);
+            const int64_t now = channel_->nowMs();
+            takeReplies(CycleKind::Round, now + kQuietMs, now + kCycleCeilingMs, true, true);
+        }
+    }
+    finishOperation(EVT_ROUND_COMPLETE);
 }

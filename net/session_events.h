@@ -16,6 +16,8 @@ enum SessionEvent : int32_t {
     EVT_BATCH_COMPLETE = 206,
     EVT_BATCH_CANCELLED = 207,
     EVT_TOO_MANY = 208,
+    EVT_ROUND_SENT = 209,       // a round's requests are out; value: how many went out
+    EVT_ROUND_COMPLETE = 210,   // a round's final event; value: acknowledgements heard
 };
 
 // Called on the worker thread; only the answer to EVT_TOO_MANY is read (true: go on searching).

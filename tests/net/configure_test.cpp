@@ -381,4 +381,32 @@ TEST_F(ConfigureTest, RecordsAreCopiedAtTheStart) {
     EXPECT_STREQ(session.devices.at(1)->id, "Lab004");
 }
 
+// A round sends every request as configure one builds it, in bursts, without waiting; the
+// acknowledgements, whoever sends them, are counted and write nothing into the list.
+TEST_F(ConfigureTest, ARoundSendsEveryRequestPacedAndOnlyCountsAcknowledgements) {
+    findBoards(40);
+    neverAck(5);
+    std::vector<DeviceRecord> requests;
+    for (int32_t i = 0; i < 40; ++i) requests.push_back(settings(i));
+    const int64_t start = lan.now();
+    lan.inject(start + 300, SimChannel::acknowledgement(0));   // from no board of the round
+    ASSERT_TRUE(session.startConfigureRound(log.sink(), requests, RoundPacing{16, 2}));
+    session.waitForWorker();
+    EXPECT_EQ(log.events(), (Events{{EVT_ROUND_SENT, 40}, {EVT_ROUND_COMPLETE, 0}}));
+    EXPECT_EQ(session.roundAcknowledgements(), 40);
+    const auto sent = lan.configureRequests();
+    ASSERT_EQ(sent.size(), 40u);
+    for (size_t i = 0; i < sent.size(); ++i) {
+        uint8_t built[kSendBufferSize];
+        const size_t length = buildConfigureRequest(requests[i], built, sizeof built);
+        EXPECT_EQ(sent[i].bytes, Bytes(built, built + length)) << i;
+        EXPECT_EQ(sent[i].atMs, start + static_cast<int64_t>(i / 16) * 2) << i;
+    }
+    EXPECT_EQ(lan.now(), start + 300 + NetSession::kQuietMs);
+    EXPECT_STREQ(session.devices.at(0)->id, "Bd1");
+    EXPECT_EQ(lan.board(0).id, "Lab1");
+    EXPECT_EQ(lan.board(5).id, "Bd6");
+    EXPECT_EQ(nextFindCycles(), 3);
+}
+
 }  // namespace

@@ -251,4 +251,23 @@ TEST_F(FindTest, AbortingAtTheManyBoardsQuestionKeepsWhatWasFound) {
     EXPECT_EQ(session.devices.count(), NetSession::kManyBoards + 1);
 }
 
+// A find awaiting boards ends a settling time after the last of them answered; one that never
+// answers leaves it to end as any find does.
+TEST_F(FindTest, AFindAwaitingBoardsEndsOnceTheyAllAnswered) {
+    lan.addBoards(3);
+    SimBoard late = lan.board(2);
+    late.replyDelayMs = 300;
+    lan.setBoard(2, late);
+    ASSERT_TRUE(session.startFreshFind(log.sink(), {}, {"020000000001", "020000000003"}));
+    session.waitForWorker();
+    EXPECT_EQ(log.withoutFound(), (Events{{EVT_BROADCAST, 0}, {EVT_COMPLETE, 0}}));
+    EXPECT_EQ(session.devices.count(), 3);
+    EXPECT_EQ(lan.now(), 300 + NetSession::kSettleMs);
+    log.clear();
+    ASSERT_TRUE(session.startFreshFind(log.sink(), {}, {"020000000001", "0200000000ff"}));
+    session.waitForWorker();
+    EXPECT_EQ(log.countOf(EVT_BROADCAST), 4);
+    EXPECT_EQ(nextFindCycles(), 3) << "an awaiting find leaves no settling behind";
+}
+
 }  // namespace

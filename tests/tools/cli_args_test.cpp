@@ -40,7 +40,7 @@ TEST(CliArgs, ConfigureSendsOnlyWhatIsGiven) {
 TEST(CliArgs, AutoCollectsBoardsAndBatchOptions) {
     const CliParse p = parse({"auto", "--pattern", "Lab###", "--sequence", "07", "--ip", "10.0.0.5",
                               "--mask", "255.255.255.0", "--sn", "02a1b2c3d4e6,02A1B2C3D4E5",
-                              "--sn", "02-a1-b2-c3-d4-e7", "--on-missing", "ignore"});
+                              "--sn", "02-a1-b2-c3-d4-e7", "--on-missing", "ignore", "--one-by-one"});
     ASSERT_TRUE(p.ok) << p.error;
     EXPECT_EQ(p.options.pattern, "Lab###");
     EXPECT_EQ(p.options.sequence, "07");   // checked later, by the sequence rules
@@ -77,7 +77,8 @@ TEST(CliArgs, RefusesBadUsage) {
         {"configure", "02a1b2c3d4e5", "--pattern", "A#"},             // auto's option
         {"auto", "--sequence", "5"},                                  // no pattern
         {"auto", "--sn", "02a1b2c3d4e5", "--sn", "02A1B2C3D4E5"},     // same board twice
-        {"auto", "--on-missing", "retry"},
+        {"auto", "--on-missing", "retry", "--one-by-one"},
+        {"auto", "--on-missing", "ignore"},                           // only board after board
         {"auto", "--retries", "-1"},
         {"auto", "--retries", "1001"},
         {"auto", "--retries", "2x"},

@@ -125,10 +125,19 @@ TEST_F(CliRunnerTest, BatchOverNamedBoardsGoesInListOrder) {
               "L6,020000000004,10.1.0.21,255.255.0.0,10.0.0.254,off\n");
 }
 
+// In rounds, a board that takes nothing is sent again, then reported; one by one, the pass
+// asks after it and goes on or stops there.
 TEST_F(CliRunnerTest, BatchReportsASilentBoardThenIgnoresOrAborts) {
     sim.lan.addBoards(3);
     sim.neverAck(1);
-    EXPECT_EQ(run({"auto", "--pattern", "I#", "--on-missing", "ignore", "--retries", "1", "--format", "csv"}),
+    EXPECT_EQ(run({"auto", "--pattern", "R#", "--format", "csv", "-q"}), kExitFailed);
+    EXPECT_EQ(out.str(), "id,sn,ip,subnet,gateway,dhcp\nR1,020000000001,10.0.0.1,255.255.255.0,10.0.0.254,off\n"
+                         "R3,020000000003,10.0.0.3,255.255.255.0,10.0.0.254,off\n");
+    EXPECT_EQ(err.str(), "Configured 2 of 3 boards\nNot as planned: 020000000002\n");
+    EXPECT_EQ(sim.lan.configureRequests().size(), 5u) << "three rounds for the silent board";
+
+    EXPECT_EQ(run({"auto", "--pattern", "I#", "--on-missing", "ignore", "--retries", "1", "--format", "csv",
+                   "--one-by-one"}),
               kExitFailed);
     EXPECT_EQ(out.str(), "id,sn,ip,subnet,gateway,dhcp\n"
                          "I1,020000000001,10.0.0.1,255.255.255.0,10.0.0.254,off\n"
@@ -139,7 +148,7 @@ TEST_F(CliRunnerTest, BatchReportsASilentBoardThenIgnoresOrAborts) {
                              "Configured 2 of 3 boards\nDid not acknowledge: 020000000002\n"),
               std::string::npos) << err.str();
 
-    EXPECT_EQ(run({"auto", "--pattern", "A#", "--format", "csv", "-q"}), kExitFailed);
+    EXPECT_EQ(run({"auto", "--pattern", "A#", "--format", "csv", "-q", "--one-by-one"}), kExitFailed);
     EXPECT_EQ(out.str(), "id,sn,ip,subnet,gateway,dhcp\nA1,020000000001,10.0.0.1,255.255.255.0,10.0.0.254,off\n");
     EXPECT_EQ(err.str().substr(err.str().find("Configured")),
               "Configured 1 of 3 boards\nDid not acknowledge: 020000000002\nNot reached: 020000000003\n");
@@ -323,7 +332,7 @@ TEST_F(CliRunnerTest, InterruptAnswersTheQuestionWithoutRetrying) {
     sim.lan.setHook([this](SimStage stage, int) {
         if (stage == SimStage::Send && !sim.lan.configureRequests().empty()) interrupted = true;
     });
-    EXPECT_EQ(run({"auto", "--pattern", "L#", "--retries", "50"}), kExitInterrupted);
+    EXPECT_EQ(run({"auto", "--pattern", "L#", "--retries", "50", "--one-by-one"}), kExitInterrupted);
     EXPECT_EQ(err.str().find("trying again"), std::string::npos) << err.str();
     EXPECT_LE(sim.lan.configureRequests().size(), 10u);
     EXPECT_NE(err.str().find("Configured 0 of 1 board\nInterrupted before it acknowledged: 020000000001\n"),

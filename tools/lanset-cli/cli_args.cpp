@@ -37,6 +37,7 @@ constexpr OptionInfo kOptions[] = {
     {"--retries", kConfigure | kAuto | kApply, true, false},
     {"--force", kConfigure | kAuto | kApply, false, false},
     {"--dry-run", kApply, false, false},
+    {"--one-by-one", kAuto | kApply, false, false},
 };
 
 struct CommandInfo {
@@ -150,6 +151,7 @@ std::string apply(CliOptions& o, const std::string& name, const std::string& val
             start = comma + 1;
         }
     } else if (name == "--on-missing") {
+        o.onMissingGiven = true;
         if (value == "abort") o.onMissing = OnMissing::Abort;
         else if (value == "ignore") o.onMissing = OnMissing::Ignore;
         else return "--on-missing: abort or ignore";
@@ -170,6 +172,8 @@ std::string apply(CliOptions& o, const std::string& name, const std::string& val
         o.force = true;
     } else if (name == "--dry-run") {
         o.dryRun = true;
+    } else if (name == "--one-by-one") {
+        o.oneByOne = true;
     } else if (name == "--quiet" || name == "--verbose") {
         if (o.verbosity != Verbosity::Normal) return "--quiet and --verbose exclude each other";
         o.verbosity = name == "--quiet" ? Verbosity::Quiet : Verbosity::Verbose;
@@ -182,6 +186,8 @@ std::string crossCheck(const CliOptions& o) {
     if (o.ip && o.dhcp == true)
         return "--dhcp on and --ip exclude each other: a board on DHCP gets no fixed address";
     if (o.sequence && !o.pattern) return "--sequence needs --pattern";
+    // Only board after board is there a board to stop or go on after.
+    if (o.onMissingGiven && !o.oneByOne) return "--on-missing goes with --one-by-one";
     if (o.command == CliCommand::Auto) {
         const std::set<std::string> distinct(o.sns.begin(), o.sns.end());
         if (distinct.size() != o.sns.size()) return "--sn: the same board is named twice";

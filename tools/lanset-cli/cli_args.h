@@ -26,10 +26,12 @@ struct CliOptions {
     std::vector<std::string> sns;           // auto --sn, normalised, in the order given
     std::vector<std::string> adapters;      // --adapter: names or addresses; empty: every adapter
     OnMissing onMissing = OnMissing::Abort;
+    bool onMissingGiven = false;
     BoardOrder order = BoardOrder::Reply;
     Verbosity verbosity = Verbosity::Normal;
     bool force = false;                     // go on past the clash checks (never the entry rules)
     bool dryRun = false;                    // apply: say what would change, send nothing
+    bool oneByOne = false;                  // auto, apply: board after board, as the windows do
     int retries = 0;
 };
 

@@ -47,6 +47,8 @@ const char* planStatusText(PlanStatus status) {
     case PlanStatus::Absent: return "absent";
     case PlanStatus::NotAsPlanned: return "not as planned";
     case PlanStatus::NotReached: return "not reached";
+    case PlanStatus::Unverified: return "not verified";
+    case PlanStatus::Interrupted: return "interrupted";
     }
     return "";
 }

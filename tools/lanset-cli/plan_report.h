@@ -16,6 +16,8 @@ enum class PlanStatus {
     Absent,           // no board with that SN answered the search
     NotAsPlanned,     // acknowledged, but the verifying search saw other values (or no board)
     NotReached,       // interrupted before its turn
+    Unverified,       // sent, but stopped before a find could tell what the board holds
+    Interrupted,      // stopped while its attempts ran, before it acknowledged
 };
 
 struct FieldChange {

@@ -1,0 +1,8 @@
+#pragma once
+// One function a command, each in a file of its own (cmd_NAME.cpp), over the shared driver.
+#include "tools/lanset-cli/cli_driver.h"
+
+int cmdFind(CliDriver& driver);
+int cmdConfigure(CliDriver& driver);
+int cmdAuto(CliDriver& driver);
+int cmdApply(CliDriver& driver);
