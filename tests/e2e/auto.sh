@@ -19,13 +19,13 @@ expect_lacks "$(sim_log)" " dhcp=" "no DHCP setting sent"
 
 # The boards named, whatever order they are given in, go in list order; '%' takes the SN's end.
 : >"$WORK/sim.log"
-cli auto --pattern 'N#-%%%' --sequence 0 --ip 10.77.2.10 --mask 255.255.255.0 --dhcp off \
+cli auto --pattern 'N#-%%%' --sequence 0 --ip 10.77.2.10 --mask 255.255.255.0 --gateway 10.77.2.1 --dhcp off \
   --sn 025a00000004 --sn 025a00000002
 expect_rc 0 "auto over the boards named"
 requests=$(grep ' configure ' "$WORK/sim.log")
 expect_eq "$(sed 's/.* configure len=[0-9]* //; s/ echo=.*//' <<<"$requests")" \
-  "mac=025a00000002 ip=10.77.2.10 subnet=255.255.255.0 dhcp=off id=N0-002
-mac=025a00000004 ip=10.77.2.11 subnet=255.255.255.0 dhcp=off id=N1-004" "requests in list order"
+  "mac=025a00000002 ip=10.77.2.10 subnet=255.255.255.0 gateway=10.77.2.1 dhcp=off id=N0-002
+mac=025a00000004 ip=10.77.2.11 subnet=255.255.255.0 gateway=10.77.2.1 dhcp=off id=N1-004" "requests in list order"
 
 # Only the gateway: every board keeps its ID and address.
 : >"$WORK/sim.log"
@@ -37,9 +37,9 @@ expect_eq "$(grep ' configure ' "$WORK/sim.log" | sed 's/.* configure len=[0-9]*
 cli find --format csv
 expect_eq "$OUT" "id,sn,ip,subnet,gateway,dhcp
 Lab009,025a00000001,10.77.0.253,255.255.0.0,10.77.0.1,off
-N0-002,025a00000002,10.77.2.10,255.255.255.0,10.77.0.1,off
+N0-002,025a00000002,10.77.2.10,255.255.255.0,10.77.2.1,off
 Lab011,025a00000003,10.77.0.255,255.255.0.0,10.77.0.1,off
-N1-004,025a00000004,10.77.2.11,255.255.255.0,10.77.0.1,off
+N1-004,025a00000004,10.77.2.11,255.255.255.0,10.77.2.1,off
 Lab013,025a00000005,10.77.1.1,255.255.0.0,10.77.9.9,off" "boards after the passes"
 expect_wire_clean
 

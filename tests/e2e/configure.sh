@@ -20,6 +20,10 @@ for field in ip subnet dhcp; do expect_lacks "$line" " $field=" "request without
 # Address, mask and DHCP off, on another board.
 : >"$WORK/sim.log"
 cli configure 025A00000003 --ip 10.20.30.40 --mask 255.255.0.0 --dhcp off
+expect_rc 2 "a new subnet, and the gateway the board keeps outside it"
+expect_has "$ERR" "gateway 192.168.10.1 is outside 10.20.0.0/16, the subnet of 10.20.30.40 (the board keeps its gateway" \
+  "kept gateway judged"
+cli configure 025A00000003 --ip 10.20.30.40 --mask 255.255.0.0 --dhcp off --force
 expect_rc 0 "configure --ip --mask --dhcp off"
 expect_has "$(grep ' configure ' "$WORK/sim.log")" \
   'mac=025a00000003 ip=10.20.30.40 subnet=255.255.0.0 dhcp=off echo="e-42" -> board 2 applied' \

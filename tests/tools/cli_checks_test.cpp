@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "tools/lanset-cli/board_text.h"
+#include "ui/board_text.h"
 #include "tools/lanset-cli/cli_checks.h"
-#include "tools/lanset-cli/pass_checks.h"
+#include "ui/pass_checks.h"
 #include "tools/lanset-cli/plan_file.h"
 #include "ui/entry_rules.h"
 

@@ -69,8 +69,8 @@ TEST_F(CliRunnerTest, ConfigureSendsExactlyTheFieldsGiven) {
     } cases[] = {
         {{"--id", "New", "--gateway", "10.0.0.9"}, "New", "", "", "10.0.0.9", 0,
          "New,020000000002,10.0.0.2,255.255.255.0,10.0.0.9,off"},
-        {{"--ip", "10.1.0.7", "--mask", "255.255.0.0", "--dhcp", "off"}, "", "10.1.0.7", "255.255.0.0", "", 1,
-         "New,020000000002,10.1.0.7,255.255.0.0,10.0.0.9,off"},
+        {{"--ip", "10.1.0.7", "--mask", "255.0.0.0", "--dhcp", "off"}, "", "10.1.0.7", "255.0.0.0", "", 1,
+         "New,020000000002,10.1.0.7,255.0.0.0,10.0.0.9,off"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args{"configure", "020000000002", "--format", "csv"};
@@ -117,12 +117,12 @@ TEST_F(CliRunnerTest, RetriesAreFurtherRoundsThenTheNotFoundText) {
 TEST_F(CliRunnerTest, BatchOverNamedBoardsGoesInListOrder) {
     sim.lan.addBoards(4);
     EXPECT_EQ(run({"auto", "--pattern", "L#", "--sequence", "5", "--ip", "10.1.0.20", "--mask",
-                   "255.255.0.0", "--sn", "020000000004", "--sn", "020000000002", "--format", "csv"}),
+                   "255.0.0.0", "--sn", "020000000004", "--sn", "020000000002", "--format", "csv"}),
               kExitOk);
     EXPECT_EQ(out.str(),
               "id,sn,ip,subnet,gateway,dhcp\n"
-              "L5,020000000002,10.1.0.20,255.255.0.0,10.0.0.254,off\n"
-              "L6,020000000004,10.1.0.21,255.255.0.0,10.0.0.254,off\n");
+              "L5,020000000002,10.1.0.20,255.0.0.0,10.0.0.254,off\n"
+              "L6,020000000004,10.1.0.21,255.0.0.0,10.0.0.254,off\n");
 }
 
 // In rounds, a board that takes nothing is sent again, then reported; one by one, the pass
@@ -181,6 +181,8 @@ TEST_F(CliRunnerTest, PassesThatWouldDamageTheRackSendNothing) {
         {{"configure", "020000000002", "--ip", "10.0.0.250", "--mask", "255.255.255.0"}, "ip 10.0.0.250 is an address of this host"},
         {{"configure", "020000000002", "--ip", "10.0.1.1", "--mask", "255.255.255.0", "--gateway", "10.0.1.255"}, "gateway 10.0.1.255 is the broadcast address of 10.0.1.0/24"},
         {{"configure", "020000000002"}, "nothing to change"},
+        {{"configure", "020000000002", "--id", "Bd3"}, "SN 020000000002: ID Bd3 is held by SN 020000000003, which is not in this pass"},
+        {{"auto", "--ip", "10.1.0.20", "--mask", "255.255.255.0"}, "gateway 10.0.0.254 is outside 10.1.0.0/24, the subnet of 10.1.0.20 (the board keeps"},
         {{"configure", "020000000002", "--id", "\xce\xa9" "1"}, "'\xce\xa9' in '\xce\xa9" "1' is a character that the boards cannot hold"},
         {{"configure", "020000000002", "--ip", "10.0.0.0", "--mask", "255.255.255.0"}, "lanset-cli: 10.0.0.0 is the network address of 10.0.0.0/24"},
     };
@@ -217,7 +219,7 @@ TEST_F(CliRunnerTest, OrderBySnIsStableAndIdsGoOutAsLatin1) {
     EXPECT_EQ(sim.lan.board(0).id, "R\xfc" "1");
     // More boards than one selection holds: the parts go on with the numbers and addresses.
     sim.lan.addBoards(297, 5);
-    EXPECT_EQ(run({"auto", "--pattern", "B###", "--ip", "10.1.0.1", "--mask", "255.255.0.0", "--order", "sn",
+    EXPECT_EQ(run({"auto", "--pattern", "B###", "--ip", "10.1.0.1", "--mask", "255.0.0.0", "--order", "sn",
                    "--format", "csv", "-q"}), kExitOk);
     EXPECT_EQ(count(out.str(), "\n"), 302u);
     EXPECT_NE(out.str().find("\nB301,02000000012d,10.1.1.45,"), std::string::npos);

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "net/ipv4.h"
-#include "tools/lanset-cli/board_text.h"
+#include "ui/board_text.h"
 #include "ui/list_export.h"
 
 // Board IDs are bytes; anything outside printable ASCII is written as \u00XX (its Latin-1

@@ -1,7 +1,7 @@
 #include "tools/lanset-cli/cli_checks.h"
 
 #include "net/ipv4.h"
-#include "tools/lanset-cli/board_text.h"
+#include "ui/board_text.h"
 #include "ui/entry_rules.h"
 
 namespace {

@@ -8,16 +8,8 @@
 #include "net/device_record.h"
 #include "net/network_adapters.h"
 #include "tools/lanset-cli/cli_args.h"
+#include "ui/pass_checks.h"
 
-// Why nothing is sent. caption and message are the windows' own where a window would refuse
-// too; reason says what the window cannot (the addresses concerned). clash: a check that
-// --force lets pass.
-struct Refusal {
-    std::string caption;
-    std::string message;
-    std::string reason;
-    bool clash = false;
-};
 
 // The lines a refusal prints, each starting "lanset-cli: ".
 std::string refusalText(const Refusal& refusal);

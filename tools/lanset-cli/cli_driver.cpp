@@ -6,7 +6,7 @@
 
 #include "net/ipv4.h"
 #include "tools/lanset-cli/board_output.h"
-#include "tools/lanset-cli/board_text.h"
+#include "ui/board_text.h"
 #include "tools/lanset-cli/port_holder.h"
 #include "ui/window_texts.h"
 

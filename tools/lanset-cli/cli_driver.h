@@ -16,7 +16,7 @@
 #include "net/network_adapters.h"
 #include "tools/lanset-cli/cli_args.h"
 #include "tools/lanset-cli/cli_checks.h"
-#include "tools/lanset-cli/pass_checks.h"
+#include "ui/pass_checks.h"
 
 enum ExitStatus : int {
     kExitOk = 0,

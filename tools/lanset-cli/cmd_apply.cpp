@@ -2,7 +2,7 @@
 // rounds, or one by one), then verified by a find.
 #include <algorithm>
 
-#include "tools/lanset-cli/board_text.h"
+#include "ui/board_text.h"
 #include "tools/lanset-cli/commands.h"
 #include "tools/lanset-cli/plan_run.h"
 

@@ -6,15 +6,12 @@
 
 #include "net/id_pattern.h"
 #include "net/ipv4.h"
-#include "tools/lanset-cli/board_text.h"
+#include "ui/board_text.h"
 #include "tools/lanset-cli/commands.h"
 #include "tools/lanset-cli/plan_run.h"
 #include "ui/window_texts.h"
 
 namespace {
-
-// Decimal digits of n.
-size_t digits(int64_t n) { return std::to_string(n).size(); }
 
 std::string snList(const std::vector<std::string>& sns) {
     std::string out;
@@ -46,20 +43,11 @@ std::optional<int> passBoards(CliDriver& d, const CliOptions& o, std::vector<int
     return std::nullopt;
 }
 
-// Numbers too wide for the pattern's '#' are cut: IDs that repeat, or that say the wrong number.
+// A pattern that would give boards one ID is a clash: said with any other, as one refusal.
 std::optional<int> refusedNumbers(CliDriver& d, const CliOptions& o, int32_t firstSequence, int32_t boards,
                                   const std::vector<PassBoard>& pass) {
     if (!o.pattern) return std::nullopt;
-    const auto hashes = static_cast<size_t>(std::count(o.pattern->begin(), o.pattern->end(), '#'));
-    const int64_t last = int64_t{firstSequence} + boards - 1;
-    std::string need;
-    if (hashes > 0 && digits(last) > hashes)
-        need = "numbers " + std::to_string(firstSequence) + " to " + std::to_string(last) + " need " +
-               std::to_string(digits(last)) + " '#', the pattern has " + std::to_string(hashes);
-    else if (hashes == 0 && boards > 1 && o.pattern->find('%') == std::string::npos)
-        need = "the pattern has no '#': every board would get " + utf8FromLatin1(printableLatin1(*o.pattern)) +
-               "; numbers " + std::to_string(firstSequence) + " to " + std::to_string(last) + " need " +
-               std::to_string(digits(last)) + " '#'";
+    const std::string need = patternFault(*o.pattern, firstSequence, boards);
     if (need.empty()) return std::nullopt;
     auto clash = checkPass(pass, d.listed(), {});
     return d.refuseClash(Refusal{"", (clash ? clash->message + "; " : std::string()) + need, "", true});

@@ -1,6 +1,6 @@
 // lanset-cli configure: one board, only the settings given, through the attempts that the
 // windows make; then a find verifies that the board holds them.
-#include "tools/lanset-cli/board_text.h"
+#include "ui/board_text.h"
 #include "tools/lanset-cli/commands.h"
 #include "tools/lanset-cli/plan_run.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "tools/lanset-cli/board_output.h"
-#include "tools/lanset-cli/board_text.h"
+#include "ui/board_text.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tools/lanset-cli/board_text.h"
+#include "ui/board_text.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -73,3 +73,5 @@ std::string printableLatin1(std::string latin1) {
     }, '?');
     return latin1;
 }
+
+std::string printableText(const std::string& latin1) { return utf8FromLatin1(printableLatin1(latin1)); }

@@ -12,3 +12,6 @@ std::string utf8FromLatin1(const std::string& latin1);
 // A board's text for a terminal line: control characters (C0, DEL and C1) shown as '?', so that
 // every byte is one column wide; still Latin-1.
 std::string printableLatin1(std::string latin1);
+// The one way a board's or a file's text (Latin-1) reaches a terminal or a message: control
+// characters shown as '?', then UTF-8.
+std::string printableText(const std::string& latin1);

@@ -1,9 +1,10 @@
-#include "tools/lanset-cli/pass_checks.h"
+#include "ui/pass_checks.h"
 
+#include <algorithm>
 #include <map>
 
 #include "net/ipv4.h"
-#include "tools/lanset-cli/board_text.h"
+#include "ui/board_text.h"
 
 namespace {
 
@@ -24,6 +25,20 @@ uint32_t addressOf(const std::string& ip) {
 }
 
 }  // namespace
+
+std::string patternFault(const std::string& pattern, int32_t firstSequence, int32_t boards) {
+    const auto digits = [](int64_t n) { return std::to_string(n).size(); };
+    const auto hashes = static_cast<size_t>(std::count(pattern.begin(), pattern.end(), '#'));
+    const int64_t last = int64_t{firstSequence} + boards - 1;
+    if (hashes > 0 && digits(last) > hashes)
+        return "numbers " + std::to_string(firstSequence) + " to " + std::to_string(last) + " need " +
+               std::to_string(digits(last)) + " '#', the pattern has " + std::to_string(hashes);
+    if (hashes == 0 && boards > 1 && pattern.find('%') == std::string::npos)
+        return "the pattern has no '#': every board would get " + printableText(pattern) +
+               "; numbers " + std::to_string(firstSequence) + " to " + std::to_string(last) + " need " +
+               std::to_string(digits(last)) + " '#'";
+    return {};
+}
 
 std::string gatewayFault(const std::string& gateway, const std::string& address, const std::string& mask) {
     if (address.empty() || mask.empty()) return {};
@@ -46,7 +61,7 @@ std::string gatewayFault(const std::string& gateway, const std::string& address,
 
 std::optional<Refusal> checkPass(const std::vector<PassBoard>& pass,
                                  const std::vector<const DeviceRecord*>& listed,
-                                 const std::vector<uint32_t>& host) {
+                                 const std::vector<uint32_t>& host, bool judgeKept) {
     std::map<std::string, const PassBoard*> byMac;   // the pass's boards by their SN
     for (const PassBoard& b : pass) byMac[fieldText(b.found->mac)] = &b;
 
@@ -55,7 +70,17 @@ std::optional<Refusal> checkPass(const std::vector<PassBoard>& pass,
         const std::string id = fieldText(b.wanted.id);
         if (id.empty()) continue;
         if (auto [at, fresh] = ids.emplace(id, &b); !fresh)
-            return clash(prefix(b) + "ID " + utf8FromLatin1(id) + " is also " + other(*at->second, "given to"));
+            return clash(prefix(b) + "ID " + printableText(id) + " is also " + other(*at->second, "given to"));
+    }
+    // An ID that a listed board keeps: a board of the pass that keeps its own, or one left out.
+    for (const DeviceRecord* d : listed) {
+        const std::string held = fieldText(d->id);
+        const auto inPass = byMac.find(fieldText(d->mac));
+        const bool keeps = inPass == byMac.end() || fieldText(inPass->second->wanted.id).empty();
+        const auto taken = ids.find(held);
+        if (!keeps || held.empty() || taken == ids.end() || taken->second->found == d) continue;
+        return clash(prefix(*taken->second) + "ID " + printableText(held) + " is held by SN " +
+                     fieldText(d->mac) + (inPass == byMac.end() ? ", which is not in this pass" : ", which keeps it"));
     }
 
     // Where every listed board stands once the pass is done.
@@ -97,19 +122,26 @@ std::optional<Refusal> checkPass(const std::vector<PassBoard>& pass,
         const PassBoard& taker = *byMac[fieldText(taken->second->mac)];
         const std::string id = fieldText(d->id);
         return clash(prefix(taker) + "ip " + fieldText(d->ip) + " is held by SN " + mac +
-                     (id.empty() ? "" : " (" + utf8FromLatin1(id) + ")") +
+                     (id.empty() ? "" : " (" + printableText(id) + ")") +
                      (inPass == byMac.end() ? (taker.where.empty() ? ", which is not in this pass"
                                                                    : ", which is not in the plan")
                                             : ", which keeps it"));
     }
 
+    // The gateway each board will hold: the one given, or, where its address or mask moves, the
+    // one it keeps.
     for (const PassBoard& b : pass) {
-        const std::string gateway = fieldText(b.wanted.gateway);
-        if (gateway.empty()) continue;
-        const std::string ip = fieldText(b.wanted.ip).empty() ? fieldText(b.found->ip) : fieldText(b.wanted.ip);
-        const std::string mask = fieldText(b.wanted.subnet).empty() ? fieldText(b.found->subnet) : fieldText(b.wanted.subnet);
+        const std::string wantedIp = fieldText(b.wanted.ip), wantedMask = fieldText(b.wanted.subnet);
+        const bool moves = (!wantedIp.empty() && wantedIp != fieldText(b.found->ip)) ||
+                           (!wantedMask.empty() && wantedMask != fieldText(b.found->subnet));
+        const bool kept = fieldText(b.wanted.gateway).empty();
+        if (kept && (!moves || !judgeKept)) continue;
+        const std::string gateway = kept ? fieldText(b.found->gateway) : fieldText(b.wanted.gateway);
+        if (gateway.empty()) continue;   // none known
+        const std::string ip = wantedIp.empty() ? fieldText(b.found->ip) : wantedIp;
+        const std::string mask = wantedMask.empty() ? fieldText(b.found->subnet) : wantedMask;
         if (std::string fault = gatewayFault(gateway, ip, mask); !fault.empty())
-            return clash(prefix(b) + fault);
+            return clash(prefix(b) + fault + (kept ? " (the board keeps its gateway: give --gateway)" : ""));
     }
     return std::nullopt;
 }
