@@ -52,7 +52,8 @@ public:
     // From a start until just before the operation's final event: what a window waits on
     // before it reads entries for the next operation.
     const std::atomic<bool>& operationRunning() const { return operationActive_; }
-    // Read at the operation's final event; each has one meaning.
+    // Read once the operation has ended (its final event's value carries the same, for a
+    // handler that may run after the next operation started); each has one meaning.
     // The board port could not be opened (another program holds it, or there is no network).
     bool openFailed() const { return openFailed_; }
     // The port was open, but not one datagram of the operation could be sent.

@@ -157,16 +157,19 @@ void NetSession::beginOperation() {
 }
 
 // The end every operation shares: socket closed, operationActive_ cleared, then the one final
-// event. After that the worker touches nothing of the session but its busy mark.
+// event, its value the operation's failures (OperationEnd). After that the worker touches nothing of the session but its busy mark.
 void NetSession::finishOperation(int32_t finalEvent) {
     idleCycles = 0;
     channel_->close();
     // Cycles ran, yet not one datagram left: the user must hear why nothing answered.
     if (sendRefused_ && !sentAny_ && !cancelRequested_) sendFailed_ = true;
+    // The event carries this operation's own failures: by the time a window handles it, the
+    // next operation may have started and cleared the session's flags.
+    const int32_t end = (openFailed_ ? kEndOpenFailed : 0) | (sendFailed_ ? kEndSendFailed : 0);
     // The handler of this event may start the next operation, which replaces eventSink_.
     const EventSink sink = eventSink_;
     operationActive_ = false;
-    if (sink) sink(finalEvent, 0);
+    if (sink) sink(finalEvent, end);
 }
 
 void NetSession::runFind() {

@@ -17,7 +17,14 @@ enum SessionEvent : int32_t {
     EVT_BATCH_CANCELLED = 207,
     EVT_TOO_MANY = 208,
     EVT_ROUND_SENT = 209,       // a round's requests are out; value: how many went out
-    EVT_ROUND_COMPLETE = 210,   // a round's final event; value: acknowledgements heard
+    EVT_ROUND_COMPLETE = 210,   // a round's final event
+};
+
+// The value of an operation's final event (EVT_COMPLETE, EVT_CANCELLED, EVT_BATCH_COMPLETE,
+// EVT_BATCH_CANCELLED, EVT_ROUND_COMPLETE): what kept it from its work; 0 when nothing did.
+enum OperationEnd : int32_t {
+    kEndOpenFailed = 1,   // the board port could not be opened
+    kEndSendFailed = 2,   // the port was open, but not one datagram could be sent
 };
 
 // Called on the worker thread; only the answer to EVT_TOO_MANY is read (true: go on searching).

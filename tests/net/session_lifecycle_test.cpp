@@ -185,7 +185,9 @@ TEST_F(LifecycleTest, ANetworkThatCannotBeOpenedEndsWithTheFinalEventAndAFlag) {
     oneQuestion.setAnswers({QuestionAnswer::Retry});
     std::atomic<bool> activeAtFinal{true};
     log.setOnEvent([&](int32_t, int32_t) { activeAtFinal = session.operationRunning().load(); });
-    expectEnds({{EVT_COMPLETE, 0}}, {{EVT_CANCELLED, 0}}, {{EVT_BATCH_CANCELLED, 0}});
+    // Each final event carries its own operation's failure.
+    expectEnds({{EVT_COMPLETE, kEndOpenFailed}}, {{EVT_CANCELLED, kEndOpenFailed}},
+               {{EVT_BATCH_CANCELLED, kEndOpenFailed}});
     EXPECT_TRUE(session.openFailed());
     EXPECT_FALSE(session.sendFailed());
     EXPECT_FALSE(activeAtFinal);
@@ -203,9 +205,9 @@ TEST_F(LifecycleTest, EveryDatagramRefusedIsASendFailureAfterTheCyclesTakeTheirT
     lan.setFailSend(true);
     // Failed sends leave cycles uncounted: all ten run, each waiting its quiet time.
     const int64_t before = lan.now();
-    expectEnds(numbered(EVT_BROADCAST, 10, {{EVT_COMPLETE, 0}}),
-               numbered(EVT_BROADCAST, 10, {{EVT_CANCELLED, 0}}),
-               numbered(EVT_CONFIG_BROADCAST, 10, {{EVT_BATCH_CANCELLED, 0}}));
+    expectEnds(numbered(EVT_BROADCAST, 10, {{EVT_COMPLETE, kEndSendFailed}}),
+               numbered(EVT_BROADCAST, 10, {{EVT_CANCELLED, kEndSendFailed}}),
+               numbered(EVT_CONFIG_BROADCAST, 10, {{EVT_BATCH_CANCELLED, kEndSendFailed}}));
     EXPECT_GE(lan.now() - before, 3 * 10 * NetSession::kQuietMs);
     EXPECT_TRUE(session.sendFailed());
     EXPECT_FALSE(session.openFailed());   // the port was open: another failure, told apart
