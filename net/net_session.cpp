@@ -2,6 +2,8 @@
 // of each received datagram, and stop().
 #include "net/net_session.h"
 
+#include "net/ipv4.h"
+
 #include <algorithm>
 #include <new>
 #include <thread>
@@ -106,9 +108,25 @@ bool NetSession::handleDatagram(CycleKind kind, const uint8_t* data, size_t leng
         ++roundAcks_;
         return true;
     }
+    if (!fromBoardInProgress()) return false;
     configureAcknowledged_ = true;
     applyAcknowledgedSettings();
     return true;
+}
+
+// An acknowledgement names no board, but it comes from an address. One from an address of
+// another listed board (its listed one, or one sent to it in this operation) is that board's,
+// unless the board in progress has that address too (boards that share a factory address). An
+// unknown sender, or one that is no board's, counts as before (a simulator answering for all).
+bool NetSession::fromBoardInProgress() const {
+    const uint32_t from = channel_->receivedFrom();
+    if (from == 0 || from == currentListed_ || from == currentSent_) return true;
+    return otherAddresses_.count(from) == 0;
+}
+
+uint32_t NetSession::addressOf(const char* ip) {
+    const uint32_t a = inetAddrHost(ip);
+    return a == kAddressNone ? 0 : a;
 }
 
 bool NetSession::addBoardFromReply(const uint8_t* data, size_t length) {

@@ -122,6 +122,9 @@ private:
     bool addBoardFromReply(const uint8_t* data, size_t length);
     bool firstAnswer(int32_t index);
     void applyAcknowledgedSettings();
+    bool fromBoardInProgress() const;
+    void noteListedAddresses();
+    static uint32_t addressOf(const char* ip);   // host order; 0 for none or unreadable
     bool sendEvent(int32_t code, int32_t value);
     QuestionAnswer ask(const DeviceRecord& board, bool batch);
 
@@ -172,6 +175,11 @@ private:
     DeviceRecord batchRecord_;      // the batch's working record
     std::vector<int32_t> batchBoards_;   // the list indexes the batch takes, in order
     int32_t ackTarget_ = -1;        // list index that an acknowledgement writes to
+    // Where acknowledgements may come from: the board in progress (its listed address and the
+    // one sent to it) and the other boards (theirs).
+    uint32_t currentListed_ = 0;
+    uint32_t currentSent_ = 0;
+    std::unordered_set<uint32_t> otherAddresses_;
     bool sentAny_ = false;          // this operation got at least one datagram out
     bool sendRefused_ = false;      // ...and at least one send failed
     // An awaiting find: the SNs not yet heard, and when it settles (0: not yet).

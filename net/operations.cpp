@@ -151,6 +151,15 @@ bool NetSession::startConfigureRound(EventSink sink, const std::vector<DeviceRec
     return launch(&NetSession::runRound);
 }
 
+// The addresses of every listed board: an acknowledgement from one of them that is not the
+// board in progress is that board's, late, and no answer for this one.
+void NetSession::noteListedAddresses() {
+    otherAddresses_.clear();
+    for (int32_t i = 0; i < devices.count(); ++i)
+        if (const DeviceRecord* d = devices.at(i))
+            if (const uint32_t a = addressOf(d->ip)) otherAddresses_.insert(a);
+}
+
 void NetSession::beginOperation() {
     sentAny_ = false;
     sendRefused_ = false;
@@ -193,6 +202,12 @@ void NetSession::runFind() {
 // that came in the last attempt wins.
 bool NetSession::attemptLoop(int32_t broadcastEvent) {
     configureAcknowledged_ = false;
+    // What came before this board's first request (a late acknowledgement of the board before
+    // it) is not this board's answer.
+    channel_->dropWaiting();
+    const DeviceRecord* target = devices.at(ackTarget_);
+    currentListed_ = target ? addressOf(target->ip) : 0;
+    currentSent_ = request ? addressOf(request->ip) : 0;
     for (int32_t attempt = 0; attempt < kMaxCycles; ++attempt) {
         if (configureAcknowledged_) return true;
         if (cancelRequested_) return false;
@@ -204,6 +219,7 @@ bool NetSession::attemptLoop(int32_t broadcastEvent) {
 
 void NetSession::runConfigureOne() {
     beginOperation();
+    noteListedAddresses();
     ackTarget_ = oneIndex_;
     if (!openSocket()) {
         finishOperation(EVT_CANCELLED);
@@ -270,6 +286,7 @@ void NetSession::runConfigureBatch() {
     batchRecord_ = DeviceRecord{};
     request = &batchRecord_;
     configureAcknowledged_ = false;
+    noteListedAddresses();
 
     // Only the boards chosen for this pass: an empty list takes none, never every board.
     const auto count = static_cast<int32_t>(batchBoards_.size());
@@ -282,7 +299,10 @@ void NetSession::runConfigureBatch() {
             ++position;
             continue;
         }
-        if (attemptLoop(EVT_CONFIG_BROADCAST)) {
+        const bool acknowledged = attemptLoop(EVT_CONFIG_BROADCAST);
+        // Its new address is its own from now on: an acknowledgement from it is not another's.
+        if (const uint32_t sent = addressOf(batchRecord_.ip)) otherAddresses_.insert(sent);
+        if (acknowledged) {
             sendEvent(EVT_CONFIGURED, board);
             idleCycles = 0;
             configureAcknowledged_ = false;

@@ -1,5 +1,14 @@
 #include "net/udp_channel.h"
 
+void UdpChannel::dropWaiting() {
+    const uint8_t* data = nullptr;
+    size_t size = 0;
+    for (int n = 0; n < kMaxDropped; ++n) {
+        const ReceiveResult r = receive(0, data, size);
+        if (r == ReceiveResult::Timeout || r == ReceiveResult::Closed) return;
+    }
+}
+
 void UdpChannel::limitAdapters(std::vector<std::string> only) {
     std::lock_guard<std::mutex> lock(settingsLock_);
     chosen_ = std::move(only);

@@ -27,6 +27,8 @@ public:
         int granted = 0;   // bytes; 0 when not known
     };
 
+    static constexpr int kMaxDropped = 65536;
+
     virtual ~UdpChannel() = default;
 
     // Reads the adapters afresh and opens the board port: broadcast allowed, a large receive
@@ -47,9 +49,14 @@ public:
 
     // The address (host order) of the adapter the last datagram arrived on; 0 when unknown.
     virtual uint32_t receivedOn() const { return 0; }
+    // The address (host order) the last datagram came from; 0 when unknown.
+    virtual uint32_t receivedFrom() const { return 0; }
     // Worker thread: whether datagrams were lost (the system had no room to hold them) since
     // the last call; false where the system does not tell.
     virtual bool lostDatagrams() { return false; }
+    // Worker thread: drops what has arrived and not been taken (a bounded number, so that a
+    // flood cannot hold the caller).
+    virtual void dropWaiting();
     // Later opens use only the adapters named, or addressed, in only; empty: every adapter.
     virtual void limitAdapters(std::vector<std::string> only);
     // As the last open found it.

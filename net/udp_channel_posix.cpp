@@ -37,6 +37,7 @@ struct Slot {
     uint32_t length;
     bool whole;          // neither empty nor cut
     uint32_t adapter;    // address of the adapter it arrived on, host order; 0 unknown
+    uint32_t from;       // its sender's address, host order; 0 unknown
 };
 
 class PosixUdpChannel final : public UdpChannel {
@@ -126,6 +127,7 @@ public:
         data = nullptr;
         length = 0;
         adapter_ = 0;
+        from_ = 0;
         const int fd = acquire();
         if (fd < 0) return ReceiveResult::Closed;
         if (held_) {   // the datagram handed out last time is done with
@@ -147,6 +149,7 @@ public:
                 held_ = true;
                 ++sinceDrain_;
                 adapter_ = slot.adapter;
+                from_ = slot.from;
                 if (slot.whole) {
                     data = slot.data;
                     length = slot.length;
@@ -192,6 +195,7 @@ public:
     }
 
     uint32_t receivedOn() const override { return adapter_; }
+    uint32_t receivedFrom() const override { return from_; }
 
     bool lostDatagrams() override {
         const bool lost = lost_;
@@ -238,6 +242,7 @@ private:
         sinceDrain_ = 0;
         mmsghdr messages[kBatch];
         iovec parts[kBatch];
+        sockaddr_in senders[kBatch];
         alignas(cmsghdr) char controls[kBatch][CMSG_SPACE(sizeof(in_pktinfo)) + CMSG_SPACE(sizeof(uint32_t))];
         while (count_ < kRingSlots) {
             const size_t tail = (head_ + count_) % kRingSlots;
@@ -245,6 +250,8 @@ private:
             for (size_t i = 0; i < batch; ++i) {
                 parts[i] = iovec{ring_[tail + i].data, sizeof ring_[tail + i].data};
                 messages[i] = mmsghdr{};
+                messages[i].msg_hdr.msg_name = &senders[i];
+                messages[i].msg_hdr.msg_namelen = sizeof senders[i];
                 messages[i].msg_hdr.msg_iov = &parts[i];
                 messages[i].msg_hdr.msg_iovlen = 1;
                 messages[i].msg_hdr.msg_control = controls[i];
@@ -265,6 +272,7 @@ private:
                 slot.length = messages[i].msg_len;
                 slot.whole = slot.length > 0 && (header.msg_flags & MSG_TRUNC) == 0;
                 slot.adapter = adapterOf(header);
+                slot.from = header.msg_namelen >= sizeof(sockaddr_in) ? ntohl(senders[i].sin_addr.s_addr) : 0;
                 noteOverflow(header);
             }
             count_ += static_cast<size_t>(n);
@@ -350,6 +358,7 @@ private:
     bool held_ = false;     // ring_[head_] was handed out by the last receive
     int sinceDrain_ = 0;
     uint32_t adapter_ = 0;
+    uint32_t from_ = 0;
     uint32_t droppedSeen_ = 0;   // the kernel's count of dropped datagrams, as last told
     bool lost_ = false;          // it grew since lostDatagrams() was asked
 };

@@ -221,6 +221,7 @@ public:
         data = nullptr;
         length = 0;
         receivedOn_ = 0;
+        receivedFrom_ = 0;
         const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs > 0 ? timeoutMs : 0);
         // Even with no socket left to receive on, the time-out is waited out.
         for (bool timedOut = false;;) {
@@ -257,6 +258,7 @@ public:
     int64_t nowMs() override { return static_cast<int64_t>(GetTickCount64()); }
 
     uint32_t receivedOn() const override { return receivedOn_; }
+    uint32_t receivedFrom() const override { return receivedFrom_; }
 
 private:
     // Under mutex_, on an open channel.
@@ -347,6 +349,7 @@ private:
     ReceiveResult takeFrom(Port& port, const uint8_t*& data, size_t& length) {
         port.receiveDone = false;   // its buffer stays as it is until the next receive()
         receivedOn_ = port.address;
+        receivedFrom_ = port.fromLength >= static_cast<INT>(sizeof port.from) ? ntohl(port.from.sin_addr.s_addr) : 0;
         const DWORD error = port.receiveError;
         if (datagramOutcome(error)) {
             port.failures = 0;
@@ -437,6 +440,7 @@ private:
     uint16_t boardPort_ = 0;
     size_t next_ = 0;                      // the port whose completion is looked at first
     uint32_t receivedOn_ = 0;
+    uint32_t receivedFrom_ = 0;
     std::vector<std::unique_ptr<Port>> stuck_;
 };
 

@@ -105,39 +105,68 @@ TEST_F(ConfigureTest, OneNeverAnAckAsksAfterTenAttemptsAndRetryStartsAgain) {
     EXPECT_FALSE(lan.isOpen());
 }
 
-// The acknowledgement is looked at when an attempt ends; only status 0 from a board counts.
+// The acknowledgement is looked at when an attempt ends; only status 0 from a board counts, and
+// not one from another listed board's address (10.0.0.2), nor one that was waiting already.
 TEST_F(ConfigureTest, OneAttemptsUntilAnAck) {
     struct Case {
         const char* name;
-        std::function<void(SimBoard&)> script;
+        std::function<void(SimBoard&)> board;
+        const char* ackFrom;   // a datagram, once the board is found: an ack from this address
+        int64_t ackAfterMs;
         Events events;
     };
+    const auto silent = [](SimBoard& b) { b.silentConfigures = SimChannel::kNeverAck; };
+    const Events cancelled = numbered(EVT_BROADCAST, 10, {{EVT_CANCELLED, 0}});
+    const Events first = {{EVT_BROADCAST, 0}, {EVT_COMPLETE, 0}};
     const Case cases[] = {
-        {"silent for three requests", [](SimBoard& b) { b.silentConfigures = 3; },
+        {"silent for three requests", [](SimBoard& b) { b.silentConfigures = 3; }, nullptr, 0,
          numbered(EVT_BROADCAST, 4, {{EVT_COMPLETE, 0}})},
-        {"ack after the quiet time",
-         [](SimBoard& b) { b.replyDelayMs = NetSession::kQuietMs + 200; },
-         numbered(EVT_BROADCAST, 2, {{EVT_COMPLETE, 0}})},
-        {"refusal, with our own requests heard back", [](SimBoard& b) { b.ackStatus = 1; },
-         numbered(EVT_BROADCAST, 10, {{EVT_CANCELLED, 0}})},
+        {"ack after the quiet time", [](SimBoard& b) { b.replyDelayMs = NetSession::kQuietMs + 200; },
+         nullptr, 0, numbered(EVT_BROADCAST, 2, {{EVT_COMPLETE, 0}})},
+        {"refusal, with our own requests heard back", [](SimBoard& b) { b.ackStatus = 1; }, nullptr, 0,
+         cancelled},
+        {"ack from another board's address", silent, "10.0.0.2", 100, cancelled},
+        {"ack from an address no board has", silent, "10.9.9.9", 100, first},
+        {"ack from an address this board shares", [&](SimBoard& b) { silent(b); b.ip = "10.0.0.2"; },
+         "10.0.0.2", 100, first},
+        {"ack waiting before the first request", silent, "", 0, cancelled},
     };
     for (const Case& c : cases) {
         SimLanSession sim;
-        sim.findBoards(1);
-        sim.lan.setEchoOwnSends(true);
+        sim.lan.addBoards(2);
         SimBoard b = sim.lan.board(0);
-        c.script(b);
+        c.board(b);
         sim.lan.setBoard(0, b);
+        sim.lan.setEchoOwnSends(true);
+        EventLog found;
+        sim.find(found);
+        if (c.ackFrom) sim.lan.inject(sim.lan.now() + c.ackAfterMs, SimChannel::acknowledgement(0), c.ackFrom);
         EventLog events;
         ScriptedQuestion question({QuestionAnswer::Cancel});
         DeviceRecord r;
         copyText(r.mac, "020000000001");
         r.setId("New");
-        sim.configureOne(events, r, 0, question);
+        const int32_t index = sim.session.devices.findByMac(r.mac);
+        sim.configureOne(events, r, index, question);
         EXPECT_EQ(events.events(), c.events) << c.name << ": " << eventsText(events.events());
         const bool acked = c.events.back().code == EVT_COMPLETE;
-        EXPECT_STREQ(sim.session.devices.at(0)->id, acked ? "New" : "Bd1") << c.name;
+        EXPECT_STREQ(sim.session.devices.at(index)->id, acked ? "New" : "Bd1") << c.name;
     }
+}
+
+// A board's late acknowledgement lands in the next board's attempts: it is not that board's.
+TEST_F(ConfigureTest, BatchALateAcknowledgementIsNotTheNextBoards) {
+    findBoards(2);
+    neverAck(1);
+    log.setOnEvent([this](int32_t code, int32_t value) {
+        if (code == EVT_CONFIG_BROADCAST && value == 0 && session.batchPosition() == 1)
+            lan.inject(lan.now() + 200, SimChannel::acknowledgement(0), "10.0.0.1");
+    });
+    ScriptedQuestion question({QuestionAnswer::Ignore});
+    batch(log, labTemplate(), 1, all(), question);
+    EXPECT_EQ(log.valuesOf(EVT_CONFIGURED), (std::vector<int32_t>{0}));
+    EXPECT_EQ(question.asked(), 1);
+    EXPECT_STREQ(session.devices.at(1)->id, "Bd2");
 }
 
 TEST_F(ConfigureTest, OneDhcpOnLeavesTheAddressUnknown) {

@@ -28,6 +28,12 @@ std::string addressText(const uint8_t* p) {
            std::to_string(p[3]);
 }
 
+uint32_t hostAddress(const std::string& text) {
+    unsigned a = 0, b = 0, c = 0, d = 0;
+    if (std::sscanf(text.c_str(), "%u.%u.%u.%u", &a, &b, &c, &d) != 4) return 0;
+    return (a & 0xFFu) << 24 | (b & 0xFFu) << 16 | (c & 0xFFu) << 8 | (d & 0xFFu);
+}
+
 std::string hexMac(const uint8_t* p) {
     char text[13];
     std::snprintf(text, sizeof text, "%02x%02x%02x%02x%02x%02x", p[0], p[1], p[2], p[3], p[4], p[5]);
@@ -118,9 +124,9 @@ void SimChannel::neverAck(int index) {
     boards_.at(static_cast<size_t>(index)).silentConfigures = kNeverAck;
 }
 
-void SimChannel::inject(int64_t atMs, std::vector<uint8_t> bytes) {
+void SimChannel::inject(int64_t atMs, std::vector<uint8_t> bytes, const std::string& from) {
     std::lock_guard<std::mutex> lock(mutex_);
-    pending_.emplace(atMs, std::move(bytes));
+    pending_.emplace(atMs, Arrival{std::move(bytes), hostAddress(from)});
 }
 
 void SimChannel::flood(int64_t fromMs, int periodMs, std::vector<uint8_t> bytes, int64_t untilMs) {
@@ -245,7 +251,7 @@ bool SimChannel::send(const uint8_t* data, size_t length) {
     }
     std::vector<uint8_t> bytes(data, data + length);
     sent_.push_back(SimDatagram{now_, bytes});
-    if (echo_) pending_.emplace(now_, bytes);
+    if (echo_) pending_.emplace(now_, Arrival{bytes, 0});
     answer(bytes);
     return true;
 }
@@ -255,6 +261,7 @@ ReceiveResult SimChannel::receive(int timeoutMs, const uint8_t*& data, size_t& l
     std::unique_lock<std::mutex> lock(mutex_);
     data = nullptr;
     length = 0;
+    from_ = 0;
     if (hold_ && open_) {
         held_ = true;
         changed_.notify_all();
@@ -284,7 +291,8 @@ ReceiveResult SimChannel::receive(int timeoutMs, const uint8_t*& data, size_t& l
         bytes = source->bytes;
         source->next += source->period;
     } else {
-        bytes = std::move(pending_.begin()->second);
+        bytes = std::move(pending_.begin()->second.bytes);
+        from_ = pending_.begin()->second.from;
         pending_.erase(pending_.begin());
     }
     if (bytes.empty() || bytes.size() > sizeof buffer_) return ReceiveResult::Dropped;
@@ -306,6 +314,16 @@ void SimChannel::close() {
     changed_.notify_all();
 }
 
+void SimChannel::dropWaiting() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    pending_.erase(pending_.begin(), pending_.upper_bound(now_));
+}
+
+uint32_t SimChannel::receivedFrom() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return from_;
+}
+
 int64_t SimChannel::nowMs() {
     std::lock_guard<std::mutex> lock(mutex_);
     return now_;
@@ -325,7 +343,8 @@ void SimChannel::answer(const std::vector<uint8_t>& request) {
             boards_.push_back(b);
         }
         for (const auto& b : boards_) {
-            if (index >= b.firstDiscovery) pending_.emplace(now_ + b.replyDelayMs, discoveryReply(b));
+            if (index >= b.firstDiscovery)
+                pending_.emplace(now_ + b.replyDelayMs, Arrival{discoveryReply(b), hostAddress(b.ip)});
         }
         return;
     }
@@ -339,6 +358,7 @@ void SimChannel::answer(const std::vector<uint8_t>& request) {
 
 void SimChannel::configureBoard(SimBoard& board, const std::vector<uint8_t>& request) {
     ++board.configuresSeen;
+    const uint32_t askedAt = hostAddress(board.ip);
     if (board.silentConfigures == kNeverAck || board.configuresSeen <= board.silentConfigures) return;
     if (board.ackStatus == 0) {
         const size_t total = std::min<size_t>(request.size(), (size_t{request[0]} << 8) | request[1]);
@@ -356,5 +376,5 @@ void SimChannel::configureBoard(SimBoard& board, const std::vector<uint8_t>& req
             pos += 2 + len;
         }
     }
-    pending_.emplace(now_ + board.replyDelayMs, acknowledgement(board.ackStatus));
+    pending_.emplace(now_ + board.replyDelayMs, Arrival{acknowledgement(board.ackStatus), askedAt});
 }

@@ -69,8 +69,9 @@ public:
 
     // --- Scripted traffic ---------------------------------------------------------------------
     // One datagram arriving at virtual time atMs (bytes of any size; empty or longer than 256
-    // bytes is received as Dropped).
-    void inject(int64_t atMs, std::vector<uint8_t> bytes);
+    // bytes is received as Dropped), from the address given (dotted; empty: unknown). A board's
+    // own datagrams come from its ip (an acknowledgement: from the ip it held when asked).
+    void inject(int64_t atMs, std::vector<uint8_t> bytes, const std::string& from = "");
     // The same datagram every periodMs from fromMs until untilMs.
     void flood(int64_t fromMs, int periodMs, std::vector<uint8_t> bytes, int64_t untilMs = kForever);
     // The host hears its own broadcasts (as it does on a real network).
@@ -110,6 +111,9 @@ public:
     void close() override;
     int64_t nowMs() override;
     bool lostDatagrams() override;
+    uint32_t receivedFrom() const override;
+    // What has arrived by now is gone; no stage hook runs (it is no cycle's receive).
+    void dropWaiting() override;
 
 
     // Board datagrams, built as a board would send them (also handy for injecting).
@@ -130,7 +134,11 @@ private:
     mutable std::mutex mutex_;
     std::condition_variable changed_;
     std::vector<SimBoard> boards_;
-    std::multimap<int64_t, std::vector<uint8_t>> pending_;  // by arrival time, then order sent
+    struct Arrival {
+        std::vector<uint8_t> bytes;
+        uint32_t from = 0;   // host order; 0 unknown
+    };
+    std::multimap<int64_t, Arrival> pending_;  // by arrival time, then order sent
     std::vector<Flood> floods_;
     std::vector<SimDatagram> sent_;
     std::function<void(SimStage, int)> hook_;
@@ -151,4 +159,5 @@ private:
     bool hold_ = false;
     bool held_ = false;
     uint8_t buffer_[256] = {};
+    uint32_t from_ = 0;
 };
