@@ -8,6 +8,7 @@ DeviceList::~DeviceList() { clear(); }
 void DeviceList::clear() {
     std::lock_guard<std::mutex> guard(lock_);
     byMac_.clear();
+    others_.clear();
     for (int32_t i = count_.load(std::memory_order_relaxed) - 1; i >= 0; --i) delete items_[i];
     delete[] items_;
     items_ = nullptr;
@@ -71,6 +72,7 @@ bool DeviceList::append(DeviceRecord* record) {
 void DeviceList::freeAll() {
     std::lock_guard<std::mutex> guard(lock_);
     byMac_.clear();   // its keys point into the records
+    others_.clear();
     for (int32_t i = count_.load(std::memory_order_relaxed) - 1; i >= 0; --i) {
         delete items_[i];
         items_[i] = nullptr;
@@ -83,6 +85,34 @@ int32_t DeviceList::findByMac(const char* mac) const {
     std::lock_guard<std::mutex> guard(lock_);
     const auto found = byMac_.find(std::string_view(mac));
     return found == byMac_.end() ? -1 : found->second;
+}
+
+bool DeviceList::addOtherAnswer(int32_t index, const DeviceRecord& answer) {
+    std::lock_guard<std::mutex> guard(lock_);
+    if (index < 0 || index >= count_.load(std::memory_order_relaxed)) return false;
+    if (sameSettings(*items_[index], answer)) return false;
+    try {
+        std::vector<DeviceRecord>& kept = others_[index];
+        if (kept.size() >= kMaxOtherAnswers) return false;
+        for (const DeviceRecord& k : kept)
+            if (sameSettings(k, answer)) return false;
+        kept.push_back(answer);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
+
+std::vector<DeviceRecord> DeviceList::otherAnswers(int32_t index) const {
+    std::lock_guard<std::mutex> guard(lock_);
+    const auto found = others_.find(index);
+    return found == others_.end() ? std::vector<DeviceRecord>{} : found->second;
+}
+
+bool sameSettings(const DeviceRecord& a, const DeviceRecord& b) {
+    return fieldText(a.id) == fieldText(b.id) && fieldText(a.ip) == fieldText(b.ip) &&
+           fieldText(a.subnet) == fieldText(b.subnet) && fieldText(a.gateway) == fieldText(b.gateway) &&
+           a.dhcp == b.dhcp && fieldText(a.echoText) == fieldText(b.echoText);
 }
 
 int32_t DeviceList::capacity() const {

@@ -129,26 +129,39 @@ uint32_t NetSession::addressOf(const char* ip) {
     return a == kAddressNone ? 0 : a;
 }
 
+void NetSession::recordOfReply(DeviceRecord& record) const {
+    record.setId(reply.id);
+    record.setIp(reply.ip);
+    copyText(record.mac, reply.mac);
+    record.setSubnet(reply.subnet);
+    record.setGateway(reply.gateway);
+    copyText(record.echoText, reply.echoText);
+    record.dhcp = reply.dhcp;
+    copyText(record.number16, reply.number16);
+    record.heardOn = channel_->receivedOn();
+}
+
 bool NetSession::addBoardFromReply(const uint8_t* data, size_t length) {
     // A field that a reply leaves out must not carry over from the board before it.
     reply = ReplyFields{};
     if (!parseReply(data, length, reply)) return false;
-    if (const int32_t known = devices.findByMac(reply.mac); known >= 0) return firstAnswer(known);
+    // Every board sends its hardware address, and a request needs one: without it, no board.
+    if (reply.mac[0] == '\0') return false;
+    if (const int32_t known = devices.findByMac(reply.mac); known >= 0) {
+        if (keepOtherAnswers_) {
+            DeviceRecord other;
+            recordOfReply(other);
+            devices.addOtherAnswer(known, other);
+        }
+        return firstAnswer(known);
+    }
 
     auto* record = new (std::nothrow) DeviceRecord;
     if (!record) {
         stop();
         return true;
     }
-    record->setId(reply.id);
-    record->setIp(reply.ip);
-    copyText(record->mac, reply.mac);
-    record->setSubnet(reply.subnet);
-    record->setGateway(reply.gateway);
-    copyText(record->echoText, reply.echoText);
-    record->dhcp = reply.dhcp;
-    copyText(record->number16, reply.number16);
-    record->heardOn = channel_->receivedOn();
+    recordOfReply(*record);
 
     if (!devices.append(record)) {
         delete record;

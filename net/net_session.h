@@ -104,6 +104,10 @@ public:
     // look) and lets the next one start.
     void stop();
 
+    // A find keeps, beside each board's first answer, the answers for its SN with other
+    // settings (DeviceList::otherAnswers): a device answering with another board's SN is seen.
+    void keepOtherAnswers(bool on) { keepOtherAnswers_ = on; }
+
     // The board port, for what a caller may tune or ask of it (adapters, receive buffer).
     UdpChannel& channel() { return *channel_; }
 
@@ -120,6 +124,7 @@ private:
     bool handleDatagram(CycleKind kind, const uint8_t* data, size_t length);
     // True for a board's first reply in the cycle.
     bool addBoardFromReply(const uint8_t* data, size_t length);
+    void recordOfReply(DeviceRecord& record) const;
     bool firstAnswer(int32_t index);
     void applyAcknowledgedSettings();
     bool fromBoardInProgress() const;
@@ -180,6 +185,7 @@ private:
     uint32_t currentListed_ = 0;
     uint32_t currentSent_ = 0;
     std::unordered_set<uint32_t> otherAddresses_;
+    std::atomic<bool> keepOtherAnswers_{false};
     bool sentAny_ = false;          // this operation got at least one datagram out
     bool sendRefused_ = false;      // ...and at least one send failed
     // An awaiting find: the SNs not yet heard, and when it settles (0: not yet).

@@ -15,6 +15,7 @@ struct InterfaceAddress {
     bool loopback = false;
     // Fit for use: not tentative, duplicate or deprecated (Windows' duplicate-address state).
     bool preferred = true;
+    int prefixLength = -1;  // of its subnet (24 for /24); -1 when not known
 };
 
 struct NetworkAdapter {

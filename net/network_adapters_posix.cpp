@@ -18,6 +18,14 @@ std::vector<InterfaceAddress> systemInterfaces() {
         i.loopback = (a->ifa_flags & IFF_LOOPBACK) != 0;
         if (a->ifa_addr != nullptr && a->ifa_addr->sa_family == AF_INET) {
             i.address = ntohl(reinterpret_cast<const sockaddr_in*>(a->ifa_addr)->sin_addr.s_addr);
+            if (a->ifa_netmask != nullptr && a->ifa_netmask->sa_family == AF_INET) {
+                uint32_t mask = ntohl(reinterpret_cast<const sockaddr_in*>(a->ifa_netmask)->sin_addr.s_addr);
+                i.prefixLength = 0;
+                while (mask & 0x80000000u) {
+                    ++i.prefixLength;
+                    mask <<= 1;
+                }
+            }
         } else if (a->ifa_addr != nullptr) {
             continue;   // an IPv6 or link-layer entry of the same interface
         }

@@ -48,11 +48,13 @@ std::vector<InterfaceAddress> systemInterfaces() {
             if (s == nullptr || s->sa_family != AF_INET) continue;
             i.address = ntohl(reinterpret_cast<const sockaddr_in*>(s)->sin_addr.s_addr);
             i.preferred = u->DadState == IpDadStatePreferred;
+            i.prefixLength = u->OnLinkPrefixLength <= 32 ? u->OnLinkPrefixLength : -1;
             interfaces.push_back(i);
             any = true;
         }
         if (!any) {
             i.address = 0;
+            i.prefixLength = -1;
             i.preferred = true;
             interfaces.push_back(i);
         }

@@ -146,12 +146,21 @@ TEST_F(FindTest, RepliesBecomeRecordsAndAMissingFieldIsNotInherited) {
     b.dhcp = 1;
     b.number16 = 65535;
     lan.addBoard(b);
-    // A second board whose reply carries only its Mac and Id.
+    // A second board whose reply carries only its Mac and Id; a reply without a Mac is none.
     lan.inject(50, {0, 24, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0,
                     1, 6, 0x02, 0, 0, 0, 0, 0x99, 6, 2, 'B', 'x'});
+    lan.inject(60, {0, 16, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 6, 2, 'N', 'o'});
+    // Where asked, other answers for an SN are kept, each once.
+    SimBoard twin = b;
+    twin.id = "Twin";
+    for (int64_t at : {70, 80, 1100}) lan.inject(at, SimChannel::discoveryReply(twin));
+    session.keepOtherAnswers(true);
     find(log);
 
     ASSERT_EQ(session.devices.count(), 2);
+    ASSERT_EQ(session.devices.otherAnswers(0).size(), 1u);
+    EXPECT_STREQ(session.devices.otherAnswers(0)[0].id, "Twin");
+    EXPECT_TRUE(session.devices.otherAnswers(1).empty());
     const DeviceRecord* r = session.devices.at(0);
     EXPECT_STREQ(r->mac, "0a1b2d3e4f56");
     EXPECT_STREQ(r->ip, "192.168.0.10");

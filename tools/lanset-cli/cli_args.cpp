@@ -38,6 +38,7 @@ constexpr OptionInfo kOptions[] = {
     {"--force", kConfigure | kAuto | kApply, false, false},
     {"--dry-run", kApply, false, false},
     {"--one-by-one", kAuto | kApply, false, false},
+    {"--check", kFind, false, false},
 };
 
 struct CommandInfo {
@@ -172,6 +173,8 @@ std::string apply(CliOptions& o, const std::string& name, const std::string& val
         o.force = true;
     } else if (name == "--dry-run") {
         o.dryRun = true;
+    } else if (name == "--check") {
+        o.check = true;
     } else if (name == "--one-by-one") {
         o.oneByOne = true;
     } else if (name == "--quiet" || name == "--verbose") {

@@ -31,6 +31,7 @@ struct CliOptions {
     Verbosity verbosity = Verbosity::Normal;
     bool force = false;                     // go on past the clash checks (never the entry rules)
     bool dryRun = false;                    // apply: say what would change, send nothing
+    bool check = false;                     // find: name each board's problems
     bool oneByOne = false;                  // auto, apply: board after board, as the windows do
     int retries = 0;
 };

@@ -26,6 +26,8 @@ CliDriver::CliDriver(NetSession& session, std::ostream& out, std::ostream& err,
       options_(options) {
     session_.setWorkerWait([] { std::this_thread::sleep_for(std::chrono::milliseconds(1)); });
     session_.channel().limitAdapters(options_.adapters);
+    // A second answer for an SN must be seen: it may be a device posing as the board.
+    session_.keepOtherAnswers(true);
 }
 
 void CliDriver::say(const std::string& line, Verbosity from) {

@@ -81,6 +81,7 @@ public:
     // What the find listed, and the host's own addresses.
     std::vector<const DeviceRecord*> listed() const;
     std::vector<uint32_t> hostAddresses() const;
+    std::vector<InterfaceAddress> interfaces() const { return interfaces_(); }
     // "SN ... (ID ..., IP ...)" of a listed board.
     std::string describeIndex(int32_t index) const;
     void printBoards(const std::vector<DeviceRecord>& boards);
