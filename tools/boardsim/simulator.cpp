@@ -41,8 +41,8 @@ constexpr int kSendStalls = 50;
 Simulator::Simulator(const SimOptions& options, FILE* log)
     : options_(options), log_(log), boards_(options), random_(std::random_device{}()),
       startUs_(nowUs()) {
-    replyBytes_.reserve(static_cast<size_t>(boards_.size()));
-    for (int i = 0; i < boards_.size(); ++i)
+    replyBytes_.reserve(static_cast<size_t>(boards_.devices()));
+    for (int i = 0; i < boards_.devices(); ++i)
         replyBytes_.push_back(encodeReply(boards_.board(i), options_.lengthInFirstByte));
     ackBytes_ = encodeAck(0);
 }
@@ -136,7 +136,7 @@ void Simulator::answer(const uint8_t* data, size_t length, const sockaddr_in& fr
         return;
     }
     const Request request = decodeRequest(data, length);
-    const Reaction reaction = boards_.handle(request);
+    const Reaction reaction = boards_.handle(request, nowUs() - startUs_);
     switch (request.kind) {
     case RequestKind::Discover: ++stats_.discover; break;
     case RequestKind::Configure: ++stats_.configure; break;
@@ -150,10 +150,9 @@ void Simulator::answer(const uint8_t* data, size_t length, const sockaddr_in& fr
                      static_cast<double>(nowUs() - startUs_) / 1e6, sender, ntohs(from.sin_port),
                      describeRequest(request).c_str(), reaction.note.c_str());
     }
-    if (reaction.ackBoard >= 0) {   // the board took the new settings: its reply tells them
-        const size_t b = static_cast<size_t>(reaction.ackBoard);
-        replyBytes_[b] = encodeReply(boards_.board(reaction.ackBoard), options_.lengthInFirstByte);
-    }
+    for (const Ack& a : reaction.acks)   // the device took the new settings: its reply tells them
+        if (a.device < boards_.devices())
+            replyBytes_[static_cast<size_t>(a.device)] = encodeReply(boards_.board(a.device), options_.lengthInFirstByte);
     Path path = arrival;
     path.destination =
         options_.reply == ReplyMode::Broadcast ? htonl(INADDR_BROADCAST) : from.sin_addr.s_addr;

@@ -49,7 +49,7 @@ private:
     struct Pending {
         int64_t dueUs;
         uint64_t order;   // keeps a run in its planned order when due times tie
-        int board;
+        int board;   // a device of the BoardSet
         bool ack;
         Path path;
         bool operator>(const Pending& o) const {
