@@ -202,6 +202,27 @@ TEST(BoardSet, BehavioursOverTime) {
     }
 }
 
+// Each device answers from its own address, which moves with its configuration.
+TEST(BoardSet, SourceAddresses) {
+    sim::BoardSet boards(options({"--boards", "3", "--twin", "2", "--ack-everything"}));
+    EXPECT_EQ(boards.sourceOf(1), boards.board(1).ip);
+    EXPECT_EQ(boards.board(3).id, "Twin2");
+    EXPECT_EQ(boards.sourceOf(3), boards.board(2).ip + 3) << "the twin, past the boards' range";
+    EXPECT_EQ(boards.sourceOf(4), std::nullopt) << "ack-everything: the host's address";
+    const uint32_t before = boards.board(1).ip;
+    DeviceRecord r;
+    copyText(r.mac, "025a00000002");
+    copyText(r.ip, "10.0.0.9");
+    boards.handle(decode(lansetRequest(r)));
+    EXPECT_EQ(boards.sourceOf(1), 0x0A000009u);
+    EXPECT_TRUE(boards.sendsFrom(0x0A000009u) && !boards.sendsFrom(before));
+    r.dhcpGiven = 1;
+    r.dhcp = 1;
+    boards.handle(decode(lansetRequest(r)));
+    EXPECT_EQ(boards.sourceOf(1), 0u) << "on DHCP";
+    EXPECT_EQ(sim::BoardSet(options({"--shared-address"})).sourceOf(0), std::nullopt);
+}
+
 TEST(BoardSet, Options) {
     EXPECT_EQ(sim::initialId("Sim####", 7), "Sim0007");
     EXPECT_EQ(sim::initialId("S#", 123), "S123") << "wider numbers are written whole";
@@ -233,7 +254,7 @@ TEST(BoardSet, Options) {
              {"--shuffle=1"}, {"--first-index", "-1"}, {"--no-ack", "3..1"}, {"--no-ack", "every:0"},
              {"--no-ack", "1,"}, {"--ignore-first", "0"}, {"--ignore-first", "2:"}, {"--ack-delay", "x:1"},
              {"--deaf-after-apply", "0"}, {"--appear", "1"}, {"--appear", "@1"}, {"--leave", "1@1.2345"},
-             {"--leave", "1@-0.5"}, {"--twin", "4"}, {"--ack-everything=1"}})
+             {"--leave", "1@-0.5"}, {"--twin", "4"}, {"--ack-everything=1"}, {"--shared-address=no"}})
         EXPECT_FALSE(sim::parseSimOptions(bad).ok) << bad[0] << " " << bad.back();
 }
 

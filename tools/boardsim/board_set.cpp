@@ -5,7 +5,8 @@
 namespace sim {
 
 BoardSet::BoardSet(const SimOptions& options)
-    : boards_(options.boards), states_(initialBoards(options)), behaviour_(states_.size()) {
+    : boards_(options.boards), states_(initialBoards(options)), behaviour_(states_.size()),
+      shared_(options.sharedAddress) {
     for (int i = 0; i < size(); ++i) byMac_[key(states_[static_cast<size_t>(i)].mac)] = i;
     auto each = [&](const BoardList& list, auto set) {
         for (int i : chosen(list)) set(behaviour_[static_cast<size_t>(i)]);
@@ -27,6 +28,7 @@ BoardSet::BoardSet(const SimOptions& options)
         states_.push_back(twin);
     }
     if (options.ackEverything) ackEverything_ = devices();
+    for (const BoardState& s : states_) ++sources_[ownAddress(s)];
 }
 
 uint64_t BoardSet::key(const Mac& mac) {
@@ -54,8 +56,18 @@ std::vector<int> BoardSet::chosen(const BoardList& list) const {
     return out;
 }
 
+std::optional<uint32_t> BoardSet::sourceOf(int device) const {
+    if (shared_ || device < 0 || device >= devices()) return std::nullopt;
+    return ownAddress(board(device));
+}
+
 void BoardSet::apply(int device, const ConfigureFields& fields) {
-    applyConfiguration(states_[static_cast<size_t>(device)], fields);
+    BoardState& s = states_[static_cast<size_t>(device)];
+    const uint32_t before = ownAddress(s);
+    applyConfiguration(s, fields);
+    if (ownAddress(s) == before) return;
+    if (--sources_[before] == 0) sources_.erase(before);
+    ++sources_[ownAddress(s)];
 }
 
 Reaction BoardSet::handle(const Request& request, int64_t atUs) {

@@ -1,6 +1,7 @@
 #pragma once
 // The simulated boards, and the devices beside them, and what each does with a request.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -38,6 +39,12 @@ public:
     int indexOf(const Mac& mac) const;   // the board that has it, or -1
     bool acknowledges(int index) const { return !behaviour_[static_cast<size_t>(index)].silent; }
 
+    // The address a device's datagrams leave from (host order): its own IP, 0.0.0.0 while it
+    // is on DHCP; none for the ack-everything device and with --shared-address, which answer
+    // from the namespace's own address.
+    std::optional<uint32_t> sourceOf(int device) const;
+    bool sendsFrom(uint32_t address) const { return sources_.count(address) != 0; }
+
 private:
     struct Behaviour {
         bool silent = false;
@@ -51,6 +58,7 @@ private:
     std::vector<int> chosen(const BoardList& list) const;
     std::string boardTakes(int index, const ConfigureFields& fields, int64_t atUs, Reaction& r);
     void apply(int device, const ConfigureFields& fields);
+    static uint32_t ownAddress(const BoardState& s) { return s.dhcp ? 0 : s.ip; }
 
     int boards_;
     std::vector<BoardState> states_;     // the boards, then the twins
@@ -58,6 +66,8 @@ private:
     std::unordered_map<uint64_t, int> byMac_;
     std::unordered_map<int, int> twinOf_;   // board index to its twin's device
     int ackEverything_ = -1;                // its device, or -1
+    bool shared_;
+    std::unordered_map<uint32_t, int> sources_;   // how many devices send from each address
 };
 
 }  // namespace sim

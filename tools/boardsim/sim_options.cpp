@@ -79,6 +79,11 @@ std::string simUsage() {
            "  --ack-everything       an extra device that acknowledges every configuration\n"
            "                         request, whatever hardware address it names, and applies\n"
            "                         none; it answers from this host's address (no board's)\n"
+           "  --shared-address       every board answers from this host's address on the\n"
+           "                         interface; by default each answers from its own IP\n"
+           "                         (0.0.0.0 on DHCP, by broadcast even with --reply\n"
+           "                         unicast), which needs root: without it boardsim says so\n"
+           "                         and falls back to this\n"
            "  --log FILE             one line per datagram received, decoded\n"
            "  --ready-file FILE      written once the port is bound\n"
            "  --id-pattern P         initial IDs; a run of '#' takes the board index\n"
@@ -125,10 +130,11 @@ SimParse parseSimOptions(const std::vector<std::string>& args) {
             return r;
         }
         if (name == "--length-first-byte" || name == "--burst" || name == "--shuffle" ||
-            name == "--ack-everything") {
+            name == "--ack-everything" || name == "--shared-address") {
             if (hasValue) return fail(name + " takes no value");
             (name == "--burst" ? o.burst : name == "--shuffle" ? o.shuffle
-             : name == "--ack-everything" ? o.ackEverything : o.lengthInFirstByte) = true;
+             : name == "--ack-everything" ? o.ackEverything
+             : name == "--shared-address" ? o.sharedAddress : o.lengthInFirstByte) = true;
             continue;
         }
         if (!take()) return fail(name + " needs a value");

@@ -40,6 +40,7 @@ struct SimOptions {
     std::vector<BoardTime> appear, leave;       // boards absent before / from then on
     std::vector<int> twins;            // boards that a second device answers for
     bool ackEverything = false;        // a device that acknowledges every request
+    bool sharedAddress = false;        // every answer from the namespace's address
     std::string logPath;
     std::string readyPath;             // written once the port is bound
     std::string idPattern = "Sim####"; // '#' run: the board's index, zero-padded
