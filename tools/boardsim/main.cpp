@@ -45,6 +45,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "boardsim: cannot open UDP port %u: %s\n", sim::kPort, std::strerror(errno));
         return 1;
     }
+    if (!simulator->fallbackNote().empty())
+        std::fprintf(stderr, "boardsim: %s\n", simulator->fallbackNote().c_str());
     struct sigaction sa {};
     sa.sa_handler = onSignal;   // no SA_RESTART: a signal ends the poll at once
     sigaction(SIGINT, &sa, nullptr);

@@ -1,5 +1,5 @@
 #pragma once
-// When each answer to one request leaves: the boards' order and each one's delay.
+// When each answer to one request leaves: the devices' order and each one's delay.
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -10,14 +10,15 @@
 namespace sim {
 
 struct PlannedSend {
-    int board = 0;
-    bool ack = false;      // the board's acknowledgement rather than its discovery reply
+    int board = 0;         // a device of the BoardSet: a board, a twin, the ack-everything one
+    bool ack = false;      // the device's acknowledgement rather than its discovery reply
     int64_t delayUs = 0;   // after the request arrived
 };
 
-// The answers to one request in the order they leave when their delays tie: the replies in
-// board order, or in a fresh random order with shuffle; then the acknowledgement. The k-th
-// answer waits k * pace plus a random 0..jitter.
+// The answers to one request in the order they leave when their delays tie: the twins'
+// replies, then the boards' in board order, or in a fresh random order with shuffle; then the
+// acknowledgements. The k-th answer waits k * pace plus a random 0..jitter, an acknowledgement
+// its device's delay on top.
 std::vector<PlannedSend> planSends(const Reaction& reaction, const SimOptions& options,
                                    std::mt19937& random);
 

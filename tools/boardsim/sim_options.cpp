@@ -1,5 +1,6 @@
 #include "tools/boardsim/sim_options.h"
 
+#include <cctype>
 #include <charconv>
 
 namespace sim {
@@ -14,24 +15,35 @@ bool parseInt(const std::string& text, int low, int high, int& out) {
     return true;
 }
 
-// "--no-ack 2,5,02a1b2c3d4e5": board indexes and hardware addresses.
-bool parseMuteList(const std::string& text, SimOptions& o) {
-    size_t start = 0;
-    while (start <= text.size()) {
-        const size_t comma = text.find(',', start);
-        const std::string item = text.substr(start, comma == std::string::npos ? std::string::npos
-                                                                                : comma - start);
-        int index = 0;
-        if (auto mac = item.size() >= 12 ? parseMac(item) : std::nullopt) {
-            o.muteMacs.push_back(*mac);
-        } else if (parseInt(item, 0, 1 << 20, index)) {
-            o.muteIndexes.push_back(index);
-        } else {
-            return false;
-        }
-        if (comma == std::string::npos) break;
-        start = comma + 1;
-    }
+// "1300" or "1300:1,4": the number, then the boards it is for (every board without a LIST).
+bool parseBoardNumber(const std::string& text, int low, int high, std::vector<BoardNumber>& into) {
+    const size_t colon = text.find(':');
+    BoardNumber n;
+    if (!parseInt(text.substr(0, colon), low, high, n.value)) return false;
+    if (colon == std::string::npos) n.boards = BoardList::all();
+    else if (!parseBoardList(text.substr(colon + 1), n.boards)) return false;
+    into.push_back(std::move(n));
+    return true;
+}
+
+// "2,5@1.5": the boards, then seconds after the start, to the millisecond.
+bool parseBoardTime(const std::string& text, std::vector<BoardTime>& into) {
+    const size_t at = text.rfind('@');
+    if (at == std::string::npos) return false;
+    BoardTime t;
+    if (!parseBoardList(text.substr(0, at), t.boards)) return false;
+    const std::string seconds = text.substr(at + 1);
+    const size_t dot = seconds.find('.');
+    const std::string fraction = dot == std::string::npos ? "0" : seconds.substr(dot + 1);
+    // Digits only: from_chars would take "-0" for 0.
+    if (seconds.empty() || !std::isdigit(static_cast<unsigned char>(seconds[0])) || fraction.empty() ||
+        fraction.size() > 3 || !std::isdigit(static_cast<unsigned char>(fraction[0])))
+        return false;
+    int whole = 0, ms = 0;
+    if (!parseInt(seconds.substr(0, dot), 0, 86400, whole) || !parseInt(fraction, 0, 999, ms)) return false;
+    for (size_t digits = fraction.size(); digits < 3; ++digits) ms *= 10;
+    t.us = (int64_t{whole} * 1000 + ms) * 1000;
+    into.push_back(std::move(t));
     return true;
 }
 
@@ -50,8 +62,28 @@ std::string simUsage() {
            "                         sendmmsg, as a rack of boards behind one switch answers;\n"
            "                         not with --jitter or --pace-us\n"
            "  --shuffle              answer each discovery in a fresh random order\n"
-           "  --no-ack LIST          boards that never acknowledge: indexes or hardware\n"
-           "                         addresses, comma-separated; may be repeated\n"
+           "  --no-ack LIST          boards that never acknowledge (and so never apply)\n"
+           "  --ignore-first N[:LIST]  each board drops the first N configuration requests\n"
+           "                         that name it, as if never heard\n"
+           "  --deaf-after-apply MS[:LIST]  for MS ms after applying a request a board hears\n"
+           "                         nothing (no reply, no request taken); the\n"
+           "                         acknowledgement of the one it applied still goes out\n"
+           "  --ack-delay MS[:LIST]  apply a request at once, acknowledge it MS ms later\n"
+           "  --appear LIST@S        the boards answer nothing before S seconds after the start\n"
+           "                         (to the millisecond: 2@1.5)\n"
+           "  --leave LIST@S         the boards answer nothing from S seconds after the start\n"
+           "  --twin INDEX           an extra device that answers every discovery before board\n"
+           "                         INDEX, with its hardware address but ID TwinINDEX and the\n"
+           "                         board's IP plus --boards (past the boards' range), and\n"
+           "                         applies and acknowledges every request for that address\n"
+           "  --ack-everything       an extra device that acknowledges every configuration\n"
+           "                         request, whatever hardware address it names, and applies\n"
+           "                         none; it answers from this host's address (no board's)\n"
+           "  --shared-address       every board answers from this host's address on the\n"
+           "                         interface; by default each answers from its own IP\n"
+           "                         (0.0.0.0 on DHCP, by broadcast even with --reply\n"
+           "                         unicast), which needs root: without it boardsim says so\n"
+           "                         and falls back to this\n"
            "  --log FILE             one line per datagram received, decoded\n"
            "  --ready-file FILE      written once the port is bound\n"
            "  --id-pattern P         initial IDs; a run of '#' takes the board index\n"
@@ -65,7 +97,10 @@ std::string simUsage() {
            "  --dhcp on|off          (default off)\n"
            "  --echo TEXT            EchoText of every board, at most 15 characters (default sim)\n"
            "  --sndbuf BYTES         socket send buffer (default 16 MiB)\n"
-           "  --length-first-byte    put the reply length in byte 0 instead of bytes 0-1\n";
+           "  --length-first-byte    put the reply length in byte 0 instead of bytes 0-1\n"
+           "  LIST: indexes, hardware addresses, ranges A..B (indexes, inclusive) and\n"
+           "  every:K (boards 0, K, 2K, ...), comma-separated. Options with a LIST or an\n"
+           "  INDEX may be repeated; without a LIST, N or MS is for every board.\n";
 }
 
 SimParse parseSimOptions(const std::vector<std::string>& args) {
@@ -94,9 +129,12 @@ SimParse parseSimOptions(const std::vector<std::string>& args) {
             r.help = true;
             return r;
         }
-        if (name == "--length-first-byte" || name == "--burst" || name == "--shuffle") {
+        if (name == "--length-first-byte" || name == "--burst" || name == "--shuffle" ||
+            name == "--ack-everything" || name == "--shared-address") {
             if (hasValue) return fail(name + " takes no value");
-            (name == "--burst" ? o.burst : name == "--shuffle" ? o.shuffle : o.lengthInFirstByte) = true;
+            (name == "--burst" ? o.burst : name == "--shuffle" ? o.shuffle
+             : name == "--ack-everything" ? o.ackEverything
+             : name == "--shared-address" ? o.sharedAddress : o.lengthInFirstByte) = true;
             continue;
         }
         if (!take()) return fail(name + " needs a value");
@@ -117,7 +155,21 @@ SimParse parseSimOptions(const std::vector<std::string>& args) {
         } else if (name == "--pace-us") {
             if (!parseInt(value, 0, 1000000, o.paceUs)) return fail("--pace-us: 0 to 1000000");
         } else if (name == "--no-ack") {
-            if (!parseMuteList(value, o)) return fail("--no-ack: indexes or hardware addresses");
+            if (!parseBoardList(value, o.noAck)) return fail("--no-ack: a LIST of boards");
+        } else if (name == "--ignore-first") {
+            if (!parseBoardNumber(value, 1, 1000000, o.ignoreFirst)) return fail("--ignore-first: N[:LIST], N 1 to 1000000");
+        } else if (name == "--deaf-after-apply") {
+            if (!parseBoardNumber(value, 1, 600000, o.deafAfterApplyMs))
+                return fail("--deaf-after-apply: MS[:LIST], MS 1 to 600000");
+        } else if (name == "--ack-delay") {
+            if (!parseBoardNumber(value, 0, 600000, o.ackDelayMs)) return fail("--ack-delay: MS[:LIST], MS 0 to 600000");
+        } else if (name == "--appear" || name == "--leave") {
+            if (!parseBoardTime(value, name == "--appear" ? o.appear : o.leave))
+                return fail(name + ": LIST@SECONDS, seconds 0 to 86400");
+        } else if (name == "--twin") {
+            int index = 0;
+            if (!parseInt(value, 0, 65535, index)) return fail("--twin: a board index");
+            o.twins.push_back(index);
         } else if (name == "--log") {
             o.logPath = value;
         } else if (name == "--ready-file") {
@@ -147,6 +199,11 @@ SimParse parseSimOptions(const std::vector<std::string>& args) {
         r.error = "--burst sends every reply at once: not with --jitter or --pace-us";
         return r;
     }
+    for (int twin : o.twins)
+        if (twin >= o.boards) {
+            r.error = "--twin " + std::to_string(twin) + ": there are only " + std::to_string(o.boards) + " boards";
+            return r;
+        }
     r.ok = true;
     return r;
 }

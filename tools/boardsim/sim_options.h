@@ -6,10 +6,23 @@
 #include <vector>
 
 #include "tools/boardsim/board_codec.h"
+#include "tools/boardsim/board_list.h"
 
 namespace sim {
 
 enum class ReplyMode { Broadcast, Unicast };
+
+// A number for some boards ("--ack-delay 1300:1"); without a LIST, for every board.
+struct BoardNumber {
+    int value = 0;
+    BoardList boards;
+};
+
+// A moment for some boards ("--appear 2@1.5"), in microseconds after boardsim started.
+struct BoardTime {
+    BoardList boards;
+    int64_t us = 0;
+};
 
 struct SimOptions {
     int boards = 4;
@@ -20,8 +33,14 @@ struct SimOptions {
     int paceUs = 0;                    // gap between the replies of one burst; 0: no gap
     bool burst = false;                // all replies to one discovery in one sendmmsg run
     bool shuffle = false;              // each discovery answered in a fresh random order
-    std::vector<int> muteIndexes;      // boards that never acknowledge
-    std::vector<Mac> muteMacs;
+    BoardList noAck;                   // boards that never acknowledge
+    std::vector<BoardNumber> ignoreFirst;       // requests a board drops before it hears one
+    std::vector<BoardNumber> deafAfterApplyMs;  // after applying, a board hears nothing so long
+    std::vector<BoardNumber> ackDelayMs;        // applied at once, acknowledged so much later
+    std::vector<BoardTime> appear, leave;       // boards absent before / from then on
+    std::vector<int> twins;            // boards that a second device answers for
+    bool ackEverything = false;        // a device that acknowledges every request
+    bool sharedAddress = false;        // every answer from the namespace's address
     std::string logPath;
     std::string readyPath;             // written once the port is bound
     std::string idPattern = "Sim####"; // '#' run: the board's index, zero-padded

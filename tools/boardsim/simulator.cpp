@@ -2,6 +2,7 @@
 
 #include <arpa/inet.h>
 #include <ifaddrs.h>
+#include <net/ethernet.h>
 #include <poll.h>
 #include <unistd.h>
 
@@ -41,14 +42,15 @@ constexpr int kSendStalls = 50;
 Simulator::Simulator(const SimOptions& options, FILE* log)
     : options_(options), log_(log), boards_(options), random_(std::random_device{}()),
       startUs_(nowUs()) {
-    replyBytes_.reserve(static_cast<size_t>(boards_.size()));
-    for (int i = 0; i < boards_.size(); ++i)
+    replyBytes_.reserve(static_cast<size_t>(boards_.devices()));
+    for (int i = 0; i < boards_.devices(); ++i)
         replyBytes_.push_back(encodeReply(boards_.board(i), options_.lengthInFirstByte));
     ackBytes_ = encodeAck(0);
 }
 
 Simulator::~Simulator() {
     if (fd_ >= 0) close(fd_);
+    if (packetFd_ >= 0) close(packetFd_);
 }
 
 bool Simulator::open() {
@@ -78,6 +80,20 @@ bool Simulator::open() {
     }
     fd_ = fd;
     ownAddresses_ = localAddresses();
+    if (!options_.sharedAddress) {
+        // Both need CAP_NET_RAW; without it the boards share the namespace's address.
+        std::string refused;
+        if (setsockopt(fd, SOL_IP, IP_TRANSPARENT, &one, sizeof one) != 0)
+            refused = std::string("IP_TRANSPARENT: ") + std::strerror(errno);
+        else if ((packetFd_ = socket(AF_PACKET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0)) < 0)
+            refused = std::string("packet socket: ") + std::strerror(errno);
+        else if (setsockopt(packetFd_, SOL_SOCKET, SO_SNDBUFFORCE, &sndbuf, sizeof sndbuf) != 0)
+            setsockopt(packetFd_, SOL_SOCKET, SO_SNDBUF, &sndbuf, sizeof sndbuf);
+        ownSources_ = refused.empty();
+        if (!ownSources_)
+            fallbackNote_ = "cannot answer from the boards' own addresses (" + refused +
+                            "): every board answers from this host's address, as with --shared-address";
+    }
     return true;
 }
 
@@ -131,12 +147,16 @@ void Simulator::readRequests() {
 void Simulator::answer(const uint8_t* data, size_t length, const sockaddr_in& from,
                        const Path& arrival) {
     ++stats_.received;
-    if (ownAddresses_.count(from.sin_addr.s_addr)) {
+    // Our broadcasts come back to us: from this host's address, or from a board's own.
+    const bool answerOfOurs =
+        length >= kHeaderBytes && (data[10] == kCmdDiscoverReply || data[10] == kCmdConfigureAck);
+    if (ownAddresses_.count(from.sin_addr.s_addr) ||
+        (ownSources_ && answerOfOurs && boards_.sendsFrom(ntohl(from.sin_addr.s_addr)))) {
         ++stats_.own;
         return;
     }
     const Request request = decodeRequest(data, length);
-    const Reaction reaction = boards_.handle(request);
+    const Reaction reaction = boards_.handle(request, nowUs() - startUs_);
     switch (request.kind) {
     case RequestKind::Discover: ++stats_.discover; break;
     case RequestKind::Configure: ++stats_.configure; break;
@@ -150,10 +170,9 @@ void Simulator::answer(const uint8_t* data, size_t length, const sockaddr_in& fr
                      static_cast<double>(nowUs() - startUs_) / 1e6, sender, ntohs(from.sin_port),
                      describeRequest(request).c_str(), reaction.note.c_str());
     }
-    if (reaction.ackBoard >= 0) {   // the board took the new settings: its reply tells them
-        const size_t b = static_cast<size_t>(reaction.ackBoard);
-        replyBytes_[b] = encodeReply(boards_.board(reaction.ackBoard), options_.lengthInFirstByte);
-    }
+    for (const Ack& a : reaction.acks)   // the device took the new settings: its reply tells them
+        if (a.device < boards_.devices())
+            replyBytes_[static_cast<size_t>(a.device)] = encodeReply(boards_.board(a.device), options_.lengthInFirstByte);
     Path path = arrival;
     path.destination =
         options_.reply == ReplyMode::Broadcast ? htonl(INADDR_BROADCAST) : from.sin_addr.s_addr;
@@ -167,33 +186,70 @@ void Simulator::answer(const uint8_t* data, size_t length, const sockaddr_in& fr
 void Simulator::sendDue(const volatile std::sig_atomic_t& stop) {
     const size_t batch = options_.burst ? kSendBatch : 1;
     size_t staged = 0;
+    int via = fd_;
     while (!queue_.empty() && queue_.top().dueUs <= nowUs() && !stop) {
-        stage(staged++, queue_.top());
+        const std::optional<uint32_t> source = sourceOf(queue_.top());
+        const int fd = source == 0u ? packetFd_ : fd_;
+        if (staged > 0 && fd != via) {   // one sendmmsg run goes by one socket
+            sendStaged(via, staged);
+            staged = 0;
+        }
+        via = fd;
+        stage(staged++, queue_.top(), source);
         queue_.pop();
         if (staged == batch) {
-            sendStaged(staged);
+            sendStaged(via, staged);
             staged = 0;
         }
     }
-    if (staged > 0) sendStaged(staged);
+    if (staged > 0) sendStaged(via, staged);
 }
 
-void Simulator::stage(size_t slot, const Pending& send) {
+// The device's own address, where it may be used; none: the namespace's address on the
+// arrival interface (a request that came without its interface has no way back but that).
+std::optional<uint32_t> Simulator::sourceOf(const Pending& send) const {
+    if (!ownSources_ || send.path.ifindex == 0) return std::nullopt;
+    return boards_.sourceOf(send.board);
+}
+
+void Simulator::stage(size_t slot, const Pending& send, std::optional<uint32_t> source) {
     const std::vector<uint8_t>& bytes = send.ack ? ackBytes_ : replyBytes_[static_cast<size_t>(send.board)];
-    outParts_[slot] = iovec{const_cast<uint8_t*>(bytes.data()), bytes.size()};
+    std::array<iovec, 2>& parts = outParts_[slot];
+    msghdr& m = outMessages_[slot].msg_hdr;
+    m = msghdr{};
+    outIsAck_[slot] = send.ack;
+    if (source == 0u) {
+        // A board without an address broadcasts even where it would answer by unicast: no host
+        // takes a unicast from 0.0.0.0.
+        writeFrameHeaders(outHeaders_[slot].data(), 0, INADDR_BROADCAST, kPort, bytes.data(), bytes.size());
+        parts[0] = iovec{outHeaders_[slot].data(), kFrameHeaderBytes};
+        parts[1] = iovec{const_cast<uint8_t*>(bytes.data()), bytes.size()};
+        sockaddr_ll& link = outLink_[slot];
+        link = sockaddr_ll{};
+        link.sll_family = AF_PACKET;
+        link.sll_protocol = htons(ETH_P_IP);
+        link.sll_ifindex = send.path.ifindex;
+        link.sll_halen = ETH_ALEN;
+        std::memset(link.sll_addr, 0xff, ETH_ALEN);
+        m.msg_name = &link;
+        m.msg_namelen = sizeof link;
+        m.msg_iov = parts.data();
+        m.msg_iovlen = 2;
+        return;
+    }
+    parts[0] = iovec{const_cast<uint8_t*>(bytes.data()), bytes.size()};
     sockaddr_in& to = outTo_[slot];
     to = sockaddr_in{};
     to.sin_family = AF_INET;
     to.sin_port = htons(kPort);
     to.sin_addr.s_addr = send.path.destination;
-    msghdr& m = outMessages_[slot].msg_hdr;
-    m = msghdr{};
     m.msg_name = &to;
     m.msg_namelen = sizeof to;
-    m.msg_iov = &outParts_[slot];
+    m.msg_iov = parts.data();
     m.msg_iovlen = 1;
     if (send.path.ifindex != 0) {
-        // Out of the arrival interface, from our address there: no route is looked up.
+        // Out of the arrival interface, from the device's address or ours there: no route is
+        // looked up for a broadcast.
         m.msg_control = outControl_[slot].data();
         m.msg_controllen = outControl_[slot].size();
         cmsghdr* c = CMSG_FIRSTHDR(&m);
@@ -202,19 +258,18 @@ void Simulator::stage(size_t slot, const Pending& send) {
         c->cmsg_len = CMSG_LEN(sizeof(in_pktinfo));
         in_pktinfo info{};
         info.ipi_ifindex = send.path.ifindex;
-        info.ipi_spec_dst.s_addr = send.path.local;
+        info.ipi_spec_dst.s_addr = source ? htonl(*source) : send.path.local;
         std::memcpy(CMSG_DATA(c), &info, sizeof info);
     }
-    outIsAck_[slot] = send.ack;
 }
 
 // Waits for room in the send buffer rather than drop a board's answer; a datagram that the
 // kernel refuses outright counts as failed and the rest still go.
-void Simulator::sendStaged(size_t count) {
+void Simulator::sendStaged(int fd, size_t count) {
     size_t next = 0;
     int stalls = 0;
     while (next < count) {
-        const int n = sendmmsg(fd_, outMessages_.data() + next, static_cast<unsigned>(count - next), 0);
+        const int n = sendmmsg(fd, outMessages_.data() + next, static_cast<unsigned>(count - next), 0);
         if (n > 0) {
             for (int i = 0; i < n; ++i) ++(outIsAck_[next++] ? stats_.acks : stats_.replies);
             stalls = 0;
@@ -223,7 +278,7 @@ void Simulator::sendStaged(size_t count) {
         const bool full = errno == EAGAIN || errno == EWOULDBLOCK;
         if ((full || errno == ENOBUFS || errno == EINTR) && ++stalls <= kSendStalls) {
             if (full) {
-                pollfd p{fd_, POLLOUT, 0};
+                pollfd p{fd, POLLOUT, 0};
                 poll(&p, 1, 100);
             } else {
                 std::this_thread::sleep_for(std::chrono::milliseconds(2));

@@ -1,6 +1,9 @@
 #pragma once
 // The simulated boards on the network: one UDP socket on port 21210, requests read in batches,
-// answers sent when due, each out of the interface on which its request arrived.
+// answers sent when due, each out of the interface on which its request arrived and, as real
+// boards send, from the board's own address (IP_TRANSPARENT lets root send from addresses that
+// no interface holds; 0.0.0.0 goes by a packet socket).
+#include <linux/if_packet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 
@@ -9,6 +12,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <queue>
 #include <random>
 #include <string>
@@ -16,6 +20,7 @@
 #include <vector>
 
 #include "tools/boardsim/board_set.h"
+#include "tools/boardsim/ip_frame.h"
 #include "tools/boardsim/sim_options.h"
 
 namespace sim {
@@ -34,6 +39,9 @@ public:
     Simulator& operator=(const Simulator&) = delete;
 
     bool open();   // binds UDP port 21210; false with errno set
+    // Set by open() where the boards cannot answer from their own addresses (not root), and
+    // every board answers from the namespace's address instead.
+    const std::string& fallbackNote() const { return fallbackNote_; }
     // Answers until stop is raised (a signal ends the wait at once) or the socket fails.
     void run(const volatile std::sig_atomic_t& stop);
     int boards() const { return boards_.size(); }
@@ -49,7 +57,7 @@ private:
     struct Pending {
         int64_t dueUs;
         uint64_t order;   // keeps a run in its planned order when due times tie
-        int board;
+        int board;   // a device of the BoardSet
         bool ack;
         Path path;
         bool operator>(const Pending& o) const {
@@ -63,8 +71,9 @@ private:
     void readRequests();
     void answer(const uint8_t* data, size_t length, const sockaddr_in& from, const Path& arrival);
     void sendDue(const volatile std::sig_atomic_t& stop);
-    void stage(size_t slot, const Pending& send);
-    void sendStaged(size_t count);
+    std::optional<uint32_t> sourceOf(const Pending& send) const;
+    void stage(size_t slot, const Pending& send, std::optional<uint32_t> source);
+    void sendStaged(int fd, size_t count);
     int waitMs() const;
 
     SimOptions options_;
@@ -73,6 +82,9 @@ private:
     std::vector<std::vector<uint8_t>> replyBytes_;   // each board's reply, kept current
     std::vector<uint8_t> ackBytes_;
     int fd_ = -1;
+    int packetFd_ = -1;          // sends from 0.0.0.0
+    bool ownSources_ = false;    // each device answers from its own address
+    std::string fallbackNote_;
     std::unordered_set<uint32_t> ownAddresses_;
     std::mt19937 random_;
     std::priority_queue<Pending, std::vector<Pending>, std::greater<>> queue_;
@@ -87,8 +99,10 @@ private:
     alignas(cmsghdr) std::array<std::array<uint8_t, kControlBytes>, kReceiveBatch> inControl_{};
     std::array<std::array<uint8_t, 2048>, kReceiveBatch> inBuffers_{};
     std::array<mmsghdr, kSendBatch> outMessages_{};
-    std::array<iovec, kSendBatch> outParts_{};
+    std::array<std::array<iovec, 2>, kSendBatch> outParts_{};
     std::array<sockaddr_in, kSendBatch> outTo_{};
+    std::array<sockaddr_ll, kSendBatch> outLink_{};
+    std::array<std::array<uint8_t, kFrameHeaderBytes>, kSendBatch> outHeaders_{};
     alignas(cmsghdr) std::array<std::array<uint8_t, kControlBytes>, kSendBatch> outControl_{};
     std::array<bool, kSendBatch> outIsAck_{};
 };
