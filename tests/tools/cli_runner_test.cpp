@@ -54,6 +54,11 @@ TEST_F(CliRunnerTest, FindGoesOnPastTheManyBoardsQuestion) {
     EXPECT_EQ(sim.session.devices.count(), 4100);
     EXPECT_EQ(count(out.str(), "\n"), 4101u);
     EXPECT_EQ(count(err.str(), "More than 4096 boards"), 1u);
+    // A flood of boards stops at the most a LAN holds.
+    sim.lan.addBoards(CliDriver::kMaxBoards + 1 - 4100, 4101);
+    EXPECT_EQ(run({"find", "--format", "csv", "-q"}), kExitFailed);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_NE(err.str().find("more than 65536 boards answered"), std::string::npos) << err.str();
 }
 
 TEST_F(CliRunnerTest, ConfigureSendsExactlyTheFieldsGiven) {
@@ -277,6 +282,35 @@ TEST_F(CliRunnerTest, ApplySendsOnlyWhatDiffersThenNothing) {
     });
     EXPECT_EQ(apply("sn,gateway\n020000000001,10.0.0.9\n"), kExitFailed);
     EXPECT_NE(out.str().find("not as planned  gateway: planned 10.0.0.9, reports 10.0.0.254"), std::string::npos) << out.str();
+    std::filesystem::remove(plan);
+}
+
+// A second device answering with a board's SN: nothing is sent to that SN, and a plan that the
+// verifying search sees it answer for is not as planned.
+TEST_F(CliRunnerTest, AnSnThatAnswersTwiceIsRefusedAndNeverVerified) {
+    sim.lan.addBoards(2);
+    SimBoard twin = sim.lan.board(1);
+    twin.id = "Twin";
+    twin.ip = "10.0.0.99";
+    const int twinAt = sim.lan.addBoard(twin);
+    EXPECT_EQ(run({"configure", "020000000002", "--id", "X"}), kExitRefused);
+    EXPECT_NE(err.str().find("SN 020000000002 answered with different settings (ID Bd2"), std::string::npos) << err.str();
+    EXPECT_EQ(run({"find", "--check", "--format", "json"}), kExitFailed);
+    EXPECT_NE(out.str().find("\"problems\": [\"SN 020000000002 answered with different settings"), std::string::npos);
+    EXPECT_TRUE(sim.lan.configureRequests().empty());
+
+    twin.mac = "0200000000ff";   // away during the first search, back for the verifying one
+    sim.lan.setBoard(twinAt, twin);
+    sim.lan.setHook([&](SimStage stage, int) {
+        if (stage != SimStage::Open || sim.lan.configureRequests().empty()) return;
+        twin.mac = "020000000002";
+        sim.lan.setBoard(twinAt, twin);
+    });
+    const std::string plan = (std::filesystem::temp_directory_path() / "twin-plan.csv").string();
+    std::ofstream(plan) << "sn,id\n020000000002,New\n";
+    EXPECT_EQ(run({"apply", plan, "-q"}), kExitFailed);
+    EXPECT_NE(out.str().find("not as planned  SN 020000000002 answered with different settings"), std::string::npos)
+        << out.str();
     std::filesystem::remove(plan);
 }
 

@@ -6,6 +6,7 @@
 
 #include "net/ipv4.h"
 #include "tools/lanset-cli/board_output.h"
+#include "tools/lanset-cli/lan_check.h"
 #include "ui/board_text.h"
 #include "tools/lanset-cli/port_holder.h"
 #include "ui/window_texts.h"
@@ -60,6 +61,14 @@ std::optional<int> CliDriver::refusedPass(const std::vector<PassBoard>& pass,
     return refuseClash(*refusal);
 }
 
+std::optional<int> CliDriver::refusedTwins(const std::vector<const DeviceRecord*>& boards) {
+    for (const DeviceRecord* b : boards) {
+        const std::string twin = otherAnswersProblem(session_.devices, session_.devices.findByMac(b->mac));
+        if (!twin.empty()) return refuseClash(Refusal{"", twin, "", true});
+    }
+    return std::nullopt;
+}
+
 std::vector<const DeviceRecord*> CliDriver::listed() const {
     std::vector<const DeviceRecord*> all;
     for (int32_t i = 0; i < session_.devices.count(); ++i) all.push_back(session_.devices.at(i));
@@ -111,6 +120,10 @@ bool CliDriver::onEvent(int32_t code, int32_t value) {
         break;
     }
     case EVT_FOUND:
+        if (value >= kMaxBoards) {
+            if (!tooMany_.exchange(true)) session_.stop();
+            break;
+        }
         if (const DeviceRecord* b = session_.devices.at(value)) say("Found device " + describeBoard(*b), foundFrom_);
         break;
     case EVT_CONFIGURED: {
@@ -233,9 +246,13 @@ int CliDriver::awaitOperation(bool started, const char* what) {
         return kExitFailed;
     }
     const Waited w = awaitFinal();
-    if (w == Waited::Interrupted) return kExitInterrupted;
-    if (w == Waited::NoFinalEvent || session_.openFailed() || session_.sendFailed())
-        return networkFailure();
+    if (w == Waited::Interrupted && !tooMany_) return kExitInterrupted;
+    if (w == Waited::NoFinalEvent) {
+        say(std::string("lanset-cli: the ") + what + " ended without saying how it ended: an internal "
+            "error; what it did is not known", Verbosity::Quiet);
+        return kExitFailed;
+    }
+    if (session_.openFailed() || session_.sendFailed()) return networkFailure();
     return kExitOk;
 }
 
@@ -249,9 +266,17 @@ int CliDriver::verifyingFind(const std::vector<std::string>& awaited) {
 int CliDriver::startedFind(const std::vector<std::string>& awaited, Verbosity foundFrom) {
     prepare({EVT_COMPLETE});
     foundFrom_ = foundFrom;
+    tooMany_ = false;
     const bool started = session_.startFreshFind(
         [this](int32_t c, int32_t v) { return onEvent(c, v); }, {}, awaited);
-    if (const int status = awaitOperation(started, "search"); status != kExitOk) return status;
+    const int status = awaitOperation(started, "search");
+    if (tooMany_) {
+        say("lanset-cli: more than " + std::to_string(kMaxBoards) + " boards answered, more than any LAN of "
+            "boards holds: a device may be answering for boards that are not there. The search stopped; "
+            "nothing was sent", Verbosity::Quiet);
+        return kExitFailed;
+    }
+    if (status != kExitOk) return status;
     if (awaited.empty()) say(finishedText(session_.devices.count()));
     noteSmallReceiveBuffer();
     return kExitOk;

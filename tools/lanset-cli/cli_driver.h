@@ -43,6 +43,8 @@ std::string describeBoard(const DeviceRecord& board);
 
 class CliDriver {
 public:
+    // Beyond this many boards a find stops: a flood of made-up boards must not exhaust memory.
+    static constexpr int32_t kMaxBoards = 65536;
     using Interfaces = std::function<std::vector<InterfaceAddress>()>;
     struct OneResult {
         int status = kExitOk;       // kExitOk once the operation ran to its end
@@ -67,6 +69,9 @@ public:
     std::optional<int> refusedPass(const std::vector<PassBoard>& pass,
                                    const std::vector<const DeviceRecord*>& listed);
 
+    // A board of the pass whose SN answered with different settings: a clash (refused, or with
+    // --force said and passed).
+    std::optional<int> refusedTwins(const std::vector<const DeviceRecord*>& boards);
     // One find over an emptied list, to its end: kExitOk, or the status to end with. A find
     // that awaits boards (their SNs) ends once they all answered; its finds are said with -v.
     int find();
@@ -120,4 +125,5 @@ private:
     bool oneNotAcknowledged_ = false;
     Verbosity foundFrom_ = Verbosity::Normal;
     BatchProgress* batch_ = nullptr;   // the batch running now
+    std::atomic<bool> tooMany_{false};
 };

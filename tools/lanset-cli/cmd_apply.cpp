@@ -122,6 +122,9 @@ int cmdApply(CliDriver& d) {
         if (!addressChanges && !changes(diff, "gateway")) wanted.gateway[0] = '\0';
         pass.push_back(PassBoard{board, wanted, "line " + std::to_string(row.line)});
     }
+    std::vector<const DeviceRecord*> passed;
+    for (const PassBoard& b : pass) passed.push_back(b.found);
+    if (auto refused = d.refusedTwins(passed)) return *refused;
     if (auto refused = d.refusedPass(pass)) return *refused;
 
     int status = kExitOk;

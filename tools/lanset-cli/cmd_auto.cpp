@@ -152,6 +152,9 @@ int cmdAuto(CliDriver& d) {
         pass.push_back(PassBoard{board, w, ""});
         rows.push_back(rowOf(o, w, p + 1));
     }
+    std::vector<const DeviceRecord*> passed;
+    for (const PassBoard& b : pass) passed.push_back(b.found);
+    if (auto refused = d.refusedTwins(passed)) return *refused;
     if (auto refused = refusedNumbers(d, o, firstSequence, boards, pass)) return *refused;
     if (auto refused = d.refusedPass(pass)) return *refused;
 

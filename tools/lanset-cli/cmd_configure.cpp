@@ -2,6 +2,7 @@
 // windows make; then a find verifies that the board holds them.
 #include "ui/board_text.h"
 #include "tools/lanset-cli/commands.h"
+#include "tools/lanset-cli/lan_check.h"
 #include "tools/lanset-cli/plan_run.h"
 
 namespace {
@@ -33,6 +34,7 @@ int cmdConfigure(CliDriver& d) {
         return kExitFailed;
     }
     const DeviceRecord record = configureRecord(o, *board);
+    if (auto refused = d.refusedTwins({board})) return *refused;
     if (auto refused = d.refusedPass({PassBoard{board, record, ""}})) return *refused;
 
     PlanRow row;
@@ -69,6 +71,11 @@ int cmdConfigure(CliDriver& d) {
     if (!seen) {
         d.say("lanset-cli: SN " + o.sn + " acknowledged, but did not answer the search that verifies it; "
               "it may not hold its new settings", Verbosity::Quiet);
+        return kExitFailed;
+    }
+    if (std::string twin = otherAnswersProblem(session.devices, session.devices.findByMac(o.sn.c_str()));
+        !twin.empty()) {
+        d.say("lanset-cli: " + twin + "; which is the board, no search can tell: not as planned", Verbosity::Quiet);
         return kExitFailed;
     }
     if (const auto left = planDifferences(row, *seen); !left.empty()) {

@@ -17,7 +17,8 @@ std::string changesText(const PlanResult& r) {
                (seen ? "planned " + after + ", reports " + (c.before.empty() ? "nothing" : before)
                      : (before.empty() ? "(none)" : before) + " -> " + after);
     }
-    if (seen && r.mismatches.empty()) out = "did not answer the verifying search";
+    if (seen && !r.problem.empty()) out = r.problem + (out.empty() ? "" : "; " + out);
+    else if (seen && r.mismatches.empty()) out = "did not answer the verifying search";
     return out;
 }
 
@@ -66,8 +67,10 @@ std::string formatPlanReport(const std::vector<PlanResult>& results, OutputForma
             out += std::string(n ? "," : "") + "\n  {\"line\": " + std::to_string(r.line) + ", \"sn\": " +
                    jsonText(r.sn) + ", \"result\": " + jsonText(planStatusText(r.status)) +
                    ", \"changes\": " + jsonChanges(r.changes, "old", "new");
-            if (r.status == PlanStatus::NotAsPlanned)
+            if (r.status == PlanStatus::NotAsPlanned) {
                 out += ", \"mismatches\": " + jsonChanges(r.mismatches, "reported", "planned");
+                if (!r.problem.empty()) out += ", \"problem\": " + jsonText(r.problem);
+            }
             out += ", \"board\": " + (r.board ? boardJson(*r.board) : std::string("null")) + "}";
         }
         return out + (results.empty() ? "]\n" : "\n]\n");

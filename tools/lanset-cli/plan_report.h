@@ -32,6 +32,7 @@ struct PlanResult {
     PlanStatus status = PlanStatus::Unchanged;
     std::vector<FieldChange> changes;      // what the plan changes
     std::vector<FieldChange> mismatches;   // NotAsPlanned: planned against seen
+    std::string problem;                   // NotAsPlanned: what else the verifying search saw
     std::optional<DeviceRecord> board;     // as last seen
 };
 

@@ -1,5 +1,7 @@
 #include "tools/lanset-cli/plan_run.h"
 
+#include "tools/lanset-cli/lan_check.h"
+
 namespace {
 
 std::string onOff(bool on) { return on ? "on" : "off"; }
@@ -9,14 +11,18 @@ constexpr int kRounds = 3;
 // The verifying find has just listed what the boards hold now.
 void takeSeen(const NetSession& session, const PlanRow& row, PlanResult& r) {
     r.mismatches.clear();
-    const DeviceRecord* seen = session.devices.at(session.devices.findByMac(row.sn.c_str()));
+    r.problem.clear();
+    const int32_t index = session.devices.findByMac(row.sn.c_str());
+    const DeviceRecord* seen = session.devices.at(index);
     if (!seen) return;
     r.board = *seen;
     r.mismatches = planDifferences(row, *seen);
+    // Two answers for one SN: which of them is the board, no find can tell.
+    r.problem = otherAnswersProblem(session.devices, index);
 }
 
 bool seenAsPlanned(const NetSession& session, const PlanRow& row, const PlanResult& r) {
-    return session.devices.findByMac(row.sn.c_str()) >= 0 && r.mismatches.empty();
+    return session.devices.findByMac(row.sn.c_str()) >= 0 && r.mismatches.empty() && r.problem.empty();
 }
 
 }  // namespace

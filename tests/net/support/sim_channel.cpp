@@ -86,7 +86,7 @@ void SimChannel::addBoards(int count, int first) {
     for (int i = first; i < first + count; ++i) {
         SimBoard b;
         char text[32];
-        std::snprintf(text, sizeof text, "02000000%04x", static_cast<unsigned>(i) & 0xFFFF);
+        std::snprintf(text, sizeof text, "02%010x", static_cast<unsigned>(i));
         b.mac = text;
         std::snprintf(text, sizeof text, "Bd%d", i);
         b.id = text;
