@@ -50,4 +50,21 @@ expect_rc 0 "auto --order sn"
 expect_eq "$(tail -n +2 <<<"$OUT" | cut -d, -f1,2 | tr '\n' ' ')" \
   "S1,025a00000001 S2,025a00000002 S3,025a00000003 S4,025a00000004 S5,025a00000005 " "numbered by SN"
 expect_eq "$ERR" "" "--quiet: nothing on stderr"
+
+# A rack sent in rounds, a tenth of its boards losing their first request: every board as
+# planned, the lossy ones sent twice.
+start_sim --boards 256 --ignore-first 1:every:10
+cli auto --pattern 'R###' --order sn --ip 10.77.4.1 --mask 255.255.0.0 --gateway 10.77.0.1 --format csv -q
+expect_rc 0 "auto in rounds over a lossy rack"
+expect_eq "$(tail -n +2 <<<"$OUT" | grep -c ',10\.77\.[45]\.')" 256 "every board as planned"
+expect_eq "$(grep -c 'ignores its first request' "$WORK/sim.log")" 26 "a tenth lost their first request"
+expect_eq "$(grep -c ' configure ' "$WORK/sim.log")" 282 "the lossy boards sent again, the others once"
+
+# A device that acknowledges every request, beside a board that takes nothing: the verifying
+# search, not the acknowledgements, tells.
+start_sim --boards 2 --no-ack 1 --ack-everything
+cli auto --pattern 'K#' --format csv -q
+expect_rc 1 "auto with a device that acknowledges everything"
+expect_eq "$ERR" "Configured 1 of 2 boards
+Not as planned: 025a00000002" "the board that took nothing"
 finish

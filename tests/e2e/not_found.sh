@@ -6,7 +6,9 @@
 # where it stopped.
 . "$(dirname "$0")/e2e_lib.sh"
 setup_lan
-start_sim --boards 3 --no-ack 025a00000002
+# Board 0 acknowledges 1.3 s late, so that its second acknowledgement comes as board 1's attempts
+# begin: it is board 0's, from board 0's own address, and board 1 stays "did not acknowledge".
+start_sim --boards 3 --no-ack 025a00000002 --ack-delay 1300:0
 
 # On a chatty LAN (datagrams that are no acknowledgement), the board is given up after the find
 # and ten attempts of a second each.
