@@ -86,6 +86,10 @@ public:
     bool startConfigureBatch(EventSink sink, const DeviceRecord& batchTemplate,
                              int32_t firstSequence, std::vector<int32_t> boards,
                              NotFoundQuestion ask);
+    // Discovery cycles one after another, each as a find's, until stop(): the list is emptied as
+    // each cycle begins, so that at its EVT_CYCLE_END (value: its number) the list holds what
+    // answered in that cycle. Its final event is EVT_COMPLETE.
+    bool startWatch(EventSink sink);
     // A round: each record's configuration request (built as configure one builds it) goes out
     // once, paced, without waiting for acknowledgements; then acknowledgements are taken until
     // kQuietMs pass without one. An acknowledgement names no board, so it is only counted
@@ -138,6 +142,7 @@ private:
     void runConfigureOne();
     void runConfigureBatch();
     void runRound();
+    void runWatch();
     bool attemptLoop(int32_t broadcastEvent);   // true when acknowledged
     bool fillBatchRecord(int32_t position, int32_t boardIndex);
     void beginOperation();

@@ -132,6 +132,23 @@ bool NetSession::startConfigureBatch(EventSink sink, const DeviceRecord& batchTe
     return launch(&NetSession::runConfigureBatch);
 }
 
+bool NetSession::startWatch(EventSink sink) {
+    if (!isIdle()) return false;
+    claim();
+    waitForWorker();
+    if (!mayStart()) return false;
+    awaiting_ = false;
+    awaited_.clear();
+    port = kBoardPort;
+    eventSink_ = std::move(sink);
+    question_ = nullptr;
+    buildDiscoveryRequest(sendBuffer);
+    sendLength_ = kDiscoveryDatagramSize;
+    if (launch(&NetSession::runWatch)) return true;
+    busyToken_ = 0;
+    return false;
+}
+
 bool NetSession::startConfigureRound(EventSink sink, const std::vector<DeviceRecord>& requests,
                                      RoundPacing pacing) {
     if (!mayStart()) return false;
@@ -350,4 +367,20 @@ void NetSession::runRound() {
         }
     }
     finishOperation(EVT_ROUND_COMPLETE);
+}
+
+// Each cycle's list is what answered in it; the one asking reads it at the cycle's end.
+void NetSession::runWatch() {
+    beginOperation();
+    manyBoardsAsked_ = false;
+    if (openSocket()) {
+        for (int32_t cycle = 0; !cancelRequested_; ++cycle) {
+            devices.freeAll();
+            sendEvent(EVT_BROADCAST, cycle);
+            runCycle(CycleKind::Discovery);
+            if (cancelRequested_) break;
+            sendEvent(EVT_CYCLE_END, cycle);
+        }
+    }
+    finishOperation(EVT_COMPLETE);
 }

@@ -18,6 +18,7 @@ enum SessionEvent : int32_t {
     EVT_TOO_MANY = 208,
     EVT_ROUND_SENT = 209,       // a round's requests are out; value: how many went out
     EVT_ROUND_COMPLETE = 210,   // a round's final event
+    EVT_CYCLE_END = 211,        // a watch's cycle is over; value: its number
 };
 
 // The value of an operation's final event (EVT_COMPLETE, EVT_CANCELLED, EVT_BATCH_COMPLETE,

@@ -67,4 +67,37 @@ cli auto --pattern 'K#' --format csv -q
 expect_rc 1 "auto with a device that acknowledges everything"
 expect_eq "$ERR" "Configured 1 of 2 boards
 Not as planned: 025a00000002" "the board that took nothing"
+
+# The station: a board numbered already is left alone; three plugged in one after another get
+# the next free numbers and addresses. Then a watch sees them, a board's settings changed by
+# another program, and a board unplugged.
+start_sim --boards 4 --appear 1@12 --appear 2@14 --appear 3@16 --leave 0@24
+cli configure 025a00000001 --id St01 --ip 192.168.10.150 --mask 255.255.255.0 -q
+expect_rc 0 "a board numbered before the station"
+cli auto --watch --pattern 'St##' --ip 192.168.10.150 --mask 255.255.255.0 --count 3 --format json
+expect_rc 0 "the station ends once three boards are configured"
+expect_eq "$OUT" '{"sn": "025a00000001", "id": "St01", "ip": "192.168.10.150", "result": "left alone: it holds a number and an address already"}
+{"sn": "025a00000002", "id": "St02", "ip": "192.168.10.151", "result": "configured"}
+{"sn": "025a00000003", "id": "St03", "ip": "192.168.10.152", "result": "configured"}
+{"sn": "025a00000004", "id": "St04", "ip": "192.168.10.153", "result": "configured"}' "station lines"
+expect_has "$ERR" "Configured 3 boards" "station summary"
+ip netns exec "$NET-lan" "$CLI" watch --format json >"$WORK/watch" 2>&1 &
+watch_pid=$!
+await_line() {   # await_line TEXT: until the watch has printed it, 15 s at most
+  for _ in $(seq 150); do grep -q "$1" "$WORK/watch" && return 0; sleep 0.1; done
+  fail "the watch never printed $1: $(cat "$WORK/watch")"
+}
+await_line '"event": "appeared", .*"sn": "025a00000004"'
+# Another program renames board 2: its request goes out of the board port's neighbour.
+ip netns exec "$NET-lan" python3 -c 'import socket
+s = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+s.setsockopt(socket.SOL_SOCKET, socket.SO_BROADCAST, 1)
+s.setsockopt(socket.SOL_SOCKET, socket.SO_BINDTODEVICE, b"veth0")
+body = bytes([1, 6, 0x02, 0x5a, 0, 0, 0, 3, 6, 5]) + b"Moved" + bytes([7, 3]) + b"sim"
+s.sendto(bytes([0, 12 + len(body)]) + bytes(8) + bytes([2, 0]) + body, ("255.255.255.255", 21210))'
+await_line '"event": "changed", .*"id": "Moved", .*"changes": {"id": {"old": "St03", "new": "Moved"}}'
+await_line '"event": "gone", .*"sn": "025a00000001"'
+kill -INT "$watch_pid"
+wait "$watch_pid"
+expect_eq "$?" 0 "Ctrl-C ends a watch with 0"
 finish

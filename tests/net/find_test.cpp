@@ -279,4 +279,24 @@ TEST_F(FindTest, AFindAwaitingBoardsEndsOnceTheyAllAnswered) {
     EXPECT_EQ(nextFindCycles(), 3) << "an awaiting find leaves no settling behind";
 }
 
+// A watch runs cycle after cycle; at each cycle's end the list holds what answered in it.
+TEST_F(FindTest, AWatchListsEachCyclesAnswersUntilStopped) {
+    lan.addBoards(1);
+    std::vector<int32_t> listed;
+    log.setOnEvent([&](int32_t code, int32_t value) {
+        if (code != EVT_CYCLE_END) return;
+        listed.push_back(session.devices.count());
+        if (value == 0) lan.addBoards(1, 2);
+        if (value == 2) session.stop();
+    });
+    ASSERT_TRUE(session.startWatch(log.sink()));
+    session.waitForWorker();
+    EXPECT_EQ(listed, (std::vector<int32_t>{1, 2, 2}));
+    EXPECT_EQ(log.withoutFound(), (Events{{EVT_BROADCAST, 0}, {EVT_CYCLE_END, 0}, {EVT_BROADCAST, 1},
+                                          {EVT_CYCLE_END, 1}, {EVT_BROADCAST, 2}, {EVT_CYCLE_END, 2},
+                                          {EVT_COMPLETE, 0}}));
+    EXPECT_EQ(lan.now(), 3 * NetSession::kQuietMs);
+    EXPECT_FALSE(lan.isOpen());
+}
+
 }  // namespace

@@ -10,7 +10,7 @@ namespace {
 constexpr int kMaxRetries = 1000;
 constexpr size_t kMaxSelected = 256;   // the batch works through at most this many boards
 
-enum CommandBit : unsigned { kFind = 1, kConfigure = 2, kAuto = 4, kApply = 8, kAll = 15 };
+enum CommandBit : unsigned { kFind = 1, kConfigure = 2, kAuto = 4, kApply = 8, kWatch = 16, kAll = 31 };
 
 struct OptionInfo {
     const char* name;
@@ -39,6 +39,8 @@ constexpr OptionInfo kOptions[] = {
     {"--dry-run", kApply, false, false},
     {"--one-by-one", kAuto | kApply, false, false},
     {"--check", kFind, false, false},
+    {"--watch", kAuto, false, false},
+    {"--count", kAuto | kWatch, true, false},
 };
 
 struct CommandInfo {
@@ -52,6 +54,7 @@ constexpr CommandInfo kCommands[] = {
     {"configure", CliCommand::Configure, kConfigure},
     {"auto", CliCommand::Auto, kAuto},
     {"apply", CliCommand::Apply, kApply},
+    {"watch", CliCommand::Watch, kWatch},
 };
 
 const OptionInfo* findOption(const std::string& name) {
@@ -173,6 +176,14 @@ std::string apply(CliOptions& o, const std::string& name, const std::string& val
         o.force = true;
     } else if (name == "--dry-run") {
         o.dryRun = true;
+    } else if (name == "--watch") {
+        o.watch = true;
+    } else if (name == "--count") {
+        int n = 0;
+        auto [p, ec] = std::from_chars(value.data(), value.data() + value.size(), n);
+        if (ec != std::errc() || p != value.data() + value.size() || n < 1 || n > 65536)
+            return "--count: a number from 1 to 65536";
+        o.count = n;
     } else if (name == "--check") {
         o.check = true;
     } else if (name == "--one-by-one") {
@@ -189,6 +200,11 @@ std::string crossCheck(const CliOptions& o) {
     if (o.ip && o.dhcp == true)
         return "--dhcp on and --ip exclude each other: a board on DHCP gets no fixed address";
     if (o.sequence && !o.pattern) return "--sequence needs --pattern";
+    if (o.command == CliCommand::Watch && o.format == OutputFormat::Csv)
+        return "watch prints one line an event: --format table or json";
+    if (o.count && o.command == CliCommand::Auto && !o.watch) return "--count goes with --watch";
+    if (o.watch && (o.oneByOne || !o.sns.empty()))
+        return "--watch numbers each board as it appears: not with --one-by-one or --sn";
     // Only board after board is there a board to stop or go on after.
     if (o.onMissingGiven && !o.oneByOne) return "--on-missing goes with --one-by-one";
     if (o.command == CliCommand::Auto) {
@@ -285,7 +301,7 @@ CliParse parseCliArguments(const std::vector<std::string>& args) {
     };
     auto isHelp = [](const std::string& a) { return a == "-h" || a == "--help" || a == "help"; };
     auto isVersion = [](const std::string& a) { return a == "--version" || a == "-V"; };
-    if (args.empty()) return fail("no command (find, configure, auto or apply)");
+    if (args.empty()) return fail("no command (find, configure, auto, apply or watch)");
     const std::string& command = args[0];
     if (isHelp(command)) {
         r.help = true;

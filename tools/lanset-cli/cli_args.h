@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-enum class CliCommand { Find, Configure, Auto, Apply };
+enum class CliCommand { Find, Configure, Auto, Apply, Watch };
 enum class OutputFormat { Table, Csv, Json };
 enum class OnMissing { Abort, Ignore };
 // The order a batch numbers its boards in: as they answered (the windows' order), or by SN.
@@ -32,6 +32,8 @@ struct CliOptions {
     bool force = false;                     // go on past the clash checks (never the entry rules)
     bool dryRun = false;                    // apply: say what would change, send nothing
     bool check = false;                     // find: name each board's problems
+    bool watch = false;                     // auto: a station, numbering boards as they appear
+    int count = 0;                          // watch, auto --watch: end once this many (0: never)
     bool oneByOne = false;                  // auto, apply: board after board, as the windows do
     int retries = 0;
 };

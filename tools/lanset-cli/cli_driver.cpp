@@ -140,7 +140,13 @@ bool CliDriver::onEvent(int32_t code, int32_t value) {
                 "; waiting for acknowledgements", Verbosity::Verbose);
         break;
     case EVT_TOO_MANY:
-        say("More than 4096 boards have answered; going on.");
+        if (!onCycle_) say("More than 4096 boards have answered; going on.");
+        break;
+    case EVT_CYCLE_END:
+        if (onCycle_ && !cycleStop_ && !onCycle_(session_.devices)) {
+            cycleStop_ = true;
+            session_.stop();
+        }
         break;
     default:
         break;
@@ -348,6 +354,28 @@ int CliDriver::runBatches(BatchProgress& batch, const DeviceRecord& batchTemplat
     }
     batch_ = nullptr;
     return status;
+}
+
+int CliDriver::watch(std::function<bool(const DeviceList&)> onCycle) {
+    prepare({EVT_COMPLETE});
+    foundFrom_ = Verbosity::Verbose;
+    tooMany_ = false;
+    cycleStop_ = false;
+    onCycle_ = std::move(onCycle);
+    const bool started = session_.startWatch([this](int32_t c, int32_t v) { return onEvent(c, v); });
+    const int status = awaitOperation(started, "watch");
+    onCycle_ = nullptr;
+    if (tooMany_) {
+        say("lanset-cli: more than " + std::to_string(kMaxBoards) + " boards answered in one cycle; the watch "
+            "stopped", Verbosity::Quiet);
+        return kExitFailed;
+    }
+    return status;
+}
+
+void CliDriver::emit(const std::string& text) {
+    std::lock_guard guard(printLock_);
+    out_ << text << std::flush;
 }
 
 int CliDriver::round(const std::vector<DeviceRecord>& requests, int32_t& acknowledgements) {

@@ -80,6 +80,11 @@ public:
     OneResult configureOne(int32_t index, const DeviceRecord& record);
     // The engine's batches over batch.indexes; kExitOk unless the network failed or Ctrl-C.
     int runBatches(BatchProgress& batch, const DeviceRecord& batchTemplate, int32_t firstSequence);
+    // Watch cycles until onCycle (on the worker, with the list of what answered in the cycle)
+    // returns false, or Ctrl-C (kExitInterrupted).
+    int watch(std::function<bool(const DeviceList& answered)> onCycle);
+    // A line on out, from any thread.
+    void emit(const std::string& text);
     // One round of requests; acknowledgements receives the count heard.
     int round(const std::vector<DeviceRecord>& requests, int32_t& acknowledgements);
 
@@ -126,4 +131,6 @@ private:
     Verbosity foundFrom_ = Verbosity::Normal;
     BatchProgress* batch_ = nullptr;   // the batch running now
     std::atomic<bool> tooMany_{false};
+    std::function<bool(const DeviceList&)> onCycle_;
+    bool cycleStop_ = false;   // onCycle_ asked to end
 };

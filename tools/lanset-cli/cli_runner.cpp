@@ -13,6 +13,7 @@ int CliRunner::run(const CliOptions& options) {
     case CliCommand::Configure: return cmdConfigure(driver);
     case CliCommand::Auto: return cmdAuto(driver);
     case CliCommand::Apply: return cmdApply(driver);
+    case CliCommand::Watch: return cmdWatch(driver);
     }
     return kExitRefused;
 }

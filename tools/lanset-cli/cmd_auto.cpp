@@ -121,6 +121,14 @@ int cmdAuto(CliDriver& d) {
     if (auto r = toBoardText(o.pattern, "--pattern")) return d.refuse(*r);
     int32_t firstSequence = 0;
     if (auto r = checkPatternEntries(o, firstSequence)) return d.refuse(*r);
+    if (o.watch) {
+        if (auto r = checkBatchRange(o, 1)) return d.refuse(*r);
+        // Numbered one by one without end: a pattern that gives every board one ID never serves.
+        if (o.pattern)
+            if (std::string fault = patternFault(*o.pattern, firstSequence, 2); fault.find("no '#'") != std::string::npos)
+                if (auto refused = d.refuseClash(Refusal{"", fault, "", true})) return *refused;
+        return cmdStation(d, o, firstSequence);
+    }
     // With the boards named, their number is known before anything is sent.
     if (!o.sns.empty())
         if (auto r = checkBatchRange(o, static_cast<int32_t>(o.sns.size()))) return d.refuse(*r);

@@ -9,17 +9,17 @@
 
 namespace {
 
-uint32_t addressOf(const DeviceRecord& b) {
-    const uint32_t a = inetAddrHost(b.ip);
-    return a == kAddressNone ? 0 : a;
-}
-
 std::string settingsOf(const DeviceRecord& b) {
     return "ID " + printableText(fieldText(b.id)) + ", IP " + fieldText(b.ip) + ", mask " + fieldText(b.subnet) +
            ", gateway " + fieldText(b.gateway) + ", DHCP " + (b.dhcp ? "on" : "off");
 }
 
 }  // namespace
+
+uint32_t boardAddress(const DeviceRecord& b) {
+    const uint32_t a = inetAddrHost(b.ip);
+    return a == kAddressNone ? 0 : a;
+}
 
 std::string otherAnswersProblem(const DeviceList& list, int32_t index) {
     const DeviceRecord* board = list.at(index);
@@ -36,13 +36,13 @@ std::vector<std::vector<std::string>> lanProblems(const DeviceList& list,
     std::vector<std::vector<std::string>> problems(static_cast<size_t>(count));
     std::map<uint32_t, std::vector<int32_t>> byAddress;
     for (int32_t i = 0; i < count; ++i)
-        if (const uint32_t a = addressOf(*list.at(i))) byAddress[a].push_back(i);
+        if (const uint32_t a = boardAddress(*list.at(i))) byAddress[a].push_back(i);
 
     for (int32_t i = 0; i < count; ++i) {
         const DeviceRecord& b = *list.at(i);
         std::vector<std::string>& p = problems[static_cast<size_t>(i)];
         if (std::string twin = otherAnswersProblem(list, i); !twin.empty()) p.push_back(twin);
-        const uint32_t a = addressOf(b);
+        const uint32_t a = boardAddress(b);
         if (a == 0) continue;   // no address (DHCP without a lease): nothing to judge
         const std::string ip = fieldText(b.ip);
         std::string others;

@@ -9,6 +9,9 @@
 #include "net/network_adapters.h"
 #include "tools/lanset-cli/cli_args.h"
 
+// A board's address, host order; 0 for none (or one that cannot be read).
+uint32_t boardAddress(const DeviceRecord& board);
+
 // For each listed board, in list order, its problems (empty when sound).
 std::vector<std::vector<std::string>> lanProblems(const DeviceList& list,
                                                   const std::vector<InterfaceAddress>& interfaces);

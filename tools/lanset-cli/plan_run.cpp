@@ -6,8 +6,6 @@ namespace {
 
 std::string onOff(bool on) { return on ? "on" : "off"; }
 
-constexpr int kRounds = 3;
-
 // The verifying find has just listed what the boards hold now.
 void takeSeen(const NetSession& session, const PlanRow& row, PlanResult& r) {
     r.mismatches.clear();
@@ -64,7 +62,7 @@ int applyInRounds(CliDriver& driver, const std::vector<PlanRow>& rows,
     std::vector<size_t> pending;
     for (size_t i = 0; i < results.size(); ++i)
         if (results[i].status == PlanStatus::NotReached) pending.push_back(i);
-    const int rounds = kRounds + driver.options().retries;
+    const int rounds = kPlanRounds + driver.options().retries;
     for (int round = 1; round <= rounds && !pending.empty(); ++round) {
         std::vector<DeviceRecord> sent;
         std::vector<std::string> awaited;

@@ -9,6 +9,9 @@
 #include "tools/lanset-cli/plan_file.h"
 #include "tools/lanset-cli/plan_report.h"
 
+// Rounds a board is sent before it is given up, beside --retries more.
+constexpr int kPlanRounds = 3;
+
 // The planned values that board does not hold: before as the board has it, after as planned.
 std::vector<FieldChange> planDifferences(const PlanRow& row, const DeviceRecord& board);
 
