@@ -11,8 +11,8 @@ std::string changesText(const PlanResult& r) {
     std::string out;
     const bool seen = r.status == PlanStatus::NotAsPlanned;
     for (const FieldChange& c : seen ? r.mismatches : r.changes) {
-        const std::string before = utf8FromLatin1(printableLatin1(c.before));
-        const std::string after = utf8FromLatin1(printableLatin1(c.after));
+        const std::string before = printableText(c.before);
+        const std::string after = printableText(c.after);
         out += (out.empty() ? "" : ", ") + c.field + ": " +
                (seen ? "planned " + after + ", reports " + (c.before.empty() ? "nothing" : before)
                      : (before.empty() ? "(none)" : before) + " -> " + after);
