@@ -1,5 +1,7 @@
 #include "tools/lanset-cli/cli_checks.h"
 
+#include <algorithm>
+
 #include "net/ipv4.h"
 #include "ui/board_text.h"
 #include "ui/entry_rules.h"
@@ -14,10 +16,16 @@ std::optional<Refusal> refusalOf(const RuleVerdict& v, std::string reason = {}) 
 }  // namespace
 
 std::string refusalText(const Refusal& r) {
-    std::string text = "lanset-cli: ";
-    if (!r.caption.empty()) text += r.caption + ": ";
-    text += r.message + "\n";
-    if (!r.reason.empty()) text += "lanset-cli: " + r.reason + "\n";
+    std::string text;
+    const auto lines = [&](const std::string& said) {
+        for (size_t from = 0; from <= said.size();) {
+            const size_t end = std::min(said.find('\n', from), said.size());
+            text += "lanset-cli: " + said.substr(from, end - from) + "\n";
+            from = end + 1;
+        }
+    };
+    lines((r.caption.empty() ? "" : r.caption + ": ") + r.message);
+    if (!r.reason.empty()) lines(r.reason);
     return text;
 }
 

@@ -11,7 +11,7 @@
 #include "ui/pass_checks.h"
 
 
-// The lines a refusal prints, each starting "lanset-cli: ".
+// The lines a refusal prints, each starting "lanset-cli: " (a message may hold several).
 std::string refusalText(const Refusal& refusal);
 
 // --id and --pattern as the boards hold them: UTF-8 as typed becomes Latin-1; a character that

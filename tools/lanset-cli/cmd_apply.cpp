@@ -91,6 +91,7 @@ int cmdApply(CliDriver& d) {
     if (!readPlanFile(o.planPath, bytes, why))
         return d.refuse(Refusal{"", "cannot read the plan " + o.planPath + ": " + why, ""});
     const PlanRead plan = parsePlan(bytes);
+    for (const std::string& note : plan.notes) d.say("lanset-cli: " + note);
     if (plan.refusal) return d.refuse(*plan.refusal);
     if (auto refused = refusedPlan(d, plan.rows)) return *refused;
 

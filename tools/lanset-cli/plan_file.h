@@ -1,7 +1,8 @@
 #pragma once
 // A configuration plan: find's own CSV (id,sn,ip,subnet,gateway,dhcp), one row per board keyed
 // by SN, an empty cell keeping the board's value. Read as a spreadsheet saves it: UTF-8 with or
-// without a BOM, CRLF or LF, ',' or ';' between the cells.
+// without a BOM, or else Windows-1252; CRLF or LF; ',', ';' or a tab between the cells (the
+// header says which); columns that are not lanset's ignored.
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,7 +21,10 @@ struct PlanRow {
 
 struct PlanRead {
     std::vector<PlanRow> rows;
-    std::optional<Refusal> refusal;       // its message starts "line N: "
+    // Every fault found, one line each, "line N, COLUMN: what" (or "line N: what" for a whole
+    // row or line); the first 20, then "... and N more".
+    std::optional<Refusal> refusal;
+    std::vector<std::string> notes;       // to say once: how the file was read (printable)
 };
 
 // The rows, each checked on its own (header, SN, duplicate SN, the ID rule, addresses, the
