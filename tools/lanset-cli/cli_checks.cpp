@@ -29,6 +29,17 @@ std::string refusalText(const Refusal& r) {
     return text;
 }
 
+std::string controlCharacterFault(const std::string& latin1) {
+    for (const char c : latin1) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code >= 0x20 && (code < 0x7F || code >= 0xA0)) continue;
+        static constexpr char kHex[] = "0123456789abcdef";
+        return "'" + printableText(latin1) + "' holds a control character (0x" + kHex[code >> 4] + kHex[code & 0x0F] +
+               "): an ID is printable text";
+    }
+    return {};
+}
+
 std::optional<Refusal> boardTextOf(const std::string& utf8, std::string& latin1) {
     std::string bad;
     if (auto text = latin1FromUtf8(utf8, &bad)) {

@@ -100,6 +100,7 @@ int cmdApply(CliDriver& d) {
         return status;
     }
     NetSession& session = d.session();
+    if (auto refused = refusedIdCells(plan.rows, session.devices)) return d.refuse(*refused);
     std::vector<PlanResult> results = assessPlan(plan.rows, session.devices, o.dryRun);
     std::vector<DeviceRecord> requests(plan.rows.size());
     std::vector<PassBoard> pass;

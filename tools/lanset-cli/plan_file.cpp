@@ -243,11 +243,10 @@ void readRow(const PlanRecord& rec, const std::vector<size_t>& columns, std::map
                 fault(field, bad->message);
                 continue;
             }
+            // Judged once the board is known: a board keeps whatever ID it reports.
             const RuleVerdict verdict = checkIdText(latin1.c_str());
-            if (!verdict.ok) {
-                fault(field, std::string(verdict.caption) + ": " + verdict.message);
-                continue;
-            }
+            row.idFault = verdict.ok ? controlCharacterFault(latin1)
+                                     : std::string(verdict.caption) + ": " + verdict.message;
             row.id = latin1;
         } else if (field == "dhcp") {
             if (lowered(v) == "on" || lowered(v) == "off") row.dhcp = lowered(v) == "on";
@@ -327,6 +326,16 @@ PlanRead parsePlan(const std::string& bytes) {
     r.refusal = faults.refusal();
     if (r.refusal) r.rows.clear();   // those before the first fault
     return r;
+}
+
+std::optional<Refusal> refusedIdCells(const std::vector<PlanRow>& rows, const DeviceList& boards) {
+    PlanFaults faults;
+    for (const PlanRow& row : rows) {
+        const DeviceRecord* board = boards.at(boards.findByMac(row.sn.c_str()));
+        if (row.id && !row.idFault.empty() && board && *row.id != fieldText(board->id))
+            faults.add(row.line, "id", row.idFault);
+    }
+    return faults.refusal();
 }
 
 Refusal atLine(int line, const std::string& what) { return Refusal{"", "line " + std::to_string(line) + ": " + what, ""}; }

@@ -7,12 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "net/device_list.h"
 #include "tools/lanset-cli/cli_checks.h"
 
 struct PlanRow {
     int line = 0;                         // where the row starts in the file, from 1
     std::string sn;                       // 12 lowercase hex digits
     std::optional<std::string> id;        // Latin-1, as the board holds it
+    // Why id may not be sent (the ID rule, or a control character); empty when it may. Judged
+    // only where id differs from the board's: a board keeps whatever ID it reports.
+    std::string idFault;
     std::optional<std::string> ip;
     std::optional<std::string> subnet;
     std::optional<std::string> gateway;
@@ -27,9 +31,13 @@ struct PlanRead {
     std::vector<std::string> notes;       // to say once: how the file was read (printable)
 };
 
-// The rows, each checked on its own (header, SN, duplicate SN, the ID rule, addresses, the
-// address-range rule where a row gives address and mask); nothing about the boards.
+// The rows, each checked on its own (header, SN, duplicate SN, addresses, the address-range rule
+// where a row gives address and mask); nothing about the boards.
 PlanRead parsePlan(const std::string& bytes);
+
+// The ID cells that would give their board another ID and may not (PlanRow::idFault), each
+// with its line, all at once; rows whose board the find did not list change nothing.
+std::optional<Refusal> refusedIdCells(const std::vector<PlanRow>& rows, const DeviceList& boards);
 
 // A refusal of the plan at a line of its file: "line N: what".
 Refusal atLine(int line, const std::string& what);
