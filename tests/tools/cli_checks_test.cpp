@@ -135,9 +135,15 @@ TEST(CliChecks, PlanRowsAreReadAndCheckedOnTheirOwn) {
     // One row's ID cell: the ID read, why it may not be sent (judged only if it differs from the
     // board's), and the note said about the file.
     const std::vector<std::tuple<std::string, std::string, std::string, std::string>> read = {
-        {"id\tsn\tnotes\nPump\t025a00000001\tRack 4\n", "Pump", "", "ignoring the column 'notes': lanset reads id,sn"},
+        {"id\tsn\tnotes\n'=1+2\t025a00000001\tRack 4\n", "=1+2", "", "ignoring the column 'notes': lanset reads id,sn"},
         {"sn;id;;Location\n025a00000001;K\xf6ln;;\n", "K\xf6ln", "", "the plan is not UTF-8: read as Windows-1252"},
         {"sn,id\n025a00000001,a\x1b[2Jb\n", "a\x1b[2Jb", "'a?[2Jb' holds a control character (0x1b)", ""},
+        {"sn,id\n025a00000001,\\x1b]0;owned\\x07\n", "\x1b]0;owned\x07", "'?]0;owned?' holds a control character (0x1b)", ""},
+        {"sn,id\n025a00000001,\\x50ump\\x85\n", "Pump\x85", "'Pump?' holds a control character (0x85)", ""},
+        {"sn,id\n025a00000001,\\\\foo\n", "\\foo", "", ""},
+        {"sn,id\n025a00000001,a\\b\n", "a\\b", "", ""},
+        {"sn,id\n025a00000001,''=x\n", "'=x", "", ""},
+        {"sn,id\n025a00000001,'x\n", "'x", "", ""},
         {"sn,id\n025a00000001,\" Pump \"\n", " Pump ", "INVALID ENTRY: Entry cannot contain a space", ""},
         {"sn,id\n025a00000001,\"a\nb:c\"\n", "a\nb:c", "INVALID ENTRY: Entry cannot contain a ':'", ""},
     };
@@ -163,6 +169,8 @@ TEST(CliChecks, PlanRowsAreReadAndCheckedOnTheirOwn) {
                                                                "line 2, ip: 10.0.0.255 is the broadcast address of 10.0.0.0/24"},
         {"sn,dhcp\n025a00000001,yes\n", "line 2, dhcp: 'yes': on or off"},
         {"sn,id\n025a00000001,a\0b\n"s, "line 2: a NUL byte (0x00)"},
+        {"sn,id\n025a00000001,\\x00\n", "line 2, id: '\\x00' holds a NUL"},
+        {"sn,id\n025a00000001,\\q\x1b[2J\n", "line 2, id: '\\q?[2J' starts with '\\' but is no escaped text"},
         {"sn,id\n025a00000001,\xe9\n025a00000002,\x81\n", "line 3: a byte that is neither UTF-8 nor a character of Windows-1252"},
         {"\xEF\xBB\xBFsn,id\n025a00000001,\xe9\n", "line 2: not UTF-8, although the file starts as UTF-8 does"},
         {"sn,id\n025a00000001,R\xc3\xbc\n025a00000002,K\xf6ln\n", "line 3: not UTF-8, although other lines are"},

@@ -230,7 +230,16 @@ void readRow(const PlanRecord& rec, const std::vector<size_t>& columns, std::map
     for (size_t i = 0; i < columns.size(); ++i) {
         if (columns[i] == kBoardFields.size()) continue;   // not lanset's: ignored
         const std::string field = kBoardFields[columns[i]];
-        const std::string& v = rec.cells[i];
+        std::string v;
+        if (!readCsvCell(rec.cells[i], v)) {
+            fault(field, "'" + rec.cells[i] + "' starts with '\\' but is no escaped text: such a cell holds \\\\ "
+                         "for a backslash and \\xHH for a byte");
+            continue;
+        }
+        if (v.find('\0') != std::string::npos) {
+            fault(field, "'" + rec.cells[i] + "' holds a NUL (\\x00), which no board's text holds");
+            continue;
+        }
         if (field == "sn") {
             if (auto sn = normaliseSn(v)) row.sn = *sn;
             else fault(field, "'" + v + "' is not an SN (12 hexadecimal digits)");

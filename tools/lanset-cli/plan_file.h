@@ -2,7 +2,8 @@
 // A configuration plan: find's own CSV (id,sn,ip,subnet,gateway,dhcp), one row per board keyed
 // by SN, an empty cell keeping the board's value. Read as a spreadsheet saves it: UTF-8 with or
 // without a BOM, or else Windows-1252; CRLF or LF; ',', ';' or a tab between the cells (the
-// header says which); columns that are not lanset's ignored.
+// header says which); columns that are not lanset's ignored; cells as csvCell writes them
+// (ui/list_export.h), so that a saved list reads back as the boards it lists.
 #include <optional>
 #include <string>
 #include <vector>

@@ -21,7 +21,7 @@ std::string changesText(const PlanResult& r) {
     return out;
 }
 
-std::string csvCell(const std::string& v) {
+std::string reportCell(const std::string& v) {
     if (v.find_first_of(",\"\r\n") == std::string::npos) return v;
     std::string out = "\"";
     for (char c : v) out += c == '"' ? std::string("\"\"") : std::string(1, c);
@@ -76,7 +76,7 @@ std::string formatPlanReport(const std::vector<PlanResult>& results, OutputForma
         out = "line,sn,result,changes\n";
         for (const PlanResult& r : results)
             out += std::to_string(r.line) + "," + r.sn + "," + planStatusText(r.status) + "," +
-                   csvCell(changesText(r)) + "\n";
+                   reportCell(changesText(r)) + "\n";
         return out;
     }
     size_t lineWidth = 4, resultWidth = 6;
