@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <tuple>
 
 #include "ui/board_text.h"
@@ -137,7 +142,6 @@ TEST(CliChecks, PlanRowsAreReadAndCheckedOnTheirOwn) {
     const std::vector<std::tuple<std::string, std::string, std::string, std::string>> read = {
         {"id\tsn\tnotes\n'=1+2\t025a00000001\tRack 4\n", "=1+2", "", "ignoring the column 'notes': lanset reads id,sn"},
         {"sn;id;;Location\n025a00000001;K\xf6ln;;\n", "K\xf6ln", "", "the plan is not UTF-8: read as Windows-1252"},
-        {"sn,id\n025a00000001,a\x1b[2Jb\n", "a\x1b[2Jb", "'a?[2Jb' holds a control character (0x1b)", ""},
         {"sn,id\n025a00000001,\\x1b]0;owned\\x07\n", "\x1b]0;owned\x07", "'?]0;owned?' holds a control character (0x1b)", ""},
         {"sn,id\n025a00000001,\\x50ump\\x85\n", "Pump\x85", "'Pump?' holds a control character (0x85)", ""},
         {"sn,id\n025a00000001,\\\\foo\n", "\\foo", "", ""},
@@ -188,6 +192,28 @@ TEST(CliChecks, PlanRowsAreReadAndCheckedOnTheirOwn) {
     for (int i = 0; i < 25; ++i) many += "x\n";
     const std::string said = parsePlan(many).refusal->message;
     EXPECT_EQ(said.substr(said.rfind("line ")), "line 21, sn: 'x' is not an SN (12 hexadecimal digits)\n... and 5 more");
+}
+
+// Only a regular file of at most 16 MB is read: nothing waits on a pipe or reads a device for ever.
+TEST(CliChecks, APlanIsARegularFileOfAtMost16Mb) {
+    const auto folder = std::filesystem::temp_directory_path() / ("plan-files-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0600), 0);
+    std::ofstream(folder / "big.csv") << "sn\n";
+    std::filesystem::resize_file(folder / "big.csv", (16u << 20) + 1);   // sparse: nothing written
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {(folder / "fifo").string(), "it is not a file (a pipe, a device or a socket)"},
+        {"/dev/zero", "it is not a file (a pipe, a device or a socket)"},
+        {(folder / "big.csv").string(), "it holds 16777217 bytes, and a plan may hold at most 16 MB"},
+        {folder.string(), "it is a folder"},
+        {(folder / "gone.csv").string(), "No such file or directory"},
+    };
+    for (const auto& [path, why] : refused) {
+        const PlanRead r = readPlan(path);
+        ASSERT_TRUE(r.refusal) << path;
+        EXPECT_EQ(r.refusal->message, "cannot read the plan " + path + ": " + why);
+    }
+    std::filesystem::remove_all(folder);
 }
 
 // What configure sends is checked on the wire by the runner's tests; the batch template's

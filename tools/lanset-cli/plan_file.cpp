@@ -1,15 +1,20 @@
 #include "tools/lanset-cli/plan_file.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <cerrno>
-#include <cstdio>
+#include <cstdint>
 #include <cstring>
 #include <map>
+#include <new>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #ifdef _WIN32
+#include <io.h>
 #include <windows.h>
+#else
+#include <unistd.h>
 #endif
 
 #include "ui/board_text.h"
@@ -18,6 +23,7 @@
 
 namespace {
 
+constexpr size_t kMostPlanBytes = size_t{16} << 20;
 constexpr size_t kMostFaultsSaid = 20;
 constexpr size_t kMostColumns = 1000;
 // More boards than boardsim simulates, and than any LAN of them holds: what is kept of each row
@@ -337,6 +343,20 @@ PlanRead parsePlan(const std::string& bytes) {
     return r;
 }
 
+PlanRead readPlan(const std::string& path) {
+    try {
+        std::string bytes, why;
+        if (readPlanFile(path, bytes, why)) return parsePlan(bytes);
+        PlanRead r;
+        r.refusal = Refusal{"", "cannot read the plan " + printableUtf8(path) + ": " + why, ""};
+        return r;
+    } catch (const std::bad_alloc&) {
+        PlanRead r;
+        r.refusal = Refusal{"", "not enough memory to read the plan " + printableUtf8(path), ""};
+        return r;
+    }
+}
+
 std::optional<Refusal> refusedIdCells(const std::vector<PlanRow>& rows, const DeviceList& boards) {
     PlanFaults faults;
     for (const PlanRow& row : rows) {
@@ -349,25 +369,83 @@ std::optional<Refusal> refusedIdCells(const std::vector<PlanRow>& rows, const De
 
 Refusal atLine(int line, const std::string& what) { return Refusal{"", "line " + std::to_string(line) + ": " + what, ""}; }
 
-bool readPlanFile(const std::string& path, std::string& bytes, std::string& why) {
+namespace {
+
+std::string tooLarge(uint64_t size) {
+    return "it holds " + std::to_string(size) + " bytes, and a plan may hold at most " +
+           std::to_string(kMostPlanBytes >> 20) + " MB";
+}
+
+}  // namespace
+
 #ifdef _WIN32
+
+bool readPlanFile(const std::string& path, std::string& bytes, std::string& why) {
     const int length = MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, nullptr, 0);
     std::wstring wide(static_cast<size_t>(length > 0 ? length : 1), L'\0');
     if (length > 0) MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, wide.data(), length);
-    FILE* f = _wfopen(wide.c_str(), L"rb");
+    const int fd = _wopen(wide.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
+    if (fd < 0) {
+        const DWORD attributes = GetFileAttributesW(wide.c_str());
+        const bool folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+        why = folder ? "it is a folder" : std::strerror(errno);
+        return false;
+    }
+    // A console, a printer port or a pipe is no file: reading one could wait for ever.
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+    LARGE_INTEGER size{};
+    bool ok = false;
+    if (GetFileType(handle) != FILE_TYPE_DISK) {
+        why = "it is not a file (a device or a pipe)";
+    } else if (!GetFileSizeEx(handle, &size)) {
+        why = "its size could not be read";
+    } else if (static_cast<uint64_t>(size.QuadPart) > kMostPlanBytes) {
+        why = tooLarge(static_cast<uint64_t>(size.QuadPart));
+    } else {
+        bytes.clear();
+        bytes.reserve(static_cast<size_t>(size.QuadPart));
+        char chunk[65536];
+        int n = 0;
+        while (bytes.size() <= kMostPlanBytes && (n = _read(fd, chunk, static_cast<unsigned>(sizeof chunk))) > 0)
+            bytes.append(chunk, static_cast<size_t>(n));
+        ok = n == 0 && bytes.size() <= kMostPlanBytes;
+        if (!ok) why = n < 0 ? "it could not be read" : tooLarge(bytes.size());
+    }
+    _close(fd);
+    return ok;
+}
+
 #else
-    FILE* f = std::fopen(path.c_str(), "rb");
-#endif
-    if (!f) {
+
+bool readPlanFile(const std::string& path, std::string& bytes, std::string& why) {
+    // O_NONBLOCK: opening a FIFO would otherwise wait for a writer, past SIGINT.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
         why = std::strerror(errno);
         return false;
     }
-    bytes.clear();
-    std::array<char, 65536> chunk;
-    size_t n = 0;
-    while ((n = std::fread(chunk.data(), 1, chunk.size(), f)) > 0) bytes.append(chunk.data(), n);
-    const bool failed = std::ferror(f) != 0;
-    std::fclose(f);
-    if (failed) why = "it could not be read";
-    return !failed;
+    struct stat st {};
+    bool ok = false;
+    if (fstat(fd, &st) != 0) {
+        why = std::strerror(errno);
+    } else if (S_ISDIR(st.st_mode)) {
+        why = "it is a folder";
+    } else if (!S_ISREG(st.st_mode)) {
+        why = "it is not a file (a pipe, a device or a socket)";
+    } else if (static_cast<uint64_t>(st.st_size) > kMostPlanBytes) {
+        why = tooLarge(static_cast<uint64_t>(st.st_size));
+    } else {
+        bytes.clear();
+        bytes.reserve(static_cast<size_t>(st.st_size));
+        char chunk[65536];
+        ssize_t n = 0;
+        while (bytes.size() <= kMostPlanBytes && ((n = read(fd, chunk, sizeof chunk)) > 0 || (n < 0 && errno == EINTR)))
+            if (n > 0) bytes.append(chunk, static_cast<size_t>(n));
+        ok = n == 0 && bytes.size() <= kMostPlanBytes;
+        if (!ok) why = n < 0 ? std::strerror(errno) : tooLarge(bytes.size());   // or it grew while read
+    }
+    close(fd);
+    return ok;
 }
+
+#endif

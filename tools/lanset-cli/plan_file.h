@@ -36,6 +36,10 @@ struct PlanRead {
 // where a row gives address and mask); nothing about the boards.
 PlanRead parsePlan(const std::string& bytes);
 
+// The plan file read and parsed; the refusal says why it could not be (exit 2). Never throws:
+// running out of memory is a refusal too.
+PlanRead readPlan(const std::string& path);
+
 // The ID cells that would give their board another ID and may not (PlanRow::idFault), each
 // with its line, all at once; rows whose board the find did not list change nothing.
 std::optional<Refusal> refusedIdCells(const std::vector<PlanRow>& rows, const DeviceList& boards);
@@ -43,5 +47,7 @@ std::optional<Refusal> refusedIdCells(const std::vector<PlanRow>& rows, const De
 // A refusal of the plan at a line of its file: "line N: what".
 Refusal atLine(int line, const std::string& what);
 
-// The whole file; false with why not. The path is UTF-8 (opened by its wide name on Windows).
+// The whole file; false with why not. Only a regular file of at most 16 MB is read: a pipe or a
+// device could block or never end. Nothing waits: a FIFO is opened without blocking, then refused.
+// The path is UTF-8 (opened by its wide name on Windows).
 bool readPlanFile(const std::string& path, std::string& bytes, std::string& why);
