@@ -35,6 +35,19 @@ TEST(BoardOutput, CsvIsUtf8ForAnyIdBytes) {
               "K\xc3\xa9ln\xc3\xbf,02a1b2c3d4e5,10.0.0.5,255.255.255.0,10.0.0.1,off\n");
 }
 
+// Nothing that a terminal or a spreadsheet would act on, and nothing a reader would trim: each
+// ID as its cell (apply reads each back; the runner's round trip checks that).
+TEST(BoardOutput, CsvCellsAreInert) {
+    const std::vector<std::pair<const char*, const char*>> cells = {
+        {"\x1b]0;owned\x07", "\\x1b]0;owned\\x07"}, {"Pump\t", "\\x50ump\\x09"}, {"R\x85k", "\\x52\\x85k"},
+        {"\\foo", "\\\\foo"}, {"a\\b", "a\\b"}, {"=1+2", "'=1+2"}, {"-5", "'-5"}, {"@x", "'@x"},
+        {"'=x", "''=x"}, {"'x", "'x"}, {" Pump", "\" Pump\""}, {"Pump ", "\"Pump \""}, {"a b", "a b"},
+    };
+    for (const auto& [id, cell] : cells)
+        EXPECT_EQ(formatBoards({board(id, "02a1b2c3d4e5", "10.0.0.5", false)}, OutputFormat::Csv),
+                  std::string("id,sn,ip,subnet,gateway,dhcp\n") + cell + ",02a1b2c3d4e5,10.0.0.5,255.255.255.0,10.0.0.1,off\n");
+}
+
 TEST(BoardOutput, JsonIsValidForAnyIdBytes) {
     std::vector<DeviceRecord> boards = {board("q\"\\\t\xe9", "02a1b2c3d4e5", "10.0.0.5", true),
                                         board("B", "02a1b2c3d4e6", "10.0.0.6", false)};

@@ -1,5 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <tuple>
+
 #include "ui/board_text.h"
 #include "tools/lanset-cli/cli_checks.h"
 #include "ui/pass_checks.h"
@@ -113,7 +120,7 @@ TEST(CliChecks, BoardTextIsLatin1) {
     EXPECT_EQ(*id, "\xe9t\xe9");
 }
 
-// A plan as a spreadsheet saves it; each fault refused with its line.
+// A plan as a spreadsheet saves it; every fault refused at once, each with its line and column.
 TEST(CliChecks, PlanRowsAreReadAndCheckedOnTheirOwn) {
     const PlanRead good = parsePlan("\xEF\xBB\xBFSN;ID;ip;subnet;gateway;dhcp\r\n"
                                     "02:5A:00:00:00:01;\"R\xc3\xbc;1\";10.0.0.5;255.255.255.0;;ON\r\n"
@@ -128,23 +135,85 @@ TEST(CliChecks, PlanRowsAreReadAndCheckedOnTheirOwn) {
     EXPECT_FALSE(good.rows[0].gateway);
     EXPECT_EQ(good.rows[1].line, 4);
     EXPECT_FALSE(good.rows[1].id || good.rows[1].ip || good.rows[1].dhcp);
-    const std::vector<std::pair<const char*, const char*>> bad = {
-        {"id,sn,ip,mask\n", "line 1: unknown column 'mask'"},
+    EXPECT_TRUE(good.notes.empty());
+
+    // One row's ID cell: the ID read, why it may not be sent (judged only if it differs from the
+    // board's), and the note said about the file.
+    const std::vector<std::tuple<std::string, std::string, std::string, std::string>> read = {
+        {"id\tsn\tnotes\n'=1+2\t025a00000001\tRack 4\n", "=1+2", "", "ignoring the column 'notes': lanset reads id,sn"},
+        {"sn;id;;Location\n025a00000001;K\xf6ln;;\n", "K\xf6ln", "", "the plan is not UTF-8: read as Windows-1252"},
+        {"sn,id\n025a00000001,\\x1b]0;owned\\x07\n", "\x1b]0;owned\x07", "'?]0;owned?' holds a control character (0x1b)", ""},
+        {"sn,id\n025a00000001,\\x50ump\\x85\n", "Pump\x85", "'Pump?' holds a control character (0x85)", ""},
+        {"sn,id\n025a00000001,\\\\foo\n", "\\foo", "", ""},
+        {"sn,id\n025a00000001,a\\b\n", "a\\b", "", ""},
+        {"sn,id\n025a00000001,''=x\n", "'=x", "", ""},
+        {"sn,id\n025a00000001,'x\n", "'x", "", ""},
+        {"sn,id\n025a00000001,\" Pump \"\n", " Pump ", "INVALID ENTRY: Entry cannot contain a space", ""},
+        {"sn,id\n025a00000001,\"a\nb:c\"\n", "a\nb:c", "INVALID ENTRY: Entry cannot contain a ':'", ""},
+    };
+    for (const auto& [plan, id, fault, note] : read) {
+        const PlanRead r = parsePlan(plan);
+        ASSERT_FALSE(r.refusal) << plan << r.refusal->message;
+        ASSERT_EQ(r.rows.size(), 1u) << plan;
+        EXPECT_EQ(r.rows[0].id, id) << plan;
+        EXPECT_EQ(r.rows[0].idFault.rfind(fault, 0), 0u) << r.rows[0].idFault;
+        EXPECT_EQ(fault.empty(), r.rows[0].idFault.empty()) << plan;
+        EXPECT_EQ(r.notes.empty() ? "" : r.notes[0].substr(0, note.size()), note) << plan;
+    }
+
+    using namespace std::string_literals;
+    const std::vector<std::pair<std::string, const char*>> bad = {
+        {"id,id,sn\n", "line 1: column 'id' given twice"},
         {"id,ip\nA,10.0.0.1\n", "line 1: no sn column"},
         {"sn,ip\n025a00000001\n", "line 2: 1 cells, the header names 2"},
-        {"sn,ip\n025a0000000z,10.0.0.1\n", "line 2: '025a0000000z' is not an SN"},
-        {"sn\n025a00000001\n\n025a00000001\n", "line 4: SN 025a00000001 is also on line 2"},
-        {"sn,id\n025a00000001,\"a\nb c\"\n", "line 2: INVALID ENTRY: Entry cannot contain a space"},
-        {"sn,id\n025a00000001,\xce\xa9\n", "line 2: id '\xce\xa9' in '\xce\xa9' is a character that the boards cannot hold"},
-        {"sn,ip,subnet\n025a00000001,10.0.0.255,255.255.255.0\n", "line 2: Error: An invalid IP address will be created."},
-        {"sn,gateway\n025a00000001,10.0.0.256\n", "line 2: gateway '10.0.0.256' is not an address a.b.c.d"},
-        {"sn,dhcp\n025a00000001,yes\n", "line 2: dhcp 'yes': on or off"},
+        {"sn,ip\n025a0000000z,10.0.0.1\n", "line 2, sn: '025a0000000z' is not an SN"},
+        {"sn\n025a00000001\n\n025a00000001\n", "line 4, sn: SN 025a00000001 is also on line 2"},
+        {"sn,id\n025a00000001,\xce\xa9\n", "line 2, id: '\xce\xa9' in '\xce\xa9' is a character that the boards cannot hold"},
+        {"sn,ip,subnet\n025a00000001,10.0.0.255,255.255.255.0\n", "line 2, ip: Error: An invalid IP address will be created.  Change the IP address and try again.\n"
+                                                               "line 2, ip: 10.0.0.255 is the broadcast address of 10.0.0.0/24"},
+        {"sn,dhcp\n025a00000001,yes\n", "line 2, dhcp: 'yes': on or off"},
+        {"sn,id\n025a00000001,a\0b\n"s, "line 2: a NUL byte (0x00)"},
+        {"sn,id\n025a00000001,\\x00\n", "line 2, id: '\\x00' holds a NUL"},
+        {"sn,id\n025a00000001,\\q\x1b[2J\n", "line 2, id: '\\q?[2J' starts with '\\' but is no escaped text"},
+        {"sn,id\n025a00000001,\xe9\n025a00000002,\x81\n", "line 3: a byte that is neither UTF-8 nor a character of Windows-1252"},
+        {"\xEF\xBB\xBFsn,id\n025a00000001,\xe9\n", "line 2: not UTF-8, although the file starts as UTF-8 does"},
+        {"sn,id\n025a00000001,R\xc3\xbc\n025a00000002,K\xf6ln\n", "line 3: not UTF-8, although other lines are"},
+        {"sn,ip,gateway\n025a0000000z,10.0.0.256,\xe2\x80\xae" "x\n025a00000001,,10.0.0.300\n",
+         "line 2, sn: '025a0000000z' is not an SN (12 hexadecimal digits)\nline 2, ip: '10.0.0.256' is not an address a.b.c.d\n"
+         "line 2, gateway: '?x' is not an address a.b.c.d\nline 3, gateway: '10.0.0.300' is not an address a.b.c.d"},
     };
     for (const auto& [plan, said] : bad) {
         const PlanRead r = parsePlan(plan);
         ASSERT_TRUE(r.refusal) << plan;
         EXPECT_EQ(r.refusal->message.rfind(said, 0), 0u) << r.refusal->message;
+        EXPECT_TRUE(r.rows.empty());
     }
+    std::string many = "sn\n";
+    for (int i = 0; i < 25; ++i) many += "x\n";
+    const std::string said = parsePlan(many).refusal->message;
+    EXPECT_EQ(said.substr(said.rfind("line ")), "line 21, sn: 'x' is not an SN (12 hexadecimal digits)\n... and 5 more");
+}
+
+// Only a regular file of at most 16 MB is read: nothing waits on a pipe or reads a device for ever.
+TEST(CliChecks, APlanIsARegularFileOfAtMost16Mb) {
+    const auto folder = std::filesystem::temp_directory_path() / ("plan-files-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0600), 0);
+    std::ofstream(folder / "big.csv") << "sn\n";
+    std::filesystem::resize_file(folder / "big.csv", (16u << 20) + 1);   // sparse: nothing written
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {(folder / "fifo").string(), "it is not a file (a pipe, a device or a socket)"},
+        {"/dev/zero", "it is not a file (a pipe, a device or a socket)"},
+        {(folder / "big.csv").string(), "it holds 16777217 bytes, and a plan may hold at most 16 MB"},
+        {folder.string(), "it is a folder"},
+        {(folder / "gone.csv").string(), "No such file or directory"},
+    };
+    for (const auto& [path, why] : refused) {
+        const PlanRead r = readPlan(path);
+        ASSERT_TRUE(r.refusal) << path;
+        EXPECT_EQ(r.refusal->message, "cannot read the plan " + path + ": " + why);
+    }
+    std::filesystem::remove_all(folder);
 }
 
 // What configure sends is checked on the wire by the runner's tests; the batch template's

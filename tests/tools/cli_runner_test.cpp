@@ -314,6 +314,33 @@ TEST_F(CliRunnerTest, AnSnThatAnswersTwiceIsRefusedAndNeverVerified) {
     std::filesystem::remove(plan);
 }
 
+// Whatever IDs the boards report, their saved list applies as it is; only an ID that is to be
+// sent is judged by the ID rule.
+TEST_F(CliRunnerTest, ASavedListAppliesUnchangedWhateverTheIds) {
+    const std::vector<std::string> ids = {"\x1b]0;owned\x07", "\x1b[2J", "a/b.c:d?", " Pump\t", "=1+2", "-5", "@x",
+                                          "'=x", "\\foo", "a\\b", "K\xe9ln\xff", "\x80\x85\x9f\x7f", "0123456789abcdef", ""};
+    sim.lan.addBoards(static_cast<int>(ids.size()));
+    for (size_t i = 0; i < ids.size(); ++i) {
+        SimBoard b = sim.lan.board(static_cast<int>(i));
+        b.id = ids[i];
+        sim.lan.setBoard(static_cast<int>(i), b);
+    }
+    const std::string plan = (std::filesystem::temp_directory_path() / ("saved-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".csv")).string();
+    ASSERT_EQ(run({"find", "--format", "csv"}), kExitOk);
+    EXPECT_EQ(out.str().find_first_of("\x1b\x07\x7f\t"), std::string::npos) << "no control character in the file";
+    std::ofstream(plan, std::ios::binary) << out.str();
+    EXPECT_EQ(run({"apply", plan, "--dry-run"}), kExitOk) << err.str();
+    EXPECT_EQ(count(out.str(), "  unchanged\n"), ids.size()) << out.str();
+
+    std::ofstream(plan, std::ios::binary) << "sn,id\n020000000001,x y\n020000000002,\\x1b[2K\n020000000003,a/b.c:d?\n";
+    EXPECT_EQ(run({"apply", plan}), kExitRefused);
+    EXPECT_EQ(err.str().substr(err.str().find("lanset-cli: line")),
+              "lanset-cli: line 2, id: INVALID ENTRY: Entry cannot contain a space\n"
+              "lanset-cli: line 3, id: '?[2K' holds a control character (0x1b): an ID is printable text\n");
+    EXPECT_TRUE(sim.lan.configureRequests().empty());
+    std::filesystem::remove(plan);
+}
+
 TEST_F(CliRunnerTest, NoBoardsToConfigure) {
     EXPECT_EQ(run({"auto", "--pattern", "L#"}), kExitFailed);
     EXPECT_NE(err.str().find("Alert: No boards found to configure.\nCheck Connections and try again."),

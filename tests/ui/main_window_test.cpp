@@ -462,15 +462,16 @@ TEST_F(MainWindowTest, CopyTakesTheSelectedLinesOrAllWithAHeader) {
     // The selection stays as the user made it.
     EXPECT_EQ(view.listSelection(IDC_DEVICE_LIST), (std::vector<int>{0, 2}));
 
-    // A tab or line break in an ID would start a column or row of its own: it shows as '?'.
+    // A tab or line break in an ID would start a column or row of its own: it shows as '?'. C1
+    // controls and a right-to-left override are left out; a formula gets an apostrophe.
     SimBoard odd = lan.board(1);
-    odd.id = "a\tb\nc";
+    odd.id = "=a\tb\nc\xc2\x85\xe2\x80\xae";
     lan.setBoard(1, odd);
     findAndWait();
     select({1}, 1);
     click(IDM_LIST_COPY);
     EXPECT_EQ(view.clipboard(),
-              std::string(kTabHeader) + "a?b?c\t020000000002\t10.0.0.2\t255.255.255.0\t10.0.0.254\toff\n");
+              std::string(kTabHeader) + "'=a?b?c\t020000000002\t10.0.0.2\t255.255.255.0\t10.0.0.254\toff\n");
 
     view.failClipboard(true);
     click(IDM_LIST_COPY);

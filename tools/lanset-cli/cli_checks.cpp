@@ -1,5 +1,7 @@
 #include "tools/lanset-cli/cli_checks.h"
 
+#include <algorithm>
+
 #include "net/ipv4.h"
 #include "ui/board_text.h"
 #include "ui/entry_rules.h"
@@ -14,11 +16,28 @@ std::optional<Refusal> refusalOf(const RuleVerdict& v, std::string reason = {}) 
 }  // namespace
 
 std::string refusalText(const Refusal& r) {
-    std::string text = "lanset-cli: ";
-    if (!r.caption.empty()) text += r.caption + ": ";
-    text += r.message + "\n";
-    if (!r.reason.empty()) text += "lanset-cli: " + r.reason + "\n";
+    std::string text;
+    const auto lines = [&](const std::string& said) {
+        for (size_t from = 0; from <= said.size();) {
+            const size_t end = std::min(said.find('\n', from), said.size());
+            text += "lanset-cli: " + said.substr(from, end - from) + "\n";
+            from = end + 1;
+        }
+    };
+    lines((r.caption.empty() ? "" : r.caption + ": ") + r.message);
+    if (!r.reason.empty()) lines(r.reason);
     return text;
+}
+
+std::string controlCharacterFault(const std::string& latin1) {
+    for (const char c : latin1) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code >= 0x20 && (code < 0x7F || code >= 0xA0)) continue;
+        static constexpr char kHex[] = "0123456789abcdef";
+        return "'" + printableText(latin1) + "' holds a control character (0x" + kHex[code >> 4] + kHex[code & 0x0F] +
+               "): an ID is printable text";
+    }
+    return {};
 }
 
 std::optional<Refusal> boardTextOf(const std::string& utf8, std::string& latin1) {

@@ -11,8 +11,12 @@
 #include "ui/pass_checks.h"
 
 
-// The lines a refusal prints, each starting "lanset-cli: ".
+// The lines a refusal prints, each starting "lanset-cli: " (a message may hold several).
 std::string refusalText(const Refusal& refusal);
+
+// Why an ID (Latin-1) may not be sent to a board: it holds a control character (C0, DEL or C1),
+// which every terminal, list and file that shows the board would meet; empty when it holds none.
+std::string controlCharacterFault(const std::string& latin1);
 
 // --id and --pattern as the boards hold them: UTF-8 as typed becomes Latin-1; a character that
 // Latin-1 lacks is refused.

@@ -87,10 +87,8 @@ void sayPlanSummary(CliDriver& d, const std::vector<PlanResult>& results) {
 
 int cmdApply(CliDriver& d) {
     const CliOptions& o = d.options();
-    std::string bytes, why;
-    if (!readPlanFile(o.planPath, bytes, why))
-        return d.refuse(Refusal{"", "cannot read the plan " + o.planPath + ": " + why, ""});
-    const PlanRead plan = parsePlan(bytes);
+    const PlanRead plan = readPlan(o.planPath);
+    for (const std::string& note : plan.notes) d.say("lanset-cli: " + note);
     if (plan.refusal) return d.refuse(*plan.refusal);
     if (auto refused = refusedPlan(d, plan.rows)) return *refused;
 
@@ -99,6 +97,7 @@ int cmdApply(CliDriver& d) {
         return status;
     }
     NetSession& session = d.session();
+    if (auto refused = refusedIdCells(plan.rows, session.devices)) return d.refuse(*refused);
     std::vector<PlanResult> results = assessPlan(plan.rows, session.devices, o.dryRun);
     std::vector<DeviceRecord> requests(plan.rows.size());
     std::vector<PassBoard> pass;

@@ -11,8 +11,8 @@ std::string changesText(const PlanResult& r) {
     std::string out;
     const bool seen = r.status == PlanStatus::NotAsPlanned;
     for (const FieldChange& c : seen ? r.mismatches : r.changes) {
-        const std::string before = utf8FromLatin1(printableLatin1(c.before));
-        const std::string after = utf8FromLatin1(printableLatin1(c.after));
+        const std::string before = printableText(c.before);
+        const std::string after = printableText(c.after);
         out += (out.empty() ? "" : ", ") + c.field + ": " +
                (seen ? "planned " + after + ", reports " + (c.before.empty() ? "nothing" : before)
                      : (before.empty() ? "(none)" : before) + " -> " + after);
@@ -22,7 +22,7 @@ std::string changesText(const PlanResult& r) {
     return out;
 }
 
-std::string csvCell(const std::string& v) {
+std::string reportCell(const std::string& v) {
     if (v.find_first_of(",\"\r\n") == std::string::npos) return v;
     std::string out = "\"";
     for (char c : v) out += c == '"' ? std::string("\"\"") : std::string(1, c);
@@ -79,7 +79,7 @@ std::string formatPlanReport(const std::vector<PlanResult>& results, OutputForma
         out = "line,sn,result,changes\n";
         for (const PlanResult& r : results)
             out += std::to_string(r.line) + "," + r.sn + "," + planStatusText(r.status) + "," +
-                   csvCell(changesText(r)) + "\n";
+                   reportCell(changesText(r)) + "\n";
         return out;
     }
     size_t lineWidth = 4, resultWidth = 6;
