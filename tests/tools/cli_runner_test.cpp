@@ -189,6 +189,7 @@ TEST_F(CliRunnerTest, PassesThatWouldDamageTheRackSendNothing) {
         {{"configure", "020000000002", "--id", "Bd3"}, "SN 020000000002: ID Bd3 is held by SN 020000000003, which is not in this pass"},
         {{"auto", "--ip", "10.1.0.20", "--mask", "255.255.255.0"}, "gateway 10.0.0.254 is outside 10.1.0.0/24, the subnet of 10.1.0.20 (the board keeps"},
         {{"configure", "020000000002", "--id", "\xce\xa9" "1"}, "'\xce\xa9' in '\xce\xa9" "1' is a character that the boards cannot hold"},
+        {{"configure", "020000000002", "--id", "\x1b[2J\t"}, "--id: '?[2J?' holds a control character (0x1b)"},
         {{"configure", "020000000002", "--ip", "10.0.0.0", "--mask", "255.255.255.0"}, "lanset-cli: 10.0.0.0 is the network address of 10.0.0.0/24"},
     };
     for (const auto& [args, said] : refused) {
@@ -318,7 +319,8 @@ TEST_F(CliRunnerTest, AnSnThatAnswersTwiceIsRefusedAndNeverVerified) {
 // sent is judged by the ID rule.
 TEST_F(CliRunnerTest, ASavedListAppliesUnchangedWhateverTheIds) {
     const std::vector<std::string> ids = {"\x1b]0;owned\x07", "\x1b[2J", "a/b.c:d?", " Pump\t", "=1+2", "-5", "@x",
-                                          "'=x", "\\foo", "a\\b", "K\xe9ln\xff", "\x80\x85\x9f\x7f", "0123456789abcdef", ""};
+                                          "'=x", "\\foo", "a\\b", "K\xe9ln\xff", "\x80\x85\x9f\x7f", "0123456789abcdef", "",
+                                          "Vorn", "Vorn"};   // factory boards share their ID
     sim.lan.addBoards(static_cast<int>(ids.size()));
     for (size_t i = 0; i < ids.size(); ++i) {
         SimBoard b = sim.lan.board(static_cast<int>(i));

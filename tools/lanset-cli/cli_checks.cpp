@@ -49,12 +49,12 @@ std::optional<Refusal> boardTextOf(const std::string& utf8, std::string& latin1)
     // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "'" + text + ... here.
     std::string message(1, '\'');
     if (bad.size() == 1 && static_cast<unsigned char>(bad[0]) >= 0x80) {
-        message += utf8FromLatin1(utf8);
+        message += printableText(utf8);
         message += "' is not UTF-8 text (IDs are read as UTF-8)";
     } else {
-        message += bad;
+        message += printableUtf8(bad);
         message += "' in '";
-        message += utf8;
+        message += printableUtf8(utf8);
         message += "' is a character that the boards cannot hold: they hold Latin-1 (letters such as "
                    "\xc3\xa9, \xc3\xbc, \xc3\x9f, \xc3\xb8)";
     }
@@ -85,8 +85,10 @@ std::optional<Refusal> checkRange(const std::string& start, const std::string& m
 }
 
 std::optional<Refusal> checkConfigureEntries(const CliOptions& o) {
-    if (o.id)
+    if (o.id) {
         if (auto r = refusalOf(checkIdText(o.id->c_str()))) return r;
+        if (std::string fault = controlCharacterFault(*o.id); !fault.empty()) return Refusal{"", "--id: " + fault, ""};
+    }
     if (o.ip) return checkRange(*o.ip, *o.mask, 1);
     return std::nullopt;
 }
@@ -95,6 +97,8 @@ std::optional<Refusal> checkPatternEntries(const CliOptions& o, int32_t& firstSe
     firstSequence = 0;
     if (!o.pattern) return std::nullopt;
     if (auto r = refusalOf(checkIdText(o.pattern->c_str()))) return r;
+    if (std::string fault = controlCharacterFault(*o.pattern); !fault.empty())
+        return Refusal{"", "--pattern: " + fault, ""};
     const bool hasHash = o.pattern->find('#') != std::string::npos;
     // Without --sequence the dialog's proposal, 1, is the start.
     const std::string sequence = o.sequence.value_or("1");

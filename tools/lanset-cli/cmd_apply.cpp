@@ -48,25 +48,6 @@ DeviceRecord requestFor(const PlanRow& row, const DeviceRecord& board, const std
     return record;
 }
 
-// The plan on its own, before any search, by the same checks as the pass after it: an ID or an
-// address given twice, or an address of this host. Gateways wait for the boards: a row that
-// leaves a board's addressing as it is never has its gateway judged.
-std::optional<int> refusedPlan(CliDriver& d, const std::vector<PlanRow>& rows) {
-    std::vector<DeviceRecord> keys(rows.size());
-    std::vector<PassBoard> pass;
-    std::vector<const DeviceRecord*> all;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        copyText(keys[i].mac, rows[i].sn.c_str());
-        all.push_back(&keys[i]);
-    }
-    for (size_t i = 0; i < rows.size(); ++i) {
-        DeviceRecord wanted = wantedOf(rows[i]);
-        wanted.gateway[0] = '\0';
-        pass.push_back(PassBoard{&keys[i], wanted, "line " + std::to_string(rows[i].line)});
-    }
-    return d.refusedPass(pass, all);
-}
-
 void sayPlanSummary(CliDriver& d, const std::vector<PlanResult>& results) {
     std::vector<int> counts;
     for (const PlanResult& r : results) {
@@ -90,7 +71,6 @@ int cmdApply(CliDriver& d) {
     const PlanRead plan = readPlan(o.planPath);
     for (const std::string& note : plan.notes) d.say("lanset-cli: " + note);
     if (plan.refusal) return d.refuse(*plan.refusal);
-    if (auto refused = refusedPlan(d, plan.rows)) return *refused;
 
     if (const int status = d.find(); status != kExitOk) {
         if (status == kExitInterrupted) d.say("lanset-cli: interrupted during the search; nothing was sent", Verbosity::Quiet);
@@ -100,11 +80,23 @@ int cmdApply(CliDriver& d) {
     if (auto refused = refusedIdCells(plan.rows, session.devices)) return d.refuse(*refused);
     std::vector<PlanResult> results = assessPlan(plan.rows, session.devices, o.dryRun);
     std::vector<DeviceRecord> requests(plan.rows.size());
+    // The whole plan is checked as the pass after it: a row of a board that answered by what it
+    // changes (what it keeps is never judged: a saved list applies back as it is), a row of one
+    // that did not by all it gives, so that the plan holds no ID or address twice.
     std::vector<PassBoard> pass;
+    std::vector<DeviceRecord> absent(plan.rows.size());
+    std::vector<const DeviceRecord*> listed = d.listed();
     for (size_t i = 0; i < plan.rows.size(); ++i) {
         const PlanRow& row = plan.rows[i];
         const DeviceRecord* board = session.devices.at(session.devices.findByMac(row.sn.c_str()));
-        if (!board) continue;
+        if (!board) {
+            copyText(absent[i].mac, row.sn.c_str());
+            DeviceRecord wanted = wantedOf(row);
+            wanted.gateway[0] = '\0';   // judged against the board's addressing, which is not known
+            pass.push_back(PassBoard{&absent[i], wanted, "line " + std::to_string(row.line)});
+            listed.push_back(&absent[i]);
+            continue;
+        }
         const std::vector<FieldChange>& diff = results[i].changes;
         const bool addressChanges = changes(diff, "ip") || changes(diff, "subnet");
         if (addressChanges && row.dhcp.value_or(board->dhcp != 0))
@@ -118,13 +110,16 @@ int cmdApply(CliDriver& d) {
             }
         requests[i] = requestFor(row, *board, diff);
         DeviceRecord wanted = wantedOf(row);
+        if (!changes(diff, "id")) wanted.id[0] = '\0';
+        if (!addressChanges) wanted.ip[0] = wanted.subnet[0] = '\0';
         if (!addressChanges && !changes(diff, "gateway")) wanted.gateway[0] = '\0';
         pass.push_back(PassBoard{board, wanted, "line " + std::to_string(row.line)});
     }
     std::vector<const DeviceRecord*> passed;
-    for (const PassBoard& b : pass) passed.push_back(b.found);
+    for (size_t i = 0; i < pass.size(); ++i)
+        if (session.devices.findByMac(pass[i].found->mac) >= 0) passed.push_back(pass[i].found);
     if (auto refused = d.refusedTwins(passed)) return *refused;
-    if (auto refused = d.refusedPass(pass)) return *refused;
+    if (auto refused = d.refusedPass(pass, listed)) return *refused;
 
     int status = kExitOk;
     if (o.dryRun) {
