@@ -85,7 +85,7 @@ TEST(CliArgs, RefusesBadUsage) {
         {"auto", "--order", "random"},
         {"auto", "-q", "--verbose"},
         {"auto", "--force=yes"},
-        {"configure", "02a1b2c3d4e5", "--dry-run"},
+        {"find", "--dry-run"},
         {"apply"},                                                    // no plan
         {"apply", "a.csv", "b.csv"},
         {"apply", "a.csv", "--id", "X"},

@@ -128,6 +128,15 @@ TEST_F(CliRunnerTest, BatchOverNamedBoardsGoesInListOrder) {
               "id,sn,ip,subnet,gateway,dhcp\n"
               "L5,020000000002,10.1.0.20,255.0.0.0,10.0.0.254,off\n"
               "L6,020000000004,10.1.0.21,255.0.0.0,10.0.0.254,off\n");
+    // A dry run says what each board would get and sends nothing; a board that holds it gets nothing.
+    const size_t sent = sim.lan.configureRequests().size();
+    EXPECT_EQ(run({"auto", "--pattern", "L#", "--sequence", "5", "--sn", "020000000002", "--sn", "020000000004",
+                   "--dry-run"}), kExitOk);
+    EXPECT_EQ(out.str(), "BOARD  SN            RESULT     CHANGES\n1      020000000002  unchanged\n"
+                         "2      020000000004  unchanged\n");
+    EXPECT_EQ(run({"configure", "020000000003", "--id", "Q", "--dry-run"}), kExitOk);
+    EXPECT_EQ(out.str(), "BOARD  SN            RESULT        CHANGES\n1      020000000003  would change  id: Bd3 -> Q\n");
+    EXPECT_EQ(sim.lan.configureRequests().size(), sent);
 }
 
 // In rounds, a board that takes nothing is sent again, then reported; one by one, the pass
@@ -156,7 +165,9 @@ TEST_F(CliRunnerTest, BatchReportsASilentBoardThenIgnoresOrAborts) {
     EXPECT_EQ(run({"auto", "--pattern", "A#", "--format", "csv", "-q", "--one-by-one"}), kExitFailed);
     EXPECT_EQ(out.str(), "id,sn,ip,subnet,gateway,dhcp\nA1,020000000001,10.0.0.1,255.255.255.0,10.0.0.254,off\n");
     EXPECT_EQ(err.str().substr(err.str().find("Configured")),
-              "Configured 1 of 3 boards\nDid not acknowledge: 020000000002\nNot reached: 020000000003\n");
+              "Configured 1 of 3 boards\nDid not acknowledge: 020000000002\nNot reached: 020000000003\n"
+              "lanset-cli: the pass stopped at the board that did not acknowledge; --on-missing ignore goes on "
+              "with the next board, --retries N tries it N more times\n");
 }
 
 TEST_F(CliRunnerTest, RefusedEntriesSendNothing) {
@@ -344,6 +355,8 @@ TEST_F(CliRunnerTest, ASavedListAppliesUnchangedWhateverTheIds) {
 }
 
 TEST_F(CliRunnerTest, NoBoardsToConfigure) {
+    EXPECT_EQ(run({"find"}), kExitOk);
+    EXPECT_NE(err.str().find("no board answered. Check the cable"), std::string::npos) << err.str();
     EXPECT_EQ(run({"auto", "--pattern", "L#"}), kExitFailed);
     EXPECT_NE(err.str().find("Alert: No boards found to configure.\nCheck Connections and try again."),
               std::string::npos);

@@ -36,7 +36,7 @@ constexpr OptionInfo kOptions[] = {
     {"--order", kAuto, true, false},
     {"--retries", kConfigure | kAuto | kApply, true, false},
     {"--force", kConfigure | kAuto | kApply, false, false},
-    {"--dry-run", kApply, false, false},
+    {"--dry-run", kConfigure | kAuto | kApply, false, false},
     {"--one-by-one", kAuto | kApply, false, false},
     {"--check", kFind, false, false},
     {"--watch", kAuto, false, false},
@@ -200,6 +200,7 @@ std::string crossCheck(const CliOptions& o) {
     if (o.ip && o.dhcp == true)
         return "--dhcp on and --ip exclude each other: a board on DHCP gets no fixed address";
     if (o.sequence && !o.pattern) return "--sequence needs --pattern";
+    if (o.dryRun && o.watch) return "--dry-run and --watch exclude each other: a station sends as boards appear";
     if (o.command == CliCommand::Watch && o.format == OutputFormat::Csv)
         return "watch prints one line an event: --format table or json";
     if (o.count && o.command == CliCommand::Auto && !o.watch) return "--count goes with --watch";

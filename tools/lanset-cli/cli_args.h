@@ -36,6 +36,7 @@ struct CliOptions {
     int count = 0;                          // watch, auto --watch: end once this many (0: never)
     bool oneByOne = false;                  // auto, apply: board after board, as the windows do
     int retries = 0;
+    bool terminal = false;                  // out and err are both a terminal (set by main, not typed)
 };
 
 struct CliParse {

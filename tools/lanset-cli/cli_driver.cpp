@@ -262,7 +262,14 @@ int CliDriver::awaitOperation(bool started, const char* what) {
     return kExitOk;
 }
 
-int CliDriver::find() { return startedFind({}, Verbosity::Normal); }
+int CliDriver::find() {
+    // On a terminal, find's own list follows at once: each board would be there twice.
+    if (options_.terminal && options_.command == CliCommand::Find) {
+        say("Searching...");
+        return startedFind({}, Verbosity::Verbose);
+    }
+    return startedFind({}, Verbosity::Normal);
+}
 
 int CliDriver::verifyingFind(const std::vector<std::string>& awaited) {
     say("Searching again to verify", Verbosity::Verbose);
@@ -284,6 +291,10 @@ int CliDriver::startedFind(const std::vector<std::string>& awaited, Verbosity fo
     }
     if (status != kExitOk) return status;
     if (awaited.empty()) say(finishedText(session_.devices.count()));
+    if (awaited.empty() && session_.devices.count() == 0 && options_.command != CliCommand::Watch)
+        say("lanset-cli: no board answered. Check the cable and the switch, that the boards are on this "
+            "computer's LAN or VLAN (a broadcast does not cross a router), and that the firewall lets UDP " +
+            std::to_string(kBoardPort) + " in", Verbosity::Quiet);
     noteSmallReceiveBuffer();
     return kExitOk;
 }

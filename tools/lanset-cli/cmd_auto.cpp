@@ -111,6 +111,9 @@ void saySummary(CliDriver& d, const std::vector<PlanResult>& results) {
     if (!unverified.empty()) d.say("Sent, but interrupted before a search verified it: " + snList(unverified), Verbosity::Quiet);
     if (!stopped.empty()) d.say("Interrupted before it acknowledged: " + snList(stopped), Verbosity::Quiet);
     if (!unreached.empty()) d.say("Not reached: " + snList(unreached), Verbosity::Quiet);
+    if (!silent.empty() && !unreached.empty() && d.options().onMissing == OnMissing::Abort)
+        d.say("lanset-cli: the pass stopped at the board that did not acknowledge; --on-missing ignore goes on "
+              "with the next board, --retries N tries it N more times", Verbosity::Quiet);
 }
 
 }  // namespace
@@ -166,7 +169,12 @@ int cmdAuto(CliDriver& d) {
     if (auto refused = refusedNumbers(d, o, firstSequence, boards, pass)) return *refused;
     if (auto refused = d.refusedPass(pass)) return *refused;
 
-    std::vector<PlanResult> results = assessPlan(rows, list, false);
+    std::vector<PlanResult> results = assessPlan(rows, list, o.dryRun);
+    if (o.dryRun) {
+        d.out() << formatPlanReport(results, o.format, "board") << std::flush;
+        d.say("Dry run: nothing sent");
+        return kExitOk;
+    }
     int status = kExitOk;
     if (o.oneByOne) {
         status = oneByOne(d, o, firstSequence, batch, results);

@@ -50,6 +50,13 @@ int cmdConfigure(CliDriver& d) {
         return kExitOk;
     }
 
+    if (o.dryRun) {
+        std::vector<PlanResult> preview = assessPlan({row}, session.devices, true);
+        preview[0].line = 1;
+        d.out() << formatPlanReport(preview, o.format, "board") << std::flush;
+        d.say("Dry run: nothing sent");
+        return kExitOk;
+    }
     const CliDriver::OneResult r = d.configureOne(index, record);
     if (r.status == kExitInterrupted) {
         d.say("lanset-cli: interrupted; " + d.describeIndex(index) +

@@ -7,8 +7,13 @@
 #include <vector>
 
 #ifdef _WIN32
+#include <io.h>
 #include <windows.h>
 #include <shellapi.h>
+#define isatty _isatty
+#define fileno _fileno
+#else
+#include <unistd.h>
 #endif
 
 #include "net/net_session.h"
@@ -98,6 +103,8 @@ int main(int argc, char** argv) {
         std::cerr << "lanset-cli: out of memory\n";
         return kExitFailed;
     }
+    CliOptions options = parsed.options;
+    options.terminal = isatty(fileno(stdout)) && isatty(fileno(stderr));
     CliRunner runner(*session, std::cout, std::cerr, gInterrupted);
-    return runner.run(parsed.options);
+    return runner.run(options);
 }

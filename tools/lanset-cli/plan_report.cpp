@@ -1,6 +1,7 @@
 #include "tools/lanset-cli/plan_report.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "tools/lanset-cli/board_output.h"
 #include "ui/board_text.h"
@@ -58,13 +59,13 @@ bool planStatusOk(PlanStatus status) {
     return status == PlanStatus::Unchanged || status == PlanStatus::WouldChange || status == PlanStatus::Changed;
 }
 
-std::string formatPlanReport(const std::vector<PlanResult>& results, OutputFormat format) {
+std::string formatPlanReport(const std::vector<PlanResult>& results, OutputFormat format, const std::string& key) {
     std::string out;
     if (format == OutputFormat::Json) {
         out = "[";
         for (size_t n = 0; n < results.size(); ++n) {
             const PlanResult& r = results[n];
-            out += std::string(n ? "," : "") + "\n  {\"line\": " + std::to_string(r.line) + ", \"sn\": " +
+            out += std::string(n ? "," : "") + "\n  {" + jsonText(key) + ": " + std::to_string(r.line) + ", \"sn\": " +
                    jsonText(r.sn) + ", \"result\": " + jsonText(planStatusText(r.status)) +
                    ", \"changes\": " + jsonChanges(r.changes, "old", "new");
             if (r.status == PlanStatus::NotAsPlanned) {
@@ -76,13 +77,15 @@ std::string formatPlanReport(const std::vector<PlanResult>& results, OutputForma
         return out + (results.empty() ? "]\n" : "\n]\n");
     }
     if (format == OutputFormat::Csv) {
-        out = "line,sn,result,changes\n";
+        out = key + ",sn,result,changes\n";
         for (const PlanResult& r : results)
             out += std::to_string(r.line) + "," + r.sn + "," + planStatusText(r.status) + "," +
                    reportCell(changesText(r)) + "\n";
         return out;
     }
-    size_t lineWidth = 4, resultWidth = 6;
+    std::string heading = key;
+    for (char& c : heading) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    size_t lineWidth = heading.size(), resultWidth = 6;
     for (const PlanResult& r : results) {
         lineWidth = std::max(lineWidth, std::to_string(r.line).size());
         resultWidth = std::max(resultWidth, std::string(planStatusText(r.status)).size());
@@ -93,7 +96,7 @@ std::string formatPlanReport(const std::vector<PlanResult>& results, OutputForma
         if (!changes.empty()) text += std::string(resultWidth - result.size() + 2, ' ') + changes;
         return text + "\n";
     };
-    out = row("LINE", "SN          ", "RESULT", "CHANGES");
+    out = row(heading, "SN          ", "RESULT", "CHANGES");
     for (const PlanResult& r : results)
         out += row(std::to_string(r.line), r.sn, planStatusText(r.status), changesText(r));
     return out;

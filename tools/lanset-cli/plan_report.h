@@ -40,4 +40,6 @@ const char* planStatusText(PlanStatus status);
 // A status that leaves the board as planned.
 bool planStatusOk(PlanStatus status);
 
-std::string formatPlanReport(const std::vector<PlanResult>& results, OutputFormat format);
+// key names the first column: a plan's "line", or a pass's "board" (its position in the pass).
+std::string formatPlanReport(const std::vector<PlanResult>& results, OutputFormat format,
+                             const std::string& key = "line");
