@@ -13,7 +13,8 @@ foreach(page lanset-cli lanset-qt)
   list(APPEND _compressed ${CMAKE_CURRENT_BINARY_DIR}/${page}.1)
 endforeach()
 configure_file(${CMAKE_CURRENT_SOURCE_DIR}/debian/changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog COPYONLY)
-list(APPEND _compressed ${CMAKE_CURRENT_BINARY_DIR}/changelog)
+configure_file(${CMAKE_SOURCE_DIR}/README.md ${CMAKE_CURRENT_BINARY_DIR}/README.md COPYONLY)
+list(APPEND _compressed ${CMAKE_CURRENT_BINARY_DIR}/changelog ${CMAKE_CURRENT_BINARY_DIR}/README.md)
 set(_gz)
 foreach(file ${_compressed})
   add_custom_command(OUTPUT ${file}.gz COMMAND ${GZIP} -9nkf ${file} DEPENDS ${file} VERBATIM)
@@ -22,8 +23,11 @@ endforeach()
 add_custom_target(debian_files ALL DEPENDS ${_gz})
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/lanset-cli.1.gz ${CMAKE_CURRENT_BINARY_DIR}/lanset-qt.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz ${CMAKE_CURRENT_SOURCE_DIR}/debian/copyright
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz ${CMAKE_CURRENT_BINARY_DIR}/README.md.gz
+              ${CMAKE_CURRENT_SOURCE_DIR}/debian/copyright
         DESTINATION ${_doc})
+# A plan to start from: lanset-cli apply reads find's own CSV.
+install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/examples/rack.csv DESTINATION ${_doc}/examples)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME lanset)
