@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
-# contrib/ansible on two namespaced LANs, each with its own boards and plan, the playbook run by
-# Debian's ansible-core with a local connection whose module runs inside each LAN's namespace:
-# check mode reports the changes and sends nothing, apply changes the boards, and a second apply
-# reports no change.
+# The collection in contrib/ansible, built and installed as its users do, on two namespaced LANs,
+# each with its own boards and plan, its playbook run by Debian's ansible-core with a local
+# connection whose module runs inside each LAN's namespace: check mode reports the changes and
+# sends nothing, apply changes the boards, and a second apply reports no change.
 . "$(dirname "$0")/e2e_lib.sh"
 CONTRIB=$(cd "$(dirname "$0")/../../contrib/ansible" && pwd)
 command -v ansible-playbook >/dev/null || skip "ansible-playbook (ansible-core) is not installed"
 setup_lan
 NET_B="${NET}b"
 trap '"$NETNS_LAN" down "$NET_B" 2>/dev/null; cleanup' EXIT
+# Numbered as the packages are, in the three parts that ansible-galaxy requires.
+VERSION=$(sed -n 's/^set(LANSET_VERSION \([0-9.]*\))$/\1/p' "$CONTRIB/../../cmake/versions.cmake")
+[[ $VERSION == *.*.* ]] || VERSION=$VERSION.0
+{ ansible-galaxy collection build "$CONTRIB" --output-path "$WORK" &&
+  ansible-galaxy collection install "$WORK/tarnwick-lanset-$VERSION.tar.gz" -p "$WORK/collections"; } \
+  >"$WORK/galaxy.log" 2>&1 || { echo "FAIL: collection $VERSION not built and installed:"; cat "$WORK/galaxy.log"; exit 1; }
 "$NETNS_LAN" up "$NET_B" 10.213.5 || { echo "FAIL: no second LAN"; exit 1; }
 start_sim --boards 3
 rm -f "$WORK/ready-b"
@@ -20,20 +26,21 @@ for _ in $(seq 100); do [ -s "$WORK/ready-b" ] && break; sleep 0.05; done
 
 printf 'id,sn,ip,subnet,gateway,dhcp\nA-1,025a00000001,,,,\nA-2,025a00000002,192.168.10.52,,,\n' >"$WORK/a.csv"
 printf 'sn,ip,gateway\n025a0b000001,192.168.10.61,192.168.10.254\n' >"$WORK/b.csv"
-# The module runs as "ip netns exec NS python3": one playbook run reaches both LANs.
+# The module runs as "ip netns exec NS python3": one playbook run reaches both LANs. LAN A's plan
+# is named from the inventory's folder.
 cat >"$WORK/inventory.ini" <<INVENTORY
 [lanset_hosts]
-lan-a lanset_plan=$WORK/a.csv ansible_python_interpreter="ip netns exec $NET-lan /usr/bin/python3"
+lan-a lanset_plan=a.csv ansible_python_interpreter="ip netns exec $NET-lan /usr/bin/python3"
 lan-b lanset_plan=$WORK/b.csv ansible_python_interpreter="ip netns exec $NET_B-lan /usr/bin/python3"
 [lanset_hosts:vars]
 ansible_connection=local
 lanset_cli=$CLI
 INVENTORY
 
-playbook() {   # playbook [ansible-playbook options]: $OUT holds its output, $RC its status
-  ANSIBLE_LOCAL_TEMP=$WORK/ansible ANSIBLE_REMOTE_TEMP=$WORK/ansible ANSIBLE_NOCOLOR=1 \
-    ANSIBLE_RETRY_FILES_ENABLED=0 timeout -k 5 180 \
-    ansible-playbook -i "$WORK/inventory.ini" "$CONTRIB/site.yml" "$@" >"$WORK/out" 2>&1
+playbook() {   # playbook NAME [ansible-playbook options]: $OUT holds its output, $RC its status
+  ANSIBLE_COLLECTIONS_PATH=$WORK/collections ANSIBLE_LOCAL_TEMP=$WORK/ansible \
+    ANSIBLE_REMOTE_TEMP=$WORK/ansible ANSIBLE_NOCOLOR=1 ANSIBLE_RETRY_FILES_ENABLED=0 timeout -k 5 180 \
+    ansible-playbook -i "$WORK/inventory.ini" "tarnwick.lanset.$1" "${@:2}" >"$WORK/out" 2>&1
   RC=$?
   OUT=$(cat "$WORK/out")
   ERR=""
@@ -41,20 +48,20 @@ playbook() {   # playbook [ansible-playbook options]: $OUT holds its output, $RC
 configures() { cat "$WORK/sim.log" "$WORK/sim-b.log" 2>/dev/null | grep -c ' configure '; }
 recap() { sed -n "s/^$1 *: .*changed=\([0-9]*\).*failed=\([0-9]*\).*/changed=\1 failed=\2/p" <<<"$OUT"; }
 
-playbook --check --diff
+playbook site --check --diff
 expect_rc 0 "check mode"
 expect_eq "$(recap lan-a) $(recap lan-b)" "changed=1 failed=0 changed=1 failed=0" "check mode reports changes"
 expect_has "$OUT" "+ip: 192.168.10.52" "check mode diff"
 expect_eq "$(configures)" 0 "check mode sends nothing"
 
-playbook
+playbook site
 expect_rc 0 "apply"
 expect_eq "$(recap lan-a) $(recap lan-b)" "changed=1 failed=0 changed=1 failed=0" "apply changes the boards"
 expect_eq "$(configures)" 3 "apply: one request per board that differs"
 expect_has "$(cat "$WORK/sim-b.log")" "mac=025a0b000001 ip=192.168.10.61 subnet=255.255.255.0 gateway=192.168.10.254" \
   "LAN B's board got its plan"
 
-playbook
+playbook site
 expect_rc 0 "second apply"
 expect_eq "$(recap lan-a) $(recap lan-b)" "changed=0 failed=0 changed=0 failed=0" "second apply: no change"
 expect_eq "$(configures)" 3 "second apply sends nothing"
