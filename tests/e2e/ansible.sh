@@ -2,7 +2,8 @@
 # The collection in contrib/ansible, built and installed as its users do, on two namespaced LANs,
 # each with its own boards and plan, its playbook run by Debian's ansible-core with a local
 # connection whose module runs inside each LAN's namespace: check mode reports the changes and
-# sends nothing, apply changes the boards, and a second apply reports no change.
+# sends nothing, apply changes the boards, and a second apply reports no change. LAN B's boards
+# answer with IDs that would retitle and clear a terminal.
 . "$(dirname "$0")/e2e_lib.sh"
 CONTRIB=$(cd "$(dirname "$0")/../../contrib/ansible" && pwd)
 command -v ansible-playbook >/dev/null || skip "ansible-playbook (ansible-core) is not installed"
@@ -19,13 +20,14 @@ VERSION=$(sed -n 's/^set(LANSET_VERSION \([0-9.]*\))$/\1/p' "$CONTRIB/../../cmak
 start_sim --boards 3
 rm -f "$WORK/ready-b"
 ip netns exec "$NET_B-brd" "$BOARDSIM" --boards 2 --first-mac 025a0b000001 --log "$WORK/sim-b.log" \
+  --id-pattern $'\e]0;owned\a\e[2J#' --first-ip 10.213.5.101 --gateway 10.213.5.1 \
   --ready-file "$WORK/ready-b" 2>>"$WORK/sim.err" &
 SIM_B=$!
 trap 'kill $SIM_B 2>/dev/null; wait $SIM_B 2>/dev/null; "$NETNS_LAN" down "$NET_B" 2>/dev/null; cleanup' EXIT
 for _ in $(seq 100); do [ -s "$WORK/ready-b" ] && break; sleep 0.05; done
 
 printf 'id,sn,ip,subnet,gateway,dhcp\nA-1,025a00000001,,,,\nA-2,025a00000002,192.168.10.52,,,\n' >"$WORK/a.csv"
-printf 'sn,ip,gateway\n025a0b000001,192.168.10.61,192.168.10.254\n' >"$WORK/b.csv"
+printf 'id,sn,ip,gateway\nB-1,025a0b000001,10.213.5.61,10.213.5.254\n' >"$WORK/b.csv"
 # The module runs as "ip netns exec NS python3": one playbook run reaches both LANs. LAN A's plan
 # is named from the inventory's folder.
 cat >"$WORK/inventory.ini" <<INVENTORY
@@ -52,13 +54,15 @@ playbook site --check --diff
 expect_rc 0 "check mode"
 expect_eq "$(recap lan-a) $(recap lan-b)" "changed=1 failed=0 changed=1 failed=0" "check mode reports changes"
 expect_has "$OUT" "+ip: 192.168.10.52" "check mode diff"
+expect_has "$OUT" "-id: ?]0;owned??[2J0" "a board's ID in the diff"
+expect_lacks "$OUT" $'\e' "a board's ID in the diff"
 expect_eq "$(configures)" 0 "check mode sends nothing"
 
 playbook site
 expect_rc 0 "apply"
 expect_eq "$(recap lan-a) $(recap lan-b)" "changed=1 failed=0 changed=1 failed=0" "apply changes the boards"
 expect_eq "$(configures)" 3 "apply: one request per board that differs"
-expect_has "$(cat "$WORK/sim-b.log")" "mac=025a0b000001 ip=192.168.10.61 subnet=255.255.255.0 gateway=192.168.10.254" \
+expect_has "$(cat "$WORK/sim-b.log")" "mac=025a0b000001 ip=10.213.5.61 subnet=255.255.255.0 gateway=10.213.5.254" \
   "LAN B's board got its plan"
 
 playbook site
