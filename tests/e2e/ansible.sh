@@ -2,8 +2,9 @@
 # The collection in contrib/ansible, built and installed as its users do, on two namespaced LANs,
 # each with its own boards and plan, its playbook run by Debian's ansible-core with a local
 # connection whose module runs inside each LAN's namespace: check mode reports the changes and
-# sends nothing, apply changes the boards, and a second apply reports no change. LAN B's boards
-# answer with IDs that would retitle and clear a terminal.
+# sends nothing, apply changes the boards, and a second apply reports no change; a check of both
+# LANs fails LAN A (its boards are outside its subnet) and passes LAN B. LAN B's boards answer with
+# IDs that would retitle and clear a terminal.
 . "$(dirname "$0")/e2e_lib.sh"
 CONTRIB=$(cd "$(dirname "$0")/../../contrib/ansible" && pwd)
 command -v ansible-playbook >/dev/null || skip "ansible-playbook (ansible-core) is not installed"
@@ -48,6 +49,25 @@ playbook() {   # playbook NAME [ansible-playbook options]: $OUT holds its output
   OUT=$(cat "$WORK/out")
   ERR=""
 }
+# Where this lanset-cli's find has no --check yet: a stand-in that checks each board's address
+# against the adapter it answered on (/24, as both LANs are), in lanset-cli's words.
+CHECK_CLI=$CLI
+if ! "$CLI" --help | grep -q -- --check; then
+  CHECK_CLI=$WORK/lanset-cli-check
+  cat >"$CHECK_CLI" <<STANDIN
+#!/usr/bin/python3
+import ipaddress, json, subprocess, sys
+run = subprocess.run(["$CLI"] + [a for a in sys.argv[1:] if a != "--check"], stdout=subprocess.PIPE)
+boards = json.loads(run.stdout) if run.returncode == 0 else sys.exit(run.returncode)
+for b in boards:
+    net = ipaddress.ip_network(b["adapter"] + "/24", strict=False)
+    b["problems"] = [] if ipaddress.ip_address(b["ip"]) in net else \\
+        ["ip %s is outside %s, the subnet of the adapter it answered on" % (b["ip"], net)]
+print(json.dumps(boards))
+sys.exit(1 if any(b["problems"] for b in boards) else 0)
+STANDIN
+  chmod +x "$CHECK_CLI"
+fi
 configures() { cat "$WORK/sim.log" "$WORK/sim-b.log" 2>/dev/null | grep -c ' configure '; }
 recap() { sed -n "s/^$1 *: .*changed=\([0-9]*\).*failed=\([0-9]*\).*/changed=\1 failed=\2/p" <<<"$OUT"; }
 
@@ -70,4 +90,11 @@ playbook site
 expect_rc 0 "second apply"
 expect_eq "$(recap lan-a) $(recap lan-b)" "changed=0 failed=0 changed=0 failed=0" "second apply: no change"
 expect_eq "$(configures)" 3 "second apply sends nothing"
+
+playbook check -e "lanset_cli=$CHECK_CLI"
+expect_rc 2 "check"
+expect_eq "$(recap lan-a) $(recap lan-b)" "changed=0 failed=1 changed=0 failed=0" "check fails LAN A alone"
+expect_has "$OUT" "025a00000001: ip 192.168.10.101 is outside 10.213.0.0/24" "check names LAN A's problems"
+expect_has "$OUT" '"msg": "2 boards, none with a problem"' "check: LAN B's boards as facts"
+expect_eq "$(configures)" 3 "check sends nothing"
 finish
