@@ -33,7 +33,10 @@ options:
         examples). It is written to a temporary file on the target for the run.
     type: str
   lanset_cli:
-    description: The lanset-cli program on the target.
+    description:
+      - The lanset-cli program on the target.
+      - On a Windows host, left at C(lanset-cli), it is C(lanset-cli.exe) on the path or else in the
+        installer's folder.
     type: str
     default: lanset-cli
   adapter:
@@ -62,7 +65,7 @@ attributes:
     description: Shows each board's fields that differ, before and after.
     support: full
   platform:
-    description: Linux hosts with Python; Windows hosts through lanset_apply.ps1.
+    description: Linux hosts with Python; Windows hosts with PowerShell (lanset_apply.ps1, picked by Ansible itself).
     support: full
     platforms: posix, windows
 """
