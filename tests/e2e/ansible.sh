@@ -11,12 +11,14 @@ command -v ansible-playbook >/dev/null || skip "ansible-playbook (ansible-core) 
 setup_lan
 NET_B="${NET}b"
 trap '"$NETNS_LAN" down "$NET_B" 2>/dev/null; cleanup' EXIT
-# Numbered as the packages are, in the three parts that ansible-galaxy requires.
+# Numbered as the packages are, in the three parts that ansible-galaxy requires; its modules'
+# documentation as ansible-doc reads it.
 VERSION=$(sed -n 's/^set(LANSET_VERSION \([0-9.]*\))$/\1/p' "$CONTRIB/../../cmake/versions.cmake")
 [[ $VERSION == *.*.* ]] || VERSION=$VERSION.0
 { ansible-galaxy collection build "$CONTRIB" --output-path "$WORK" &&
-  ansible-galaxy collection install "$WORK/tarnwick-lanset-$VERSION.tar.gz" -p "$WORK/collections"; } \
-  >"$WORK/galaxy.log" 2>&1 || { echo "FAIL: collection $VERSION not built and installed:"; cat "$WORK/galaxy.log"; exit 1; }
+  ansible-galaxy collection install "$WORK/tarnwick-lanset-$VERSION.tar.gz" -p "$WORK/collections" &&
+  ANSIBLE_COLLECTIONS_PATH=$WORK/collections ansible-doc tarnwick.lanset.lanset_apply tarnwick.lanset.lanset_find; } \
+  >"$WORK/galaxy.log" 2>&1 || { echo "FAIL: collection $VERSION not built, installed and documented:"; cat "$WORK/galaxy.log"; exit 1; }
 "$NETNS_LAN" up "$NET_B" 10.213.5 || { echo "FAIL: no second LAN"; exit 1; }
 start_sim --boards 3
 rm -f "$WORK/ready-b"

@@ -12,9 +12,9 @@ description:
   - Runs C(lanset-cli find --format json) on the target and sets the fact C(lanset_boards), the
     boards as lanset-cli lists them.
   - With I(check), runs C(lanset-cli find --check) and fails the host when a board of its LAN has
-    a problem, naming each: two boards on one address, a board on an address of the host, an
+    a problem, naming each (two boards on one address, a board on an address of the host, an
     address outside the subnet of the adapter it answered on, a gateway outside the board's
-    subnet, a board that answered with different settings.
+    subnet, a board that answered with different settings).
   - It sends no configuration and never reports a change, so it runs in check mode as well. Its
     search is a broadcast, in check mode too.
   - Boards are found by broadcast, which does not cross routers, so the target must be a host on
