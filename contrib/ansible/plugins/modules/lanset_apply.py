@@ -1,7 +1,7 @@
 #!/usr/bin/python
 # lanset_apply: runs "lanset-cli apply" on a host of a LAN and reports, per board, what changed.
-# Needs nothing beyond Ansible itself and lanset-cli on the host; lanset_apply.ps1 beside it is
-# the same module for Windows hosts.
+# Needs nothing beyond Ansible itself and lanset-cli on the host; on Windows hosts the action
+# plugin of the same name runs win_lanset_apply.ps1 instead.
 from __future__ import annotations
 
 DOCUMENTATION = r"""
@@ -23,49 +23,11 @@ description:
     the boards is a broadcast and still goes out on the LAN.
   - Board texts (IDs above all) are shown in the diff and in messages with control characters as
     C(?), as lanset-cli's own table shows them; the returned I(boards) hold them unchanged.
-options:
-  plan:
-    description: Path of the plan on the target. One of I(plan) and I(content) is required.
-    type: path
-  content:
-    description:
-      - The plan itself, for example a file of the controller read by the C(file) lookup (see the
-        examples). It is written to a temporary file on the target for the run.
-    type: str
-  lanset_cli:
-    description:
-      - The lanset-cli program on the target.
-      - On a Windows host, left at C(lanset-cli), it is C(lanset-cli.exe) on the path or else in the
-        installer's folder.
-    type: str
-    default: lanset-cli
-  adapter:
-    description: Send only out of these network adapters (names or addresses); all that can broadcast when empty.
-    type: list
-    elements: str
-    default: []
-  retries:
-    description:
-      - Rounds beyond lanset-cli's three. Each round sends every board that does not yet hold its
-        plan its settings, all at once, then verifies them by a search.
-    type: int
-    default: 0
-  force:
-    description:
-      - Go on although IDs repeat, an address is held by another board or by the host, or a gateway
-        lies outside its subnet. The entry rules (a valid ID, address and mask) still hold.
-    type: bool
-    default: false
+extends_documentation_fragment:
+  - tarnwick.lanset.apply
 attributes:
-  check_mode:
-    description: Runs lanset-cli's --dry-run.
-    support: full
-    details: No configuration is sent, but the search's broadcast goes out.
-  diff_mode:
-    description: Shows each board's fields that differ, before and after.
-    support: full
   platform:
-    description: Linux hosts with Python; Windows hosts with PowerShell (lanset_apply.ps1, picked by Ansible itself).
+    description: Linux hosts with Python; on Windows hosts it runs win_lanset_apply by itself.
     support: full
     platforms: posix, windows
 """

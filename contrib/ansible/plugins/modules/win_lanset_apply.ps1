@@ -1,8 +1,9 @@
 #!powershell
 
-# lanset_apply for Windows hosts, where Ansible runs PowerShell rather than Python: the options,
-# results and messages of lanset_apply.py (which holds the documentation), running
-# "lanset-cli.exe apply PLAN --format json". Needs nothing beyond ansible-core's own PowerShell
+# win_lanset_apply: lanset_apply for Windows hosts, where Ansible runs PowerShell rather than
+# Python (lanset_apply's action plugin runs it there by itself). The options, results, diff and
+# messages of lanset_apply.py; the documentation is win_lanset_apply.py. Runs
+# "lanset-cli.exe apply PLAN --format json"; needs nothing beyond ansible-core's own PowerShell
 # support and lanset-cli.exe on the host.
 
 #AnsibleRequires -CSharpUtil Ansible.Basic
