@@ -17,8 +17,9 @@ VERSION=$(sed -n 's/^set(LANSET_VERSION \([0-9.]*\))$/\1/p' "$CONTRIB/../../cmak
 [[ $VERSION == *.*.* ]] || VERSION=$VERSION.0
 { ansible-galaxy collection build "$CONTRIB" --output-path "$WORK" &&
   ansible-galaxy collection install "$WORK/tarnwick-lanset-$VERSION.tar.gz" -p "$WORK/collections" &&
-  ANSIBLE_COLLECTIONS_PATH=$WORK/collections ansible-doc tarnwick.lanset.lanset_apply tarnwick.lanset.lanset_find; } \
-  >"$WORK/galaxy.log" 2>&1 || { echo "FAIL: collection $VERSION not built, installed and documented:"; cat "$WORK/galaxy.log"; exit 1; }
+  ANSIBLE_COLLECTIONS_PATH=$WORK/collections \
+    ansible-doc tarnwick.lanset.lanset_apply tarnwick.lanset.lanset_find; } >"$WORK/galaxy.log" 2>&1 ||
+  { echo "FAIL: collection $VERSION not built, installed and documented:"; cat "$WORK/galaxy.log"; exit 1; }
 "$NETNS_LAN" up "$NET_B" 10.213.5 || { echo "FAIL: no second LAN"; exit 1; }
 start_sim --boards 3
 rm -f "$WORK/ready-b"
@@ -28,6 +29,7 @@ ip netns exec "$NET_B-brd" "$BOARDSIM" --boards 2 --first-mac 025a0b000001 --log
 SIM_B=$!
 trap 'kill $SIM_B 2>/dev/null; wait $SIM_B 2>/dev/null; "$NETNS_LAN" down "$NET_B" 2>/dev/null; cleanup' EXIT
 for _ in $(seq 100); do [ -s "$WORK/ready-b" ] && break; sleep 0.05; done
+[ -s "$WORK/ready-b" ] || { echo "FAIL: LAN B's boardsim did not start"; cat "$WORK/sim.err"; exit 1; }
 
 printf 'id,sn,ip,subnet,gateway,dhcp\nA-1,025a00000001,,,,\nA-2,025a00000002,192.168.10.103,,,\n' >"$WORK/a.csv"
 printf 'id,sn,ip,gateway\nB-1,025a0b000001,10.213.5.61,10.213.5.254\n' >"$WORK/b.csv"
@@ -55,7 +57,8 @@ playbook() {   # playbook "NAME..." [ansible-playbook options]: $OUT holds its o
 }
 configures() { cat "$WORK/sim.log" "$WORK/sim-b.log" 2>/dev/null | grep -c ' configure '; }
 recap() {   # recap HOST: its changed and failed counts, one playbook's after another's
-  sed -n "s/^$1 *: .*changed=\([0-9]*\).*failed=\([0-9]*\).*/changed=\1 failed=\2/p" <<<"$OUT" | sed ':a;N;s/\n/, then /;ba'
+  sed -n "s/^$1 *: .*changed=\([0-9]*\).*failed=\([0-9]*\).*/changed=\1 failed=\2/p" <<<"$OUT" |
+    sed ':a;N;s/\n/, then /;ba'
 }
 
 playbook site --check --diff
