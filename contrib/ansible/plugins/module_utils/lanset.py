@@ -5,9 +5,10 @@ from __future__ import annotations
 import json
 import re
 
-# lanset-cli's JSON gives a board's bytes as the Latin-1 characters of the same codes, so these
-# are the bytes that its own table shows as '?': C0, DEL and C1.
-_CONTROL = re.compile("[\x00-\x1f\x7f-\x9f]")
+# lanset-cli's JSON gives a board's bytes as the Latin-1 characters of the same codes, so C0, DEL
+# and C1 are the bytes that its own table shows as '?'; its other texts are UTF-8, where it also
+# shows the bidirectional overrides and embeddings so.
+_CONTROL = re.compile("[\x00-\x1f\x7f-\x9f\u202a-\u202e\u2066-\u2069]")
 
 
 def printable(text):

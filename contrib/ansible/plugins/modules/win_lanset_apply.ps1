@@ -26,10 +26,11 @@ $spec = @{
 $module = [Ansible.Basic.AnsibleModule]::Create($args, $spec)
 
 # The one way a board's text reaches a message or the diff, as in the Python modules: control
-# characters (C0, DEL, C1) shown as '?'. A board may answer with "ESC ] 0 ; ... BEL" as its ID.
+# characters (C0, DEL, C1) and the bidirectional overrides and embeddings shown as '?'. A board
+# may answer with "ESC ] 0 ; ... BEL" as its ID.
 Function ConvertTo-Printable($text) {
     if ($null -eq $text) { return "" }
-    return ([string]$text) -replace '[\x00-\x1F\x7F-\x9F]', '?'
+    return ([string]$text) -replace '[\x00-\x1F\x7F-\x9F\u202A-\u202E\u2066-\u2069]', '?'
 }
 
 # Several lines (lanset-cli's stderr) for a message: each line made printable.
