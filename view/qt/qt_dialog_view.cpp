@@ -232,11 +232,17 @@ MessageAnswer QtDialogView::showMessageBox(const QString& text, const QString& c
     if (closed_ || !window_) return MessageAnswer::None;
     QMessageBox::StandardButtons set = QMessageBox::Ok;
     QMessageBox::StandardButton first = QMessageBox::Ok;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
     switch (buttons) {
     case MessageButtons::Ok: break;
     case MessageButtons::YesNo:
         set = QMessageBox::Yes | QMessageBox::No;
         first = QMessageBox::Yes;
+        break;
+    case MessageButtons::YesNoDefaultNo:
+        set = QMessageBox::Yes | QMessageBox::No;
+        first = QMessageBox::No;
+        icon = QMessageBox::Warning;
         break;
     case MessageButtons::RetryCancel:
         set = QMessageBox::Retry | QMessageBox::Cancel;
@@ -247,7 +253,7 @@ MessageAnswer QtDialogView::showMessageBox(const QString& text, const QString& c
         first = QMessageBox::Abort;
         break;
     }
-    QMessageBox box(QMessageBox::NoIcon, caption, text, set, window_);
+    QMessageBox box(icon, caption, text, set, window_);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(first);
     boxes_.emplace_back(&box);
