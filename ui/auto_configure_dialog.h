@@ -64,6 +64,7 @@ private:
     bool readTemplate();
     std::vector<int32_t> boardsOfPass();
     PassFacts facts(int32_t boards);
+    std::vector<std::string> clashesOf(const std::vector<int32_t>& boards);
     // Takes the pass one step: shows what the step says and carries out its action.
     void apply(PassInput input);
     bool startFindPhase();

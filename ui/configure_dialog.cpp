@@ -4,8 +4,10 @@
 #include <string>
 
 #include "ui/check_wiring.h"
+#include "ui/clash_question.h"
 #include "ui/entry_rules.h"
 #include "ui/not_found_question.h"
+#include "ui/pass_checks.h"
 #include "ui/resource.h"
 #include "ui/window_texts.h"
 
@@ -136,6 +138,13 @@ void ConfigureDialog::configure() {
     std::memcpy(sendRecord_.mac, board_->mac, sizeof sendRecord_.mac);
     std::memcpy(sendRecord_.echoText, board_->echoText, sizeof sendRecord_.echoText);
     std::memcpy(sendRecord_.number16, board_->number16, sizeof sendRecord_.number16);
+
+    // Only a gateway typed here is judged, and only against a known address.
+    PassBoard judged{board_, sendRecord_, ""};
+    if (!gatewayJudged(*board_, judged.wanted)) judged.wanted.setGateway("");
+    if (auto clash = checkPass({judged}, listedBoards(session_.devices), {}, false);
+        clash && !sendDespiteClashes(view_, {clash->message}))
+        return refuse();
 
     started_ = true;
     if (!session_.startConfigureOne(forwardEvents(view_), sendRecord_, boardIndex_,

@@ -1,6 +1,7 @@
 // The auto-configure dialog over the engine and a simulated LAN: modes at opening, the address
 // proposal, the sequence-number checks, the find phase, the pass, and Cancel.
 #include <algorithm>
+#include <map>
 #include <tuple>
 
 #include <gtest/gtest.h>
@@ -127,7 +128,7 @@ TEST_F(AutoConfigureTest, SequenceNumberChecks) {
         {true, "Vorn#", "65536", tooLong}, {true, "Vorn#", "4294967297", tooLong},
         {false, "Vorn#", "abc", ""},
     };
-    lan.addBoards(2);
+    lan.addBoards(1);   // one board: a pattern without '#' gives no two boards one ID
     findBoards();
     for (const SequenceCase& c : cases) {
         SCOPED_TRACE(std::string(c.pattern) + " / '" + c.sequence + "'");
@@ -140,7 +141,7 @@ TEST_F(AutoConfigureTest, SequenceNumberChecks) {
         configureAll();
         if (*c.message == '\0') {
             EXPECT_EQ(view->messageCount(), 0u);
-            EXPECT_EQ(view->result(), 2);
+            EXPECT_EQ(view->result(), 1);
         } else {
             ASSERT_EQ(view->messageCount(), 1u);
             EXPECT_EQ(view->lastMessage()->text, c.message);
@@ -253,6 +254,54 @@ TEST_F(AutoConfigureTest, FindAndConfigureRunsThePassWhenTheFindEnds) {
     EXPECT_EQ(lan.board(1).id, "New6");
 }
 
+// What would clash is asked in a warning before the first board is sent anything, in "find and
+// configure" once the find has listed the boards: No sends nothing and keeps the entries.
+TEST_F(AutoConfigureTest, ClashesAreAskedAboutBeforeAnythingIsSent) {
+    struct Row {
+        int mode;
+        std::vector<int32_t> selected;
+        std::map<int, std::string> entries;
+        std::string clash;
+        int boards;
+    };
+    // In this order: each Yes leaves the boards with what the row gave them.
+    const Row rows[] = {
+        {IDC_AUTO_MODE_ALL, {}, {}, "The pattern has no '#': every board would get Vorn.\nNumbers 1 to 3 need 1 '#'.", 3},
+        {IDC_AUTO_MODE_SELECTED, {0, 1},
+         {{IDC_AUTO_PATTERN, "Lab#"}, {IDV_IP_ADDRESS, "10.0.0.3"}, {IDV_SUBNET_MASK, "255.255.255.0"}},
+         "SN 020000000001: IP address 10.0.0.3 is held by SN 020000000003 (Vorn), which is not in this pass.", 2},
+        {IDC_AUTO_MODE_FIND, {}, {}, "The pattern has no '#': every board would get Vorn.", 3},
+    };
+    lan.addBoards(3);
+    findBoards();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.clash);
+        for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+            const size_t sent = lan.configureRequests().size();
+            select(row.selected);
+            open();
+            click(row.mode);
+            for (const auto& [id, text] : row.entries) view->setText(id, text);
+            view->queueAnswer(answer);
+            configureAll();
+            ASSERT_GE(view->messageCount(), 1u);
+            const auto question = view->messages()[0];
+            EXPECT_NE(question.text.find(row.clash), std::string::npos) << question.text;
+            EXPECT_EQ(question.caption, "Warning");
+            EXPECT_EQ(question.buttons, MessageButtons::YesNoDefaultNo);
+            if (answer == MessageAnswer::Yes) {
+                EXPECT_EQ(view->result(), row.boards);
+                EXPECT_EQ(lan.configureRequests().size(), sent + static_cast<size_t>(row.boards));
+                continue;
+            }
+            EXPECT_EQ(lan.configureRequests().size(), sent);
+            EXPECT_FALSE(view->closed());
+            EXPECT_TRUE(view->enabled(IDC_AUTO_CONFIGURE_ALL));
+            for (const auto& [id, text] : row.entries) EXPECT_EQ(view->text(id), text);
+        }
+    }
+}
+
 TEST_F(AutoConfigureTest, FindThatFindsNothingSaysSoAndStaysOpen) {
     open();
     configureAll();
@@ -299,6 +348,7 @@ TEST_F(AutoConfigureTest, AbortAtABoardThatNeverAnswersEndsThePass) {
     lan.neverAck(1);
 
     open();
+    view->setText(IDC_AUTO_PATTERN, "Vorn#");
     view->queueAnswer(MessageAnswer::Ignore);
     configureAll();
     EXPECT_EQ(view->result(), 3);   // a pass over three boards; board 1 skipped
@@ -308,6 +358,7 @@ TEST_F(AutoConfigureTest, AbortAtABoardThatNeverAnswersEndsThePass) {
     EXPECT_EQ(question.buttons, MessageButtons::AbortRetryIgnore);
 
     open();
+    view->setText(IDC_AUTO_PATTERN, "Vorn#");
     view->queueAnswer(MessageAnswer::Abort);
     configureAll();
     EXPECT_EQ(view->result(), 0);
@@ -323,6 +374,7 @@ TEST_F(AutoConfigureTest, NetworkThatCannotOpenIsReportedAndTheDialogStaysReady)
         SCOPED_TRACE(mode);
         open();
         click(mode);
+        toggleBox(IDC_AUTO_ID_CHECK);
         configureAll();
         ASSERT_EQ(view->messageCount(), 1u);
         EXPECT_EQ(view->lastMessage()->text, kNetworkFailedText);
@@ -346,6 +398,7 @@ TEST_F(AutoConfigureTest, APassTakesOnlyTheBoardsChosenForIt) {
     open();
     ASSERT_TRUE(view->checked(IDC_AUTO_MODE_SELECTED));
     toggleBox(IDC_AUTO_IP_CHECK);
+    view->setText(IDC_AUTO_PATTERN, "Vorn#");
     click(IDC_AUTO_MODE_ALL);
     lan.setFailSend(true);
     view->queueAnswer(MessageAnswer::Abort);

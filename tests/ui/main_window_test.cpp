@@ -284,10 +284,13 @@ TEST_F(MainWindowTest, AutoConfigureTakesTheSelectedLines) {
     EXPECT_EQ(view.listSelection(IDC_DEVICE_LIST), (std::vector<int>{1, 3}));
     EXPECT_EQ(status(), "Finished.  Found 4 devices");
 
-    // A pass over the selection configures those lines' boards, and says how many.
+    // A pass over the selection configures those lines' boards, and says how many; the one ID
+    // they get is asked about first.
     modal.setScript([&](FakeDialogView& dialog, WindowLogic& logic) {
         toggle(dialog, logic, IDC_AUTO_IP_CHECK);
+        dialog.queueAnswer(MessageAnswer::Yes);
         logic.command(IDC_AUTO_CONFIGURE_ALL, 0, 0);
+        EXPECT_EQ(dialog.messages().at(0).buttons, MessageButtons::YesNoDefaultNo);
     });
     click(IDC_AUTO_CONFIGURE);
     ASSERT_EQ(lan.configureRequests().size(), 2u);
