@@ -7,7 +7,7 @@
 #include "net/ipv4.h"
 #include "tools/lanset-cli/board_output.h"
 #include "ui/board_text.h"
-#include "tools/lanset-cli/port_holder.h"
+#include "ui/port_holder.h"
 #include "ui/window_texts.h"
 
 namespace {
