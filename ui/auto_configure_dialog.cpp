@@ -113,8 +113,8 @@ bool AutoConfigureDialog::event(SessionEvent code, int32_t value) {
         break;
     case EVT_COMPLETE:
         if (pass_.phase != PassPhase::Finding) break;
-        if (!session_.openFailed()) view_.setText(IDC_STATUS, finishedText(session_.devices.count()));
-        apply(PassInput::FindEnded);
+        if (!(value & kFinalPortNotOpened)) view_.setText(IDC_STATUS, finishedText(session_.devices.count()));
+        apply(PassInput::FindEnded, value);
         break;
     case EVT_CONFIGURED:
         ++configured_;
@@ -122,10 +122,10 @@ bool AutoConfigureDialog::event(SessionEvent code, int32_t value) {
         view_.setText(IDC_STATUS, "Device " + std::to_string(value) + "Configured");
         break;
     case EVT_BATCH_COMPLETE:
-        apply(PassInput::BatchEnded);
+        apply(PassInput::BatchEnded, value);
         break;
     case EVT_BATCH_CANCELLED:
-        apply(PassInput::BatchCancelled);
+        apply(PassInput::BatchCancelled, value);
         break;
     default:
         break;
@@ -170,9 +170,9 @@ std::vector<int32_t> AutoConfigureDialog::boardsOfPass() {
     return boards;
 }
 
-PassFacts AutoConfigureDialog::facts(int32_t boards) {
+PassFacts AutoConfigureDialog::facts(int32_t boards, int32_t finalValue) {
     PassFacts f;
-    f.networkFailure = networkFailureText(session_);
+    f.networkFailure = networkFailureText(finalValue);
     f.boards = boards;
     if (autoTemplate_.ip[0] != '\0')
         f.range = checkAddressRangeText(autoTemplate_.ip, autoTemplate_.subnet, f.boards);
@@ -180,11 +180,12 @@ PassFacts AutoConfigureDialog::facts(int32_t boards) {
     return f;
 }
 
-void AutoConfigureDialog::apply(PassInput input) {
+void AutoConfigureDialog::apply(PassInput input, int32_t finalValue) {
     // The boards the step is judged on are the ones a batch it starts takes: the list is still
     // once a find phase has ended, and configureAll waits for a running find before the first.
     std::vector<int32_t> boards = boardsOfPass();
-    const PassStep step = passStep(pass_, input, facts(static_cast<int32_t>(boards.size())));
+    const PassFacts known = facts(static_cast<int32_t>(boards.size()), finalValue);   // the step's texts
+    const PassStep step = passStep(pass_, input, known);
     pass_ = step.state;
     // A start comes first: what the step shows holds only once the operation runs. The batch's
     // boards are known by now, also after a find phase: what would clash is asked first.

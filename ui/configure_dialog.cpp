@@ -84,7 +84,7 @@ bool ConfigureDialog::event(SessionEvent code, int32_t value) {
         view_.close(kConfigured);
         break;
     case EVT_CANCELLED:
-        operationCancelled();
+        operationCancelled(value);
         break;
     default:
         break;
@@ -155,9 +155,9 @@ void ConfigureDialog::configure() {
 
 void ConfigureDialog::refuse() { view_.enable(IDC_CFG_CONFIGURE, true); }
 
-void ConfigureDialog::operationCancelled() {
+void ConfigureDialog::operationCancelled(int32_t finalValue) {
     view_.setText(IDC_STATUS, "Configuration canceled");
-    if (const char* failure = networkFailureText(session_))
+    if (const std::string failure = networkFailureText(finalValue); !failure.empty())
         view_.messageBox(failure, "Error", MessageButtons::Ok);
     view_.enable(IDC_CFG_CONFIGURE, true);
 }

@@ -96,7 +96,7 @@ bool MainWindow::event(SessionEvent code, int32_t value) {
         view_.setText(IDC_STATUS, "Broadcast " + std::to_string(value));
         return true;
     case EVT_COMPLETE:
-        findFinished();
+        findFinished(value);
         return true;
     case EVT_TOO_MANY:
         return askManyBoards();
@@ -114,12 +114,14 @@ void MainWindow::find() {
     view_.enable(IDC_STOP_FIND, true);
 }
 
-void MainWindow::findFinished() {
+// The final event's own value says how the network did: a late event of an earlier find reads
+// its own, never the flags of the find that runs now.
+void MainWindow::findFinished(int32_t finalValue) {
     const int32_t count = session_.devices.count();
     // A port that never opened found nothing, not zero boards; a find whose datagrams could not
     // leave still lists what answered, but says why the rest did not.
-    view_.setText(IDC_STATUS, session_.openFailed() ? "Ready" : finishedText(count));
-    if (const char* failure = networkFailureText(session_))
+    view_.setText(IDC_STATUS, finalValue & kFinalPortNotOpened ? "Ready" : finishedText(count));
+    if (const std::string failure = networkFailureText(finalValue); !failure.empty())
         view_.messageBox(failure, "Error", MessageButtons::Ok);
     if (count == 0) view_.enable(IDC_CONFIGURE, false);
     view_.enable(IDC_STOP_FIND, false);

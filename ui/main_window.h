@@ -44,7 +44,7 @@ public:
 
 private:
     void find();
-    void findFinished();
+    void findFinished(int32_t finalValue);
     bool askManyBoards();
     void selectionChanged();
     void configure();

@@ -29,10 +29,21 @@ const char* saveFailedText(SaveResult result) {
     return nullptr;
 }
 
-const char* networkFailureText(const NetSession& session) {
-    if (session.openFailed()) return kNetworkFailedText;
-    if (session.sendFailed()) return kSendFailedText;
-    return nullptr;
+std::string networkFailureText(int32_t finalValue, const std::optional<PortHolder>& holder) {
+    if (finalValue & kFinalPortNotOpened) {
+        std::string text = kNetworkFailedText;
+        if (holder)
+            text += " It is held by " + (holder->name.empty() ? std::string() : holder->name + " (") + "process ID " +
+                    std::to_string(holder->processId) + (holder->name.empty() ? "." : ").");
+        return text;
+    }
+    if (finalValue & kFinalNothingSent) return kSendFailedText;
+    return {};
+}
+
+std::string networkFailureText(int32_t finalValue) {
+    return networkFailureText(finalValue,
+                              finalValue & kFinalPortNotOpened ? findPortHolder(kBoardPort) : std::nullopt);
 }
 
 std::string finishedText(int32_t count) {

@@ -24,7 +24,7 @@ protected:
         dialog = std::make_unique<AutoConfigureDialog>(
             *view, session, autoTemplate, [adapter] { return adapter; }, selected,
             BoardListHooks{[this] { ++listEmptied; }, {}});
-        view->attach(*dialog);
+        view->attach([this](SessionEvent code, int32_t value) { return dialog->event(code, withNetworkFlags(code, value)); });
         dialog->opened();
     }
 
@@ -369,6 +369,7 @@ TEST_F(AutoConfigureTest, NetworkThatCannotOpenIsReportedAndTheDialogStaysReady)
     lan.addBoards(2);
     findBoards();
     lan.setFailOpen(true);
+    networkFlags = kFinalPortNotOpened;
     // The find phase empties the table: the pass over the listed boards goes first.
     for (int mode : {IDC_AUTO_MODE_ALL, IDC_AUTO_MODE_FIND}) {
         SCOPED_TRACE(mode);
@@ -377,7 +378,7 @@ TEST_F(AutoConfigureTest, NetworkThatCannotOpenIsReportedAndTheDialogStaysReady)
         toggleBox(IDC_AUTO_ID_CHECK);
         configureAll();
         ASSERT_EQ(view->messageCount(), 1u);
-        EXPECT_EQ(view->lastMessage()->text, kNetworkFailedText);
+        EXPECT_EQ(view->lastMessage()->text.rfind(kNetworkFailedText, 0), 0u);
         EXPECT_EQ(view->lastMessage()->caption, "Error");
         EXPECT_FALSE(view->closed());
         EXPECT_TRUE(view->enabled(IDC_AUTO_CONFIGURE_ALL));
@@ -401,6 +402,7 @@ TEST_F(AutoConfigureTest, APassTakesOnlyTheBoardsChosenForIt) {
     view->setText(IDC_AUTO_PATTERN, "Vorn#");
     click(IDC_AUTO_MODE_ALL);
     lan.setFailSend(true);
+    networkFlags = kFinalNothingSent;
     view->queueAnswer(MessageAnswer::Abort);
     configureAll();
     ASSERT_FALSE(view->closed());
@@ -408,6 +410,7 @@ TEST_F(AutoConfigureTest, APassTakesOnlyTheBoardsChosenForIt) {
     EXPECT_TRUE(view->enabled(IDC_AUTO_MODE_SELECTED));
 
     lan.setFailSend(false);
+    networkFlags.reset();
     click(IDC_AUTO_MODE_SELECTED);
     configureAll();
     EXPECT_EQ(view->result(), 1);

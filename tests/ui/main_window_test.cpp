@@ -23,7 +23,7 @@ protected:
     MainWindowTest()
         : window(view, session, modal.seam(), [] { return std::nullopt; }, &LanFixture::pumpOnce) {
         view.attach([this](SessionEvent code, int32_t value) {
-            const bool answer = window.event(code, value);
+            const bool answer = window.event(code, withNetworkFlags(code, value));
             if (onEvent) onEvent(code, value);
             return answer;
         });
@@ -241,11 +241,12 @@ TEST_F(MainWindowTest, ManyBoardsQuestion) {
 TEST_F(MainWindowTest, NetworkThatCannotOpenIsReportedNotCountedAsZero) {
     lan.addBoards(1);
     lan.setFailOpen(true);
+    networkFlags = kFinalPortNotOpened;
     findAndWait();
     auto message = view.lastMessage();
     ASSERT_TRUE(message);
     EXPECT_EQ(message->caption, "Error");
-    EXPECT_EQ(message->text, kNetworkFailedText);
+    EXPECT_EQ(message->text.rfind(kNetworkFailedText, 0), 0u) << message->text;
     EXPECT_EQ(status(), "Ready");
     EXPECT_TRUE(view.enabled(IDC_FIND));
     EXPECT_FALSE(view.enabled(IDC_STOP_FIND));
@@ -253,9 +254,22 @@ TEST_F(MainWindowTest, NetworkThatCannotOpenIsReportedNotCountedAsZero) {
 
     // The next find, with the port free again, counts as usual.
     lan.setFailOpen(false);
+    networkFlags.reset();
     findAndWait();
     EXPECT_EQ(status(), "Finished.  Found 1 device");
     EXPECT_EQ(view.messageCount(), 1u);
+    // A final event speaks for its own find, whatever the session says of the last one.
+    view.sendEvent(EVT_COMPLETE, kFinalNothingSent);
+    EXPECT_EQ(view.lastMessage()->text, kSendFailedText);
+
+    // The holder, where the system names it.
+    const std::string busy = kNetworkFailedText;
+    EXPECT_EQ(networkFailureText(kFinalPortNotOpened, PortHolder{"boardsim", 4711}),
+              busy + " It is held by boardsim (process ID 4711).");
+    EXPECT_EQ(networkFailureText(kFinalPortNotOpened | kFinalNothingSent, PortHolder{"", 8}),
+              busy + " It is held by process ID 8.");
+    EXPECT_EQ(networkFailureText(0, PortHolder{"boardsim", 4711}), "");
+    EXPECT_EQ(printableProgramName("a\x1b[2Jb\xff\xc2\x85\xc3\xa9"), "a?[2Jb???\xc3\xa9");
 }
 
 TEST_F(MainWindowTest, ExitDuringAFindStopsAndWaitsForTheWorker) {
