@@ -14,6 +14,7 @@
 namespace {
 constexpr int kListTabStop = 70;
 constexpr int kLbnSelChange = 1;
+constexpr int kLbnDblClk = 2;
 const char* const kManyBoardsText =
     "More than 4096 modules have been found.  This indicates that there may be an error.\n"
     "Do you wish to abort the search?";
@@ -54,6 +55,8 @@ void MainWindow::command(int id, int notification, intptr_t /*value*/) {
         break;
     case IDC_DEVICE_LIST:
         if (notification == kLbnSelChange) selectionChanged();
+        // A double click is "Configure" for the line clicked: its first click selected it.
+        if (notification == kLbnDblClk && view_.isEnabled(IDC_CONFIGURE)) configure();
         break;
     case IDC_FIND:
         find();

@@ -29,7 +29,8 @@ public:
     void opened() override;
     // WM_COMMAND: id = low word, notification = high word, value = lParam. IDCANCEL (also the
     // title bar's close box) is Exit: it stops the running operation, closes the view with
-    // IDCANCEL and waits for the worker, so the session is never destroyed under it.
+    // IDCANCEL and waits for the worker, so the session is never destroyed under it. A double
+    // click on the board list (LBN_DBLCLK) is "Configure" for that line.
     void command(int id, int notification, intptr_t value) override;
     // The find's events: EVT_FOUND, EVT_BROADCAST, EVT_COMPLETE, and EVT_TOO_MANY, whose answer
     // is the user's (true: go on searching).

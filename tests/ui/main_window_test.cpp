@@ -156,10 +156,16 @@ TEST_F(MainWindowTest, SelectionRuleAllowsConfigureForExactlyOneLine) {
     EXPECT_FALSE(view.enabled(IDC_CONFIGURE));
     select({2}, 2);
     EXPECT_TRUE(view.enabled(IDC_CONFIGURE));
-    // Other list notifications (a double click) change nothing.
-    view.enable(IDC_CONFIGURE, false);
-    window.command(IDC_DEVICE_LIST, 2 /* LBN_DBLCLK */, 0);
-    EXPECT_FALSE(view.enabled(IDC_CONFIGURE));
+    // A double click opens Configure for the line, as the button does, and only where it would.
+    modal.setScript([](FakeDialogView& dialog, WindowLogic& logic) {
+        EXPECT_EQ(dialog.text(IDC_CFG_ID_EDIT), "Bd3");
+        logic.command(IDCANCEL, 0, 0);
+    });
+    for (const std::vector<int>& lines : {std::vector<int>{1, 2}, {2}}) {
+        select(lines, 2);
+        window.command(IDC_DEVICE_LIST, 2 /* LBN_DBLCLK */, 0);
+    }
+    EXPECT_EQ(modal.opened(), std::vector<int>{IDD_CONFIGURE});
 }
 
 TEST_F(MainWindowTest, SuccessfulConfigureRewritesTheLineAndClearsTheSelection) {
