@@ -36,6 +36,8 @@ class DialogView {
 public:
     virtual ~DialogView() = default;
 
+    // Texts of the window and its controls are single bytes, as a board holds its ID (the Win32
+    // view shows them through the ANSI code page, the Qt view as Latin-1).
     virtual void setTitle(const std::string& text) = 0;
     virtual void setText(int id, const std::string& text) = 0;
     virtual std::string getText(int id, size_t maxChars) = 0;

@@ -415,7 +415,7 @@ TEST(QtExport, ContextMenuKeysClipboardAndSaveDialog) {
     std::unique_ptr<QtModelessDialog> main = openLansetMainWindow(session, {});
     ASSERT_NE(main, nullptr);
     DeviceRecord* board = new DeviceRecord;   // as a find lists it, once the window is open
-    board->setId("Lab-\xe9");   // not UTF-8: copied and saved as the list shows it
+    board->setId("Lab-\xe9");   // Latin-1, as boards hold IDs: shown, copied and saved as U+00E9
     copyText(board->mac, "025a00000001");
     board->setIp("10.0.0.5");
     ASSERT_TRUE(session.devices.append(board));
@@ -424,6 +424,7 @@ TEST(QtExport, ContextMenuKeysClipboardAndSaveDialog) {
     main->view().listAdd(IDC_DEVICE_LIST, "Lab-\xe9\t025a00000001\t10.0.0.5");
     auto* list = main->window().control(IDC_DEVICE_LIST);
     const QString shown = dynamic_cast<QListWidget*>(list)->item(0)->text();
+    EXPECT_EQ(shown, QString::fromUtf8("Lab-\u00e9\t025a00000001\t10.0.0.5"));
     const std::string text = "id\tsn\tip\tsubnet\tgateway\tdhcp\n" + shown.toStdString() + "\t\t\toff\n";
 
     QGuiApplication::clipboard()->clear();
