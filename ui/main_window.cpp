@@ -232,8 +232,9 @@ void MainWindow::saveList() {
     if (view_.listCount(IDC_DEVICE_LIST) == 0) return;
     const auto name = view_.askSaveFileName({"Save List As", "boards.csv", "CSV files", "csv"});
     if (!name) return;
-    // The lines listed by now: a find may have added some while the dialog was open.
-    const SaveResult result = saveWholeFile(*name, boardsCsv(listedBoards(false), shownReading()));
+    // The lines listed by now: a find may have added some while the dialog was open. The file is
+    // lanset-cli's, whose IDs read as Latin-1 whatever the list's code page shows.
+    const SaveResult result = saveWholeFile(*name, boardsCsv(listedBoards(false)));
     if (const char* failure = saveFailedText(result))
         view_.messageBox(failure, "Error", MessageButtons::Ok);
 }

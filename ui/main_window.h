@@ -54,7 +54,7 @@ private:
     // The boards of the lines listed so far (line i shows board i): the selected ones, or all
     // when asked for all or when none is selected.
     std::vector<const DeviceRecord*> listedBoards(bool selectedOnly);
-    // The fields read as the list shows them.
+    // The fields read as the list shows them (Copy: what is pasted is what was seen).
     ByteReading shownReading();
     void copyList();
     void saveList();
