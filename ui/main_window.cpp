@@ -234,7 +234,8 @@ void MainWindow::saveList() {
     if (!name) return;
     // The lines listed by now: a find may have added some while the dialog was open. The file is
     // lanset-cli's, whose IDs read as Latin-1 whatever the list's code page shows.
-    const SaveResult result = saveWholeFile(*name, boardsCsv(listedBoards(false)));
-    if (const char* failure = saveFailedText(result))
-        view_.messageBox(failure, "Error", MessageButtons::Ok);
+    SaveLeftovers left;
+    const SaveResult result = saveWholeFile(*name, boardsCsv(listedBoards(false)), &left);
+    if (const std::string failure = saveFailedText(result, left); !failure.empty())
+        view_.messageBox(failure, result == SaveResult::SavedOldKept ? "Warning" : "Error", MessageButtons::Ok);
 }

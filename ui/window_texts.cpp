@@ -13,9 +13,16 @@ const char* const kSendFailedText =
 const char* const kCopyFailedText =
     "The list could not be copied: another program holds the clipboard. Try again.";
 
-const char* saveFailedText(SaveResult result) {
+namespace {
+std::string nameOf(const std::filesystem::path& file) {
+    const std::u8string name = file.filename().u8string();
+    return std::string(name.begin(), name.end());
+}
+}  // namespace
+
+std::string saveFailedText(SaveResult result, const SaveLeftovers& left) {
     switch (result) {
-    case SaveResult::Saved: return nullptr;
+    case SaveResult::Saved: return {};
     case SaveResult::NotCreated:
         return "The list could not be saved: no file can be made in that folder (it may be "
                "read-only). Nothing was saved.";
@@ -25,8 +32,18 @@ const char* saveFailedText(SaveResult result) {
     case SaveResult::NotReplaced:
         return "The list could not be saved: the chosen file cannot be replaced (it may be "
                "read-only or open in another program). It was left as it was.";
+    case SaveResult::SavedOldKept:
+        return "The list was saved, but the file it replaced could not be removed: it is kept "
+               "beside it as " + nameOf(left.oldFile) + ".";
+    case SaveResult::BothKept:
+        return "The list could not be saved under that name: the file that was there could not be "
+               "put back and is kept as " + nameOf(left.oldFile) + ", and the list is in " +
+               nameOf(left.listFile) + ".";
+    case SaveResult::ListKept:
+        return "The list could not be saved under that name, and the file that was there is gone: "
+               "the list is in " + nameOf(left.listFile) + ".";
     }
-    return nullptr;
+    return {};
 }
 
 std::string networkFailureText(int32_t finalValue, const std::optional<PortHolder>& holder) {

@@ -36,5 +36,6 @@ std::string networkFailureText(int32_t finalValue);
 
 // Shown (caption "Error") when the board list could not go to the clipboard.
 extern const char* const kCopyFailedText;
-// Shown (caption "Error") when the board list could not be saved; says what was left.
-const char* saveFailedText(SaveResult result);
+// Shown when the board list could not be saved as asked (caption "Error"; "Warning" for
+// SavedOldKept): says what was left where. Empty for Saved.
+std::string saveFailedText(SaveResult result, const SaveLeftovers& left = {});

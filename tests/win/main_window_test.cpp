@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <functional>
 #include <string>
 #include <thread>
+#include <tuple>
 
 #include "net/net_session.h"
 #include "tests/win/win_test_support.h"
@@ -450,6 +452,49 @@ TEST(SaveWholeFile, ReplacesWholeOrLeavesEverythingAsItWas) {
     // A folder that is not there: no file is made.
     EXPECT_EQ(saveWholeFile(folder + L"\\gone\\boards.csv", kCsv), SaveResult::NotCreated);
     EXPECT_EQ(namesIn(folder).size(), 2u);
+    removeFolder(folder);
+}
+
+// A replace that failed half-way (the old file moved aside, or gone) keeps every copy that may
+// be the only one; a program that holds a file open keeps it from moving.
+TEST(SaveWholeFile, AReplaceThatFailedHalfWayLosesNoCopy) {
+    const std::wstring folder = scratchFolder(L"settle");
+    const std::wstring final = folder + L"\\boards.csv", temp = final + L".tmp", backup = final + L".bak";
+    struct Row {
+        bool oldAside;
+        int held;   // 1: the old file, 2: the new one
+        SaveResult expected;
+        std::string named;
+        std::vector<std::wstring> left;
+    };
+    const Row rows[] = {
+        {true, 0, SaveResult::NotReplaced, "old", {L"boards.csv"}},
+        {true, 1, SaveResult::SavedOldKept, "new", {L"boards.csv", L"boards.csv.bak"}},
+        {true, 3, SaveResult::BothKept, "<none>", {L"boards.csv.bak", L"boards.csv.tmp"}},
+        {false, 0, SaveResult::Saved, "new", {L"boards.csv"}},
+        {false, 2, SaveResult::ListKept, "<none>", {L"boards.csv.tmp"}},
+    };
+    for (const Row& row : rows) {
+        std::vector<HANDLE> holds;
+        for (const auto& [path, text, bit] : {std::tuple{backup, "old", 1}, {temp, "new", 2}}) {
+            if (path == backup && !row.oldAside) continue;
+            HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr);
+            DWORD done = 0;
+            WriteFile(file, text, 3, &done, nullptr);
+            if (row.held & bit) holds.push_back(file);
+            else CloseHandle(file);
+        }
+        SaveLeftovers left;
+        EXPECT_EQ(settleFailedReplace(final, temp, backup, &left), row.expected);
+        for (HANDLE file : holds) CloseHandle(file);
+        EXPECT_EQ(fileBytes(final), row.named);
+        std::vector<std::wstring> names = namesIn(folder);
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names, row.left);
+        EXPECT_EQ(left.oldFile.wstring(), row.held & 1 ? backup : L"");
+        EXPECT_EQ(left.listFile.wstring(), row.held & 2 ? temp : L"");
+        for (const std::wstring& name : names) DeleteFileW((folder + L"\\" + name).c_str());
+    }
     removeFolder(folder);
 }
 
