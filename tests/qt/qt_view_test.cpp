@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -448,12 +449,16 @@ TEST(QtExport, ContextMenuKeysClipboardAndSaveDialog) {
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), text) << "Ctrl+C, the list focused";
 
     QTemporaryDir folder;
+    const QString working = QDir::currentPath();
+    QDir::setCurrent("/");   // as started from the desktop's menu
     onNext<QFileDialog>([&](QFileDialog* dialog) {
         EXPECT_EQ(dialog->windowTitle(), "Save List As");
+        EXPECT_EQ(dialog->directory().absolutePath(), QDir::homePath());
         dialog->selectFile(folder.filePath("rack"));   // a bare name gets ".csv"
         QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);   // as its Save button
     });
     QTest::keyClick(&main->window(), Qt::Key_S, Qt::ControlModifier);
+    QDir::setCurrent(working);
     std::ifstream saved(folder.filePath("rack.csv").toStdString());
     std::stringstream contents;
     contents << saved.rdbuf();

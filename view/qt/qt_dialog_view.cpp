@@ -5,7 +5,9 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QGroupBox>
@@ -322,6 +324,11 @@ std::optional<std::filesystem::path> QtDialogView::askSaveFileName(const SaveFil
     dialog.setNameFilters({fromStd(request.typeName + " (*." + request.extension + ")"),
                            QStringLiteral("All files (*)")});
     dialog.setDefaultSuffix(fromStd(request.extension));   // a bare name gets it
+    // Started from the desktop's menu, the working folder is "/", where nobody saves a list:
+    // the home folder then, as also where the working folder takes no file.
+    const QDir here = QDir::current();
+    const bool usable = !here.isRoot() && QFileInfo(here.absolutePath()).isWritable();
+    dialog.setDirectory(usable ? here.absolutePath() : QDir::homePath());
     dialog.selectFile(fromStd(request.suggestedName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return std::filesystem::path(dialog.selectedFiles().front().toStdString());
