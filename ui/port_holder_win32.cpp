@@ -16,6 +16,8 @@ std::optional<PortHolder> findPortHolder(uint16_t port) {
     for (DWORD i = 0; i < table->dwNumEntries; ++i) {
         const MIB_UDPROW_OWNER_PID& row = table->table[i];
         if (ntohs(static_cast<u_short>(row.dwLocalPort)) != port) continue;
+        // 0 names no process (Wine gives it for every socket: they live in its server).
+        if (row.dwOwningPid == 0) return std::nullopt;
         // Its image's file name; a process we may not open (another user's) is named by its ID.
         std::string name;
         if (HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, row.dwOwningPid)) {
