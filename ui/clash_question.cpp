@@ -9,6 +9,9 @@ namespace {
 void addSentences(std::string phrase, std::string& out) {
     for (size_t at = 0; (at = phrase.find(": ip ", at)) != std::string::npos; at += 13)
         phrase.replace(at, 5, ": IP address ");
+    // A window's pass is the boards it configures.
+    for (size_t at = 0; (at = phrase.find("not in this pass", at)) != std::string::npos;)
+        phrase.replace(at, 16, "not being configured");
     size_t from = 0;
     for (;;) {
         const size_t end = phrase.find("; ", from);

@@ -269,7 +269,7 @@ TEST_F(AutoConfigureTest, ClashesAreAskedAboutBeforeAnythingIsSent) {
         {IDC_AUTO_MODE_ALL, {}, {}, "The pattern has no '#': every board would get Vorn.\nNumbers 1 to 3 need 1 '#'.", 3},
         {IDC_AUTO_MODE_SELECTED, {0, 1},
          {{IDC_AUTO_PATTERN, "Lab#"}, {IDV_IP_ADDRESS, "10.0.0.3"}, {IDV_SUBNET_MASK, "255.255.255.0"}},
-         "SN 020000000001: IP address 10.0.0.3 is held by SN 020000000003 (Vorn), which is not in this pass.", 2},
+         "SN 020000000001: IP address 10.0.0.3 is held by SN 020000000003 (Vorn), which is not being configured.", 2},
         {IDC_AUTO_MODE_FIND, {}, {}, "The pattern has no '#': every board would get Vorn.", 3},
     };
     lan.addBoards(3);
