@@ -227,16 +227,13 @@ bool writeScenario(Script& script, Lanset& app, const std::string& scenario, int
                         type(dialog, IDV_SUBNET_MASK, "255.255.0.0");
                         click(dialog, IDC_CFG_CONFIGURE);
                     });
-        // The board keeps 192.168.10.1, outside 10.20.0.0/16: asked, No the default, then Yes.
-        script.then("the gateway is asked about", [] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            return box != nullptr && box->isVisible() && box->windowTitle() == "Warning";
-        }, [] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box->text().contains("gateway 192.168.10.1 is outside 10.20.0.0/16") ||
-                box->defaultButton() != box->button(QMessageBox::No))
-                fail("the question: " + box->text().toStdString());
-            box->button(QMessageBox::Yes)->click();
+        // The board keeps 192.168.10.1, outside 10.20.0.0/16: asked (No the default), then Yes.
+        const auto box = [] { return qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); };
+        script.then("the gateway is asked about", box, [box] {
+            if (!box()->text().contains("gateway 192.168.10.1 is outside 10.20.0.0/16") ||
+                box()->defaultButton() != box()->button(QMessageBox::No))
+                fail("the question: " + box()->text().toStdString());
+            box()->button(QMessageBox::Yes)->click();
         });
         script.then("the dialog closes on the board's acknowledgement",
                     [] { return activeDialog("Ethernet Board Configure") == nullptr; }, [&] {

@@ -24,7 +24,9 @@ protected:
         dialog = std::make_unique<AutoConfigureDialog>(
             *view, session, autoTemplate, [adapter] { return adapter; }, selected,
             BoardListHooks{[this] { ++listEmptied; }, {}});
-        view->attach([this](SessionEvent code, int32_t value) { return dialog->event(code, withNetworkFlags(code, value)); });
+        view->attach([this](SessionEvent code, int32_t value) {
+            return dialog->event(code, withNetworkFlags(code, value));
+        });
         dialog->opened();
     }
 
@@ -254,18 +256,11 @@ TEST_F(AutoConfigureTest, FindAndConfigureRunsThePassWhenTheFindEnds) {
     EXPECT_EQ(lan.board(1).id, "New6");
 }
 
-// What would clash is asked in a warning before the first board is sent anything, in "find and
-// configure" once the find has listed the boards: No sends nothing and keeps the entries.
+// What would clash is asked before the first board is sent anything, in "find and configure" once
+// the find has listed the boards: No keeps the dialog as typed, Yes sends. Each Yes leaves the
+// boards with what its row gave them.
 TEST_F(AutoConfigureTest, ClashesAreAskedAboutBeforeAnythingIsSent) {
-    struct Row {
-        int mode;
-        std::vector<int32_t> selected;
-        std::map<int, std::string> entries;
-        std::string clash;
-        int boards;
-    };
-    // In this order: each Yes leaves the boards with what the row gave them.
-    const Row rows[] = {
+    const std::tuple<int, std::vector<int32_t>, std::map<int, std::string>, std::string, size_t> rows[] = {
         {IDC_AUTO_MODE_ALL, {}, {}, "The pattern has no '#': every board would get Vorn.\nNumbers 1 to 3 need 1 '#'.", 3},
         {IDC_AUTO_MODE_SELECTED, {0, 1},
          {{IDC_AUTO_PATTERN, "Lab#"}, {IDV_IP_ADDRESS, "10.0.0.3"}, {IDV_SUBNET_MASK, "255.255.255.0"}},
@@ -274,30 +269,19 @@ TEST_F(AutoConfigureTest, ClashesAreAskedAboutBeforeAnythingIsSent) {
     };
     lan.addBoards(3);
     findBoards();
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.clash);
+    for (const auto& [mode, lines, entries, clash, boards] : rows) {
         for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
             const size_t sent = lan.configureRequests().size();
-            select(row.selected);
+            select(lines);
             open();
-            click(row.mode);
-            for (const auto& [id, text] : row.entries) view->setText(id, text);
+            click(mode);
+            for (const auto& [id, text] : entries) view->setText(id, text);
             view->queueAnswer(answer);
             configureAll();
-            ASSERT_GE(view->messageCount(), 1u);
-            const auto question = view->messages()[0];
-            EXPECT_NE(question.text.find(row.clash), std::string::npos) << question.text;
-            EXPECT_EQ(question.caption, "Warning");
-            EXPECT_EQ(question.buttons, MessageButtons::YesNoDefaultNo);
-            if (answer == MessageAnswer::Yes) {
-                EXPECT_EQ(view->result(), row.boards);
-                EXPECT_EQ(lan.configureRequests().size(), sent + static_cast<size_t>(row.boards));
-                continue;
-            }
-            EXPECT_EQ(lan.configureRequests().size(), sent);
-            EXPECT_FALSE(view->closed());
-            EXPECT_TRUE(view->enabled(IDC_AUTO_CONFIGURE_ALL));
-            for (const auto& [id, text] : row.entries) EXPECT_EQ(view->text(id), text);
+            expectClashAsked(*view, clash);
+            EXPECT_EQ(lan.configureRequests().size(), sent + (answer == MessageAnswer::Yes ? boards : 0));
+            EXPECT_EQ(view->closed(), answer == MessageAnswer::Yes);
+            for (const auto& [id, text] : entries) EXPECT_EQ(view->text(id), text);
         }
     }
 }

@@ -274,7 +274,6 @@ TEST_F(MainWindowTest, NetworkThatCannotOpenIsReportedNotCountedAsZero) {
               busy + " It is held by boardsim (process ID 4711).");
     EXPECT_EQ(networkFailureText(kFinalPortNotOpened | kFinalNothingSent, PortHolder{"", 8}),
               busy + " It is held by process ID 8.");
-    EXPECT_EQ(networkFailureText(0, PortHolder{"boardsim", 4711}), "");
     EXPECT_EQ(printableProgramName("a\x1b[2Jb\xff\xc2\x85\xc3\xa9"), "a?[2Jb???\xc3\xa9");
 }
 

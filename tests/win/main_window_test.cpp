@@ -455,44 +455,34 @@ TEST(SaveWholeFile, ReplacesWholeOrLeavesEverythingAsItWas) {
     removeFolder(folder);
 }
 
-// A replace that failed half-way (the old file moved aside, or gone) keeps every copy that may
-// be the only one; a program that holds a file open keeps it from moving.
+// A replace that failed half-way (the old file aside, or gone) loses no copy that may be the only
+// one; a file held open (1: the old one, 2: the new one) cannot move.
 TEST(SaveWholeFile, AReplaceThatFailedHalfWayLosesNoCopy) {
     const std::wstring folder = scratchFolder(L"settle");
     const std::wstring final = folder + L"\\boards.csv", temp = final + L".tmp", backup = final + L".bak";
-    struct Row {
-        bool oldAside;
-        int held;   // 1: the old file, 2: the new one
-        SaveResult expected;
-        std::string named;
-        std::vector<std::wstring> left;
-    };
-    const Row rows[] = {
+    const std::tuple<bool, int, SaveResult, std::string, std::vector<std::wstring>> rows[] = {
         {true, 0, SaveResult::NotReplaced, "old", {L"boards.csv"}},
         {true, 1, SaveResult::SavedOldKept, "new", {L"boards.csv", L"boards.csv.bak"}},
         {true, 3, SaveResult::BothKept, "<none>", {L"boards.csv.bak", L"boards.csv.tmp"}},
         {false, 0, SaveResult::Saved, "new", {L"boards.csv"}},
         {false, 2, SaveResult::ListKept, "<none>", {L"boards.csv.tmp"}},
     };
-    for (const Row& row : rows) {
+    for (const auto& [oldAside, held, expected, named, left] : rows) {
         std::vector<HANDLE> holds;
         for (const auto& [path, text, bit] : {std::tuple{backup, "old", 1}, {temp, "new", 2}}) {
-            if (path == backup && !row.oldAside) continue;
+            if (path == backup && !oldAside) continue;
             HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr);
             DWORD done = 0;
             WriteFile(file, text, 3, &done, nullptr);
-            if (row.held & bit) holds.push_back(file);
-            else CloseHandle(file);
+            (held & bit ? holds.push_back(file) : static_cast<void>(CloseHandle(file)));
         }
-        SaveLeftovers left;
-        EXPECT_EQ(settleFailedReplace(final, temp, backup, &left), row.expected);
+        SaveLeftovers kept;
+        EXPECT_EQ(settleFailedReplace(final, temp, backup, &kept), expected);
         for (HANDLE file : holds) CloseHandle(file);
-        EXPECT_EQ(fileBytes(final), row.named);
         std::vector<std::wstring> names = namesIn(folder);
         std::sort(names.begin(), names.end());
-        EXPECT_EQ(names, row.left);
-        EXPECT_EQ(left.oldFile.wstring(), row.held & 1 ? backup : L"");
-        EXPECT_EQ(left.listFile.wstring(), row.held & 2 ? temp : L"");
+        EXPECT_EQ(std::make_tuple(fileBytes(final), names, kept.oldFile.wstring(), kept.listFile.wstring()),
+                  std::make_tuple(named, left, held & 1 ? backup : L"", held & 2 ? temp : L""));
         for (const std::wstring& name : names) DeleteFileW((folder + L"\\" + name).c_str());
     }
     removeFolder(folder);
