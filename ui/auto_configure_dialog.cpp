@@ -1,12 +1,16 @@
 #include "ui/auto_configure_dialog.h"
 
 #include <algorithm>
+#include <set>
 #include <utility>
 
+#include "net/id_pattern.h"
 #include "net/ipv4.h"
 #include "ui/check_wiring.h"
+#include "ui/clash_question.h"
 #include "ui/entry_rules.h"
 #include "ui/not_found_question.h"
+#include "ui/pass_checks.h"
 #include "ui/resource.h"
 #include "ui/window_texts.h"
 
@@ -109,8 +113,8 @@ bool AutoConfigureDialog::event(SessionEvent code, int32_t value) {
         break;
     case EVT_COMPLETE:
         if (pass_.phase != PassPhase::Finding) break;
-        if (!session_.openFailed()) view_.setText(IDC_STATUS, finishedText(session_.devices.count()));
-        apply(PassInput::FindEnded);
+        if (!(value & kEndOpenFailed)) view_.setText(IDC_STATUS, finishedText(session_.devices.count()));
+        apply(PassInput::FindEnded, value);
         break;
     case EVT_CONFIGURED:
         ++configured_;
@@ -118,10 +122,10 @@ bool AutoConfigureDialog::event(SessionEvent code, int32_t value) {
         view_.setText(IDC_STATUS, "Device " + std::to_string(value) + "Configured");
         break;
     case EVT_BATCH_COMPLETE:
-        apply(PassInput::BatchEnded);
+        apply(PassInput::BatchEnded, value);
         break;
     case EVT_BATCH_CANCELLED:
-        apply(PassInput::BatchCancelled);
+        apply(PassInput::BatchCancelled, value);
         break;
     default:
         break;
@@ -166,9 +170,9 @@ std::vector<int32_t> AutoConfigureDialog::boardsOfPass() {
     return boards;
 }
 
-PassFacts AutoConfigureDialog::facts(int32_t boards) {
+PassFacts AutoConfigureDialog::facts(int32_t boards, int32_t finalValue) {
     PassFacts f;
-    f.networkFailure = networkFailureText(session_);
+    f.networkFailure = networkFailureText(finalValue);
     f.boards = boards;
     if (autoTemplate_.ip[0] != '\0')
         f.range = checkAddressRangeText(autoTemplate_.ip, autoTemplate_.subnet, f.boards);
@@ -176,13 +180,17 @@ PassFacts AutoConfigureDialog::facts(int32_t boards) {
     return f;
 }
 
-void AutoConfigureDialog::apply(PassInput input) {
+void AutoConfigureDialog::apply(PassInput input, int32_t finalValue) {
     // The boards the step is judged on are the ones a batch it starts takes: the list is still
     // once a find phase has ended, and configureAll waits for a running find before the first.
     std::vector<int32_t> boards = boardsOfPass();
-    const PassStep step = passStep(pass_, input, facts(static_cast<int32_t>(boards.size())));
+    const PassFacts known = facts(static_cast<int32_t>(boards.size()), finalValue);   // the step's texts
+    const PassStep step = passStep(pass_, input, known);
     pass_ = step.state;
-    // A start comes first: what the step shows holds only once the operation runs.
+    // A start comes first: what the step shows holds only once the operation runs. The batch's
+    // boards are known by now, also after a find phase: what would clash is asked first.
+    if (step.action == PassAction::StartBatch && !sendDespiteClashes(view_, clashesOf(boards)))
+        return apply(PassInput::Refused);
     if (step.action == PassAction::StartFind || step.action == PassAction::StartBatch) {
         const bool started =
             step.action == PassAction::StartFind ? startFindPhase() : startBatch(std::move(boards));
@@ -196,6 +204,41 @@ void AutoConfigureDialog::apply(PassInput input) {
         view_.enable(IDC_AUTO_CONFIGURE_ALL, true);
     if (step.action == PassAction::Stop) session_.stop();
     if (step.action == PassAction::Close) view_.close(step.completed ? passBoards_ : 0);
+}
+
+// What lanset-cli would refuse in this pass: IDs that repeat, and an ID or address that a board
+// left out of the pass holds. The pass's own boards may trade addresses among themselves.
+std::vector<std::string> AutoConfigureDialog::clashesOf(const std::vector<int32_t>& boards) {
+    std::vector<std::string> clashes;
+    std::string pattern = fieldText(autoTemplate_.id);
+    const auto count = static_cast<int32_t>(boards.size());
+    if (!pattern.empty())
+        if (std::string fault = patternFault(pattern, firstSequence_, count); !fault.empty()) {
+            clashes.push_back(std::move(fault));
+            pattern.clear();   // said: the IDs need not be said again board by board
+        }
+    std::vector<PassBoard> pass;
+    std::set<const DeviceRecord*> inPass;
+    const uint32_t start = inetAddrHost(autoTemplate_.ip);
+    for (int32_t p = 0; p < count; ++p) {
+        const DeviceRecord* board = session_.devices.at(boards[static_cast<size_t>(p)]);
+        if (board == nullptr) continue;
+        // As the batch fills each board's request.
+        PassBoard b{board, DeviceRecord{}, ""};
+        if (!pattern.empty()) b.wanted.setId(expandIdPattern(pattern, firstSequence_ + p, board->mac).c_str());
+        if (autoTemplate_.ip[0] != '\0') b.wanted.setIp(formatIpv4(start + static_cast<uint32_t>(p)).c_str());
+        b.wanted.setSubnet(autoTemplate_.subnet);
+        b.wanted.dhcpGiven = autoTemplate_.dhcpGiven;
+        b.wanted.dhcp = autoTemplate_.dhcp;
+        if (gatewayJudged(*board, b.wanted)) b.wanted.setGateway(autoTemplate_.gateway);
+        pass.push_back(b);
+        inPass.insert(board);
+    }
+    std::vector<const DeviceRecord*> others;
+    for (const DeviceRecord* board : listedBoards(session_.devices))
+        if (!inPass.count(board)) others.push_back(board);
+    if (auto clash = checkPass(pass, others, {}, false)) clashes.push_back(clash->message);
+    return clashes;
 }
 
 bool AutoConfigureDialog::readTemplate() {

@@ -63,9 +63,11 @@ private:
     void configureAll();
     bool readTemplate();
     std::vector<int32_t> boardsOfPass();
-    PassFacts facts(int32_t boards);
+    // finalValue: an operation's final event's, which says how the network did (0 otherwise).
+    PassFacts facts(int32_t boards, int32_t finalValue);
+    std::vector<std::string> clashesOf(const std::vector<int32_t>& boards);
     // Takes the pass one step: shows what the step says and carries out its action.
-    void apply(PassInput input);
+    void apply(PassInput input, int32_t finalValue = 0);
     bool startFindPhase();
     bool startBatch(std::vector<int32_t> boards);
 

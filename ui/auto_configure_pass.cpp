@@ -40,10 +40,10 @@ PassStep batch(const PassFacts& facts) {
 
 // An operation ended without completing the pass.
 PassStep unfinished(PassState state, const PassFacts& facts) {
-    if (facts.networkFailure && !state.cancelAsked) {
+    if (!facts.networkFailure.empty() && !state.cancelAsked) {
         // Nothing reached a board: say why and stay open with the entries as typed.
         PassStep step;
-        step.message = facts.networkFailure;
+        step.message = facts.networkFailure.c_str();
         step.caption = "Error";
         step.phaseText = "Ready";
         return ready(step);
@@ -75,11 +75,11 @@ PassStep passStep(PassState state, PassInput input, const PassFacts& facts) {
     case PassInput::FindEnded:
         if (phase != PassPhase::Finding) return unchanged;
         if (state.cancelAsked) return closing(false, nullptr);
-        if (facts.networkFailure) return unfinished(state, facts);
+        if (!facts.networkFailure.empty()) return unfinished(state, facts);
         return batch(facts);
     case PassInput::BatchEnded:
         if (phase != PassPhase::Configuring) return unchanged;
-        if (facts.networkFailure) return unfinished(state, facts);
+        if (!facts.networkFailure.empty()) return unfinished(state, facts);
         if (facts.configured > 0) return closing(true, "Auto Configuration complete");
         // Every board was skipped: nothing to report as done.
         if (state.cancelAsked) return unfinished(state, facts);

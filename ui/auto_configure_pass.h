@@ -3,6 +3,7 @@
 // the dialog shows for it. Pure: the dialog gathers the facts, shows the step and carries out
 // its action.
 #include <cstdint>
+#include <string>
 
 #include "ui/entry_rules.h"
 
@@ -25,7 +26,7 @@ enum class PassInput {
 
 // What the dialog knows when the input comes.
 struct PassFacts {
-    const char* networkFailure = nullptr;   // why nothing reached a board; null when nothing failed
+    std::string networkFailure;              // why nothing reached a board; empty when nothing failed
     int32_t boards = 0;                      // boards the batch would take
     RuleVerdict range{true, "", ""};         // the start address for that many boards
     int32_t configured = 0;                  // boards the running batch has configured
@@ -44,7 +45,7 @@ struct PassStep {
     bool completed = false;            // with Close: the pass configured its boards
     const char* status = nullptr;      // the status line; null leaves it
     const char* phaseText = nullptr;   // the phase line; null leaves it
-    const char* message = nullptr;     // a message box to show; null for none
+    const char* message = nullptr;     // a message box to show (it may point into the facts); null for none
     const char* caption = nullptr;
 };
 

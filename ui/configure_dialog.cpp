@@ -4,8 +4,10 @@
 #include <string>
 
 #include "ui/check_wiring.h"
+#include "ui/clash_question.h"
 #include "ui/entry_rules.h"
 #include "ui/not_found_question.h"
+#include "ui/pass_checks.h"
 #include "ui/resource.h"
 #include "ui/window_texts.h"
 
@@ -82,7 +84,7 @@ bool ConfigureDialog::event(SessionEvent code, int32_t value) {
         view_.close(kConfigured);
         break;
     case EVT_CANCELLED:
-        operationCancelled();
+        operationCancelled(value);
         break;
     default:
         break;
@@ -137,6 +139,13 @@ void ConfigureDialog::configure() {
     std::memcpy(sendRecord_.echoText, board_->echoText, sizeof sendRecord_.echoText);
     std::memcpy(sendRecord_.number16, board_->number16, sizeof sendRecord_.number16);
 
+    // Only a gateway typed here is judged, and only against a known address.
+    PassBoard judged{board_, sendRecord_, ""};
+    if (!gatewayJudged(*board_, judged.wanted)) judged.wanted.setGateway("");
+    if (auto clash = checkPass({judged}, listedBoards(session_.devices), {}, false);
+        clash && !sendDespiteClashes(view_, {clash->message}))
+        return refuse();
+
     started_ = true;
     if (!session_.startConfigureOne(forwardEvents(view_), sendRecord_, boardIndex_,
                                     notFoundQuestionFor(view_))) {
@@ -146,9 +155,9 @@ void ConfigureDialog::configure() {
 
 void ConfigureDialog::refuse() { view_.enable(IDC_CFG_CONFIGURE, true); }
 
-void ConfigureDialog::operationCancelled() {
+void ConfigureDialog::operationCancelled(int32_t finalValue) {
     view_.setText(IDC_STATUS, "Configuration canceled");
-    if (const char* failure = networkFailureText(session_))
+    if (const std::string failure = networkFailureText(finalValue); !failure.empty())
         view_.messageBox(failure, "Error", MessageButtons::Ok);
     view_.enable(IDC_CFG_CONFIGURE, true);
 }

@@ -33,7 +33,8 @@ public:
 private:
     void configure();
     void refuse();
-    void operationCancelled();
+    // finalValue: the final event's, which says how the network did.
+    void operationCancelled(int32_t finalValue);
 
     DialogView& view_;
     NetSession& session_;

@@ -14,6 +14,7 @@
 namespace {
 constexpr int kListTabStop = 70;
 constexpr int kLbnSelChange = 1;
+constexpr int kLbnDblClk = 2;
 const char* const kManyBoardsText =
     "More than 4096 modules have been found.  This indicates that there may be an error.\n"
     "Do you wish to abort the search?";
@@ -54,6 +55,8 @@ void MainWindow::command(int id, int notification, intptr_t /*value*/) {
         break;
     case IDC_DEVICE_LIST:
         if (notification == kLbnSelChange) selectionChanged();
+        // A double click is "Configure" for the line clicked: its first click selected it.
+        if (notification == kLbnDblClk && view_.isEnabled(IDC_CONFIGURE)) configure();
         break;
     case IDC_FIND:
         find();
@@ -96,7 +99,7 @@ bool MainWindow::event(SessionEvent code, int32_t value) {
         view_.setText(IDC_STATUS, "Broadcast " + std::to_string(value));
         return true;
     case EVT_COMPLETE:
-        findFinished();
+        findFinished(value);
         return true;
     case EVT_TOO_MANY:
         return askManyBoards();
@@ -114,12 +117,14 @@ void MainWindow::find() {
     view_.enable(IDC_STOP_FIND, true);
 }
 
-void MainWindow::findFinished() {
+// The final event's own value says how the network did: a late event of an earlier find reads
+// its own, never the flags of the find that runs now.
+void MainWindow::findFinished(int32_t finalValue) {
     const int32_t count = session_.devices.count();
     // A port that never opened found nothing, not zero boards; a find whose datagrams could not
     // leave still lists what answered, but says why the rest did not.
-    view_.setText(IDC_STATUS, session_.openFailed() ? "Ready" : finishedText(count));
-    if (const char* failure = networkFailureText(session_))
+    view_.setText(IDC_STATUS, finalValue & kEndOpenFailed ? "Ready" : finishedText(count));
+    if (const std::string failure = networkFailureText(finalValue); !failure.empty())
         view_.messageBox(failure, "Error", MessageButtons::Ok);
     if (count == 0) view_.enable(IDC_CONFIGURE, false);
     view_.enable(IDC_STOP_FIND, false);
@@ -227,8 +232,10 @@ void MainWindow::saveList() {
     if (view_.listCount(IDC_DEVICE_LIST) == 0) return;
     const auto name = view_.askSaveFileName({"Save List As", "boards.csv", "CSV files", "csv"});
     if (!name) return;
-    // The lines listed by now: a find may have added some while the dialog was open.
-    const SaveResult result = saveWholeFile(*name, boardsCsv(listedBoards(false), shownReading()));
-    if (const char* failure = saveFailedText(result))
-        view_.messageBox(failure, "Error", MessageButtons::Ok);
+    // The lines listed by now: a find may have added some while the dialog was open. The file is
+    // lanset-cli's, whose IDs read as Latin-1 whatever the list's code page shows.
+    SaveLeftovers left;
+    const SaveResult result = saveWholeFile(*name, boardsCsv(listedBoards(false)), &left);
+    if (const std::string failure = saveFailedText(result, left); !failure.empty())
+        view_.messageBox(failure, result == SaveResult::SavedOldKept ? "Warning" : "Error", MessageButtons::Ok);
 }

@@ -29,7 +29,8 @@ public:
     void opened() override;
     // WM_COMMAND: id = low word, notification = high word, value = lParam. IDCANCEL (also the
     // title bar's close box) is Exit: it stops the running operation, closes the view with
-    // IDCANCEL and waits for the worker, so the session is never destroyed under it.
+    // IDCANCEL and waits for the worker, so the session is never destroyed under it. A double
+    // click on the board list (LBN_DBLCLK) is "Configure" for that line.
     void command(int id, int notification, intptr_t value) override;
     // The find's events: EVT_FOUND, EVT_BROADCAST, EVT_COMPLETE, and EVT_TOO_MANY, whose answer
     // is the user's (true: go on searching).
@@ -44,7 +45,7 @@ public:
 
 private:
     void find();
-    void findFinished();
+    void findFinished(int32_t finalValue);
     bool askManyBoards();
     void selectionChanged();
     void configure();
@@ -53,7 +54,7 @@ private:
     // The boards of the lines listed so far (line i shows board i): the selected ones, or all
     // when asked for all or when none is selected.
     std::vector<const DeviceRecord*> listedBoards(bool selectedOnly);
-    // The fields read as the list shows them.
+    // The fields read as the list shows them (Copy: what is pasted is what was seen).
     ByteReading shownReading();
     void copyList();
     void saveList();

@@ -12,7 +12,9 @@ QuestionAnswer toQuestionAnswer(MessageAnswer answer) {
 
 NotFoundQuestion notFoundQuestionFor(DialogView& owner) {
     return [&owner](const std::string& message, bool batch) {
-        return toQuestionAnswer(owner.messageBox(
-            message, "Error", batch ? MessageButtons::AbortRetryIgnore : MessageButtons::RetryCancel));
+        // The message holds the board's ID as its bytes: shown as the list shows them.
+        return toQuestionAnswer(owner.messageBox(owner.shownText(message), "Error",
+                                                 batch ? MessageButtons::AbortRetryIgnore
+                                                       : MessageButtons::RetryCancel));
     };
 }

@@ -7,7 +7,8 @@
 
 #include "ui/whole_file.h"
 
-SaveResult saveWholeFile(const std::filesystem::path& target, std::string_view contents) {
+// rename() replaces target in one step: the old file is never anywhere else.
+SaveResult saveWholeFile(const std::filesystem::path& target, std::string_view contents, SaveLeftovers*) {
     std::string temp;
     int fd = -1;
     for (unsigned attempt = 0; attempt < 100 && fd < 0; ++attempt) {

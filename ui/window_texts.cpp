@@ -13,9 +13,16 @@ const char* const kSendFailedText =
 const char* const kCopyFailedText =
     "The list could not be copied: another program holds the clipboard. Try again.";
 
-const char* saveFailedText(SaveResult result) {
+namespace {
+std::string nameOf(const std::filesystem::path& file) {
+    const std::u8string name = file.filename().u8string();
+    return std::string(name.begin(), name.end());
+}
+}  // namespace
+
+std::string saveFailedText(SaveResult result, const SaveLeftovers& left) {
     switch (result) {
-    case SaveResult::Saved: return nullptr;
+    case SaveResult::Saved: return {};
     case SaveResult::NotCreated:
         return "The list could not be saved: no file can be made in that folder (it may be "
                "read-only). Nothing was saved.";
@@ -25,14 +32,35 @@ const char* saveFailedText(SaveResult result) {
     case SaveResult::NotReplaced:
         return "The list could not be saved: the chosen file cannot be replaced (it may be "
                "read-only or open in another program). It was left as it was.";
+    case SaveResult::SavedOldKept:
+        return "The list was saved, but the file it replaced could not be removed: it is kept "
+               "beside it as " + nameOf(left.oldFile) + ".";
+    case SaveResult::BothKept:
+        return "The list could not be saved under that name: the file that was there could not be "
+               "put back and is kept as " + nameOf(left.oldFile) + ", and the list is in " +
+               nameOf(left.listFile) + ".";
+    case SaveResult::ListKept:
+        return "The list could not be saved under that name, and the file that was there is gone: "
+               "the list is in " + nameOf(left.listFile) + ".";
     }
-    return nullptr;
+    return {};
 }
 
-const char* networkFailureText(const NetSession& session) {
-    if (session.openFailed()) return kNetworkFailedText;
-    if (session.sendFailed()) return kSendFailedText;
-    return nullptr;
+std::string networkFailureText(int32_t finalValue, const std::optional<PortHolder>& holder) {
+    if (finalValue & kEndOpenFailed) {
+        std::string text = kNetworkFailedText;
+        if (holder)
+            text += " It is held by " + (holder->name.empty() ? std::string() : holder->name + " (") + "process ID " +
+                    std::to_string(holder->processId) + (holder->name.empty() ? "." : ").");
+        return text;
+    }
+    if (finalValue & kEndSendFailed) return kSendFailedText;
+    return {};
+}
+
+std::string networkFailureText(int32_t finalValue) {
+    return networkFailureText(finalValue,
+                              finalValue & kEndOpenFailed ? findPortHolder(kBoardPort) : std::nullopt);
 }
 
 std::string finishedText(int32_t count) {

@@ -10,7 +10,9 @@
 
 #include "net/session_events.h"
 
-enum class MessageButtons { Ok, YesNo, RetryCancel, AbortRetryIgnore };
+// YesNoDefaultNo: a warning whose Yes goes on with something the user may regret; No is the
+// default, so Enter alone sends nothing.
+enum class MessageButtons { Ok, YesNo, RetryCancel, AbortRetryIgnore, YesNoDefaultNo };
 enum class MessageAnswer { None, Ok, Yes, No, Retry, Cancel, Abort, Ignore };
 
 // One command of a context menu; shortcut is the key shown beside it ("Ctrl+C").
@@ -34,6 +36,8 @@ class DialogView {
 public:
     virtual ~DialogView() = default;
 
+    // Texts of the window and its controls are single bytes, as a board holds its ID (the Win32
+    // view shows them through the ANSI code page, the Qt view as Latin-1).
     virtual void setTitle(const std::string& text) = 0;
     virtual void setText(int id, const std::string& text) = 0;
     virtual std::string getText(int id, size_t maxChars) = 0;
@@ -56,8 +60,9 @@ public:
     virtual void listClearSelection(int id) = 0;
     virtual void listSetTabStops(int id, const std::vector<int>& stops) = 0;
 
-    // A modal message box owned by this window. Callable from any thread; None when it cannot
-    // be shown (the window is gone).
+    // A modal message box owned by this window, text and caption UTF-8 (a board's bytes in it
+    // go through shownText first). Callable from any thread; None when it cannot be shown (the
+    // window is gone).
     virtual MessageAnswer messageBox(const std::string& text, const std::string& caption,
                                      MessageButtons buttons) = 0;
     // Shows a context menu of these items, owned by this window, where the user asked for it

@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -368,6 +369,7 @@ TEST(QtMessageBox, TextCaptionAndButtonsAsAsked) {
          MessageAnswer::Retry},
         {MessageButtons::AbortRetryIgnore, QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore,
          QMessageBox::Ignore, MessageAnswer::Ignore},
+        {MessageButtons::YesNoDefaultNo, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, MessageAnswer::Yes},
     };
     for (const Case& c : cases) {
         bool checked = false;
@@ -375,6 +377,11 @@ TEST(QtMessageBox, TextCaptionAndButtonsAsAsked) {
             EXPECT_EQ(box->text(), "Entry cannot contain a '?'");
             EXPECT_EQ(box->windowTitle(), "INVALID ENTRY");
             EXPECT_EQ(box->standardButtons(), c.shown);
+            const bool warning = c.buttons == MessageButtons::YesNoDefaultNo;   // No the default
+            EXPECT_EQ(box->icon(), warning ? QMessageBox::Warning : QMessageBox::NoIcon);
+            if (warning) {
+                EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+            }
             EXPECT_EQ(box->parentWidget(), configure.window.get()) << "owned by the dialog that asked";
             checked = true;
             box->button(c.click)->click();
@@ -408,7 +415,7 @@ TEST(QtExport, ContextMenuKeysClipboardAndSaveDialog) {
     std::unique_ptr<QtModelessDialog> main = openLansetMainWindow(session, {});
     ASSERT_NE(main, nullptr);
     DeviceRecord* board = new DeviceRecord;   // as a find lists it, once the window is open
-    board->setId("Lab-\xe9");   // not UTF-8: copied as the list shows it, saved as apply reads it back
+    board->setId("Lab-\xe9");   // Latin-1, as boards hold IDs: shown, copied and saved as U+00E9
     copyText(board->mac, "025a00000001");
     board->setIp("10.0.0.5");
     ASSERT_TRUE(session.devices.append(board));
@@ -417,6 +424,7 @@ TEST(QtExport, ContextMenuKeysClipboardAndSaveDialog) {
     main->view().listAdd(IDC_DEVICE_LIST, "Lab-\xe9\t025a00000001\t10.0.0.5");
     auto* list = main->window().control(IDC_DEVICE_LIST);
     const QString shown = dynamic_cast<QListWidget*>(list)->item(0)->text();
+    EXPECT_EQ(shown, QString::fromUtf8("Lab-\u00e9\t025a00000001\t10.0.0.5"));
     const std::string text = "id\tsn\tip\tsubnet\tgateway\tdhcp\n" + shown.toStdString() + "\t\t\toff\n";
 
     QGuiApplication::clipboard()->clear();
@@ -440,12 +448,16 @@ TEST(QtExport, ContextMenuKeysClipboardAndSaveDialog) {
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), text) << "Ctrl+C, the list focused";
 
     QTemporaryDir folder;
+    const QString working = QDir::currentPath();
+    QDir::setCurrent("/");   // as started from the desktop's menu
     onNext<QFileDialog>([&](QFileDialog* dialog) {
         EXPECT_EQ(dialog->windowTitle(), "Save List As");
+        EXPECT_EQ(dialog->directory().absolutePath(), QDir::homePath());
         dialog->selectFile(folder.filePath("rack"));   // a bare name gets ".csv"
         QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);   // as its Save button
     });
     QTest::keyClick(&main->window(), Qt::Key_S, Qt::ControlModifier);
+    QDir::setCurrent(working);
     std::ifstream saved(folder.filePath("rack.csv").toStdString());
     std::stringstream contents;
     contents << saved.rdbuf();

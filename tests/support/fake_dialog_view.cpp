@@ -37,7 +37,8 @@ void idle() {
 MessageAnswer escapeAnswer(MessageButtons buttons) {
     switch (buttons) {
     case MessageButtons::Ok: return MessageAnswer::Ok;
-    case MessageButtons::YesNo: return MessageAnswer::No;
+    case MessageButtons::YesNo:
+    case MessageButtons::YesNoDefaultNo: return MessageAnswer::No;
     case MessageButtons::RetryCancel: return MessageAnswer::Cancel;
     case MessageButtons::AbortRetryIgnore: return MessageAnswer::Abort;
     }

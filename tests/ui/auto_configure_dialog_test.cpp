@@ -1,6 +1,7 @@
 // The auto-configure dialog over the engine and a simulated LAN: modes at opening, the address
 // proposal, the sequence-number checks, the find phase, the pass, and Cancel.
 #include <algorithm>
+#include <map>
 #include <tuple>
 
 #include <gtest/gtest.h>
@@ -23,7 +24,9 @@ protected:
         dialog = std::make_unique<AutoConfigureDialog>(
             *view, session, autoTemplate, [adapter] { return adapter; }, selected,
             BoardListHooks{[this] { ++listEmptied; }, {}});
-        view->attach(*dialog);
+        view->attach([this](SessionEvent code, int32_t value) {
+            return dialog->event(code, withNetworkFlags(code, value));
+        });
         dialog->opened();
     }
 
@@ -127,7 +130,7 @@ TEST_F(AutoConfigureTest, SequenceNumberChecks) {
         {true, "Vorn#", "65536", tooLong}, {true, "Vorn#", "4294967297", tooLong},
         {false, "Vorn#", "abc", ""},
     };
-    lan.addBoards(2);
+    lan.addBoards(1);   // one board: a pattern without '#' gives no two boards one ID
     findBoards();
     for (const SequenceCase& c : cases) {
         SCOPED_TRACE(std::string(c.pattern) + " / '" + c.sequence + "'");
@@ -140,7 +143,7 @@ TEST_F(AutoConfigureTest, SequenceNumberChecks) {
         configureAll();
         if (*c.message == '\0') {
             EXPECT_EQ(view->messageCount(), 0u);
-            EXPECT_EQ(view->result(), 2);
+            EXPECT_EQ(view->result(), 1);
         } else {
             ASSERT_EQ(view->messageCount(), 1u);
             EXPECT_EQ(view->lastMessage()->text, c.message);
@@ -253,6 +256,36 @@ TEST_F(AutoConfigureTest, FindAndConfigureRunsThePassWhenTheFindEnds) {
     EXPECT_EQ(lan.board(1).id, "New6");
 }
 
+// What would clash is asked before the first board is sent anything, in "find and configure" once
+// the find has listed the boards: No keeps the dialog as typed, Yes sends. Each Yes leaves the
+// boards with what its row gave them.
+TEST_F(AutoConfigureTest, ClashesAreAskedAboutBeforeAnythingIsSent) {
+    const std::tuple<int, std::vector<int32_t>, std::map<int, std::string>, std::string, size_t> rows[] = {
+        {IDC_AUTO_MODE_ALL, {}, {}, "The pattern has no '#': every board would get Vorn.\nNumbers 1 to 3 need 1 '#'.", 3},
+        {IDC_AUTO_MODE_SELECTED, {0, 1},
+         {{IDC_AUTO_PATTERN, "Lab#"}, {IDV_IP_ADDRESS, "10.0.0.3"}, {IDV_SUBNET_MASK, "255.255.255.0"}},
+         "SN 020000000001: IP address 10.0.0.3 is held by SN 020000000003 (Vorn), which is not being configured.", 2},
+        {IDC_AUTO_MODE_FIND, {}, {}, "The pattern has no '#': every board would get Vorn.", 3},
+    };
+    lan.addBoards(3);
+    findBoards();
+    for (const auto& [mode, lines, entries, clash, boards] : rows) {
+        for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+            const size_t sent = lan.configureRequests().size();
+            select(lines);
+            open();
+            click(mode);
+            for (const auto& [id, text] : entries) view->setText(id, text);
+            view->queueAnswer(answer);
+            configureAll();
+            expectClashAsked(*view, clash);
+            EXPECT_EQ(lan.configureRequests().size(), sent + (answer == MessageAnswer::Yes ? boards : 0));
+            EXPECT_EQ(view->closed(), answer == MessageAnswer::Yes);
+            for (const auto& [id, text] : entries) EXPECT_EQ(view->text(id), text);
+        }
+    }
+}
+
 TEST_F(AutoConfigureTest, FindThatFindsNothingSaysSoAndStaysOpen) {
     open();
     configureAll();
@@ -299,6 +332,7 @@ TEST_F(AutoConfigureTest, AbortAtABoardThatNeverAnswersEndsThePass) {
     lan.neverAck(1);
 
     open();
+    view->setText(IDC_AUTO_PATTERN, "Vorn#");
     view->queueAnswer(MessageAnswer::Ignore);
     configureAll();
     EXPECT_EQ(view->result(), 3);   // a pass over three boards; board 1 skipped
@@ -308,6 +342,7 @@ TEST_F(AutoConfigureTest, AbortAtABoardThatNeverAnswersEndsThePass) {
     EXPECT_EQ(question.buttons, MessageButtons::AbortRetryIgnore);
 
     open();
+    view->setText(IDC_AUTO_PATTERN, "Vorn#");
     view->queueAnswer(MessageAnswer::Abort);
     configureAll();
     EXPECT_EQ(view->result(), 0);
@@ -318,14 +353,16 @@ TEST_F(AutoConfigureTest, NetworkThatCannotOpenIsReportedAndTheDialogStaysReady)
     lan.addBoards(2);
     findBoards();
     lan.setFailOpen(true);
+    networkFlags = kEndOpenFailed;
     // The find phase empties the table: the pass over the listed boards goes first.
     for (int mode : {IDC_AUTO_MODE_ALL, IDC_AUTO_MODE_FIND}) {
         SCOPED_TRACE(mode);
         open();
         click(mode);
+        toggleBox(IDC_AUTO_ID_CHECK);
         configureAll();
         ASSERT_EQ(view->messageCount(), 1u);
-        EXPECT_EQ(view->lastMessage()->text, kNetworkFailedText);
+        EXPECT_EQ(view->lastMessage()->text.rfind(kNetworkFailedText, 0), 0u);
         EXPECT_EQ(view->lastMessage()->caption, "Error");
         EXPECT_FALSE(view->closed());
         EXPECT_TRUE(view->enabled(IDC_AUTO_CONFIGURE_ALL));
@@ -346,8 +383,10 @@ TEST_F(AutoConfigureTest, APassTakesOnlyTheBoardsChosenForIt) {
     open();
     ASSERT_TRUE(view->checked(IDC_AUTO_MODE_SELECTED));
     toggleBox(IDC_AUTO_IP_CHECK);
+    view->setText(IDC_AUTO_PATTERN, "Vorn#");
     click(IDC_AUTO_MODE_ALL);
     lan.setFailSend(true);
+    networkFlags = kEndSendFailed;
     view->queueAnswer(MessageAnswer::Abort);
     configureAll();
     ASSERT_FALSE(view->closed());
@@ -355,6 +394,7 @@ TEST_F(AutoConfigureTest, APassTakesOnlyTheBoardsChosenForIt) {
     EXPECT_TRUE(view->enabled(IDC_AUTO_MODE_SELECTED));
 
     lan.setFailSend(false);
+    networkFlags.reset();
     click(IDC_AUTO_MODE_SELECTED);
     configureAll();
     EXPECT_EQ(view->result(), 1);

@@ -1,5 +1,6 @@
 // The configure dialog over the engine and a simulated LAN: what it shows, which controls each
 // box and radio button governs, and what request each combination puts on the wire.
+#include <map>
 #include <set>
 
 #include <gtest/gtest.h>
@@ -24,7 +25,9 @@ protected:
         dialog.reset();
         view = std::make_unique<FakeDialogView>();
         dialog = std::make_unique<ConfigureDialog>(*view, session, index);
-        view->attach(*dialog);
+        view->attach([this](SessionEvent code, int32_t value) {
+            return dialog->event(code, withNetworkFlags(code, value));
+        });
         dialog->opened();
     }
 
@@ -230,9 +233,33 @@ TEST_F(ConfigureDialogTest, RefusedEntriesSendNothingAndKeepTheDialogOpen) {
     EXPECT_EQ(view->text(IDV_IP_ADDRESS), "192.168.1.255");   // entries stay as typed
 
     view->setText(IDV_IP_ADDRESS, "192.168.1.1");
+    view->setText(IDV_GATEWAY, "192.168.1.254");
     press();
     EXPECT_EQ(view->result(), ConfigureDialog::kConfigured);
     EXPECT_EQ(lan.board(1).ip, "192.168.1.1");
+}
+
+// What would clash is asked: No sends nothing and keeps the entries, Yes sends. Each Yes leaves
+// the board with what its row gave it.
+TEST_F(ConfigureDialogTest, ClashesAreAskedAboutBeforeAnythingIsSent) {
+    const std::pair<std::map<int, std::string>, std::string> rows[] = {
+        {{{IDV_IP_ADDRESS, "10.253.0.107"}, {IDV_GATEWAY, "192.168.10.1"}},
+         "gateway 192.168.10.1 is outside 10.253.0.0/24"},
+        {{{IDV_IP_ADDRESS, "10.0.0.3"}}, "SN 020000000002: IP address 10.0.0.3 is held by SN 020000000003 (Bd3)"},
+        {{{IDC_CFG_ID_EDIT, "Bd3"}}, "SN 020000000002: ID Bd3 is held by SN 020000000003"},
+    };
+    for (const auto& [entries, clash] : rows) {
+        const size_t sent = lan.configureRequests().size();
+        open();
+        for (const auto& [id, text] : entries) view->setText(id, text);
+        press();
+        expectClashAsked(*view, clash);
+        EXPECT_EQ(lan.configureRequests().size(), sent);
+        for (const auto& [id, text] : entries) EXPECT_EQ(view->text(id), text);
+        view->queueAnswer(MessageAnswer::Yes);
+        press();
+        EXPECT_EQ(lan.configureRequests().size(), sent + 1);
+    }
 }
 
 TEST_F(ConfigureDialogTest, BoardThatNeverAnswersIsAskedAboutAndCanBeSentAgain) {
@@ -288,10 +315,11 @@ TEST_F(ConfigureDialogTest, CancelWhileConfiguringClosesAndTheOperationStillEnds
 
 TEST_F(ConfigureDialogTest, NetworkThatCannotOpenIsReported) {
     lan.setFailOpen(true);
+    networkFlags = kEndOpenFailed;
     open();
     press();
     ASSERT_EQ(view->messageCount(), 1u);
-    EXPECT_EQ(view->lastMessage()->text, kNetworkFailedText);
+    EXPECT_EQ(view->lastMessage()->text.rfind(kNetworkFailedText, 0), 0u);
     EXPECT_EQ(view->lastMessage()->caption, "Error");
     EXPECT_TRUE(view->enabled(IDC_CFG_CONFIGURE));
     EXPECT_FALSE(view->closed());

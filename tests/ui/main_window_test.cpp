@@ -23,7 +23,7 @@ protected:
     MainWindowTest()
         : window(view, session, modal.seam(), [] { return std::nullopt; }, &LanFixture::pumpOnce) {
         view.attach([this](SessionEvent code, int32_t value) {
-            const bool answer = window.event(code, value);
+            const bool answer = window.event(code, withNetworkFlags(code, value));
             if (onEvent) onEvent(code, value);
             return answer;
         });
@@ -156,10 +156,16 @@ TEST_F(MainWindowTest, SelectionRuleAllowsConfigureForExactlyOneLine) {
     EXPECT_FALSE(view.enabled(IDC_CONFIGURE));
     select({2}, 2);
     EXPECT_TRUE(view.enabled(IDC_CONFIGURE));
-    // Other list notifications (a double click) change nothing.
-    view.enable(IDC_CONFIGURE, false);
-    window.command(IDC_DEVICE_LIST, 2 /* LBN_DBLCLK */, 0);
-    EXPECT_FALSE(view.enabled(IDC_CONFIGURE));
+    // A double click opens Configure for the line, as the button does, and only where it would.
+    modal.setScript([](FakeDialogView& dialog, WindowLogic& logic) {
+        EXPECT_EQ(dialog.text(IDC_CFG_ID_EDIT), "Bd3");
+        logic.command(IDCANCEL, 0, 0);
+    });
+    for (const std::vector<int>& lines : {std::vector<int>{1, 2}, {2}}) {
+        select(lines, 2);
+        window.command(IDC_DEVICE_LIST, 2 /* LBN_DBLCLK */, 0);
+    }
+    EXPECT_EQ(modal.opened(), std::vector<int>{IDD_CONFIGURE});
 }
 
 TEST_F(MainWindowTest, SuccessfulConfigureRewritesTheLineAndClearsTheSelection) {
@@ -241,11 +247,12 @@ TEST_F(MainWindowTest, ManyBoardsQuestion) {
 TEST_F(MainWindowTest, NetworkThatCannotOpenIsReportedNotCountedAsZero) {
     lan.addBoards(1);
     lan.setFailOpen(true);
+    networkFlags = kEndOpenFailed;
     findAndWait();
     auto message = view.lastMessage();
     ASSERT_TRUE(message);
     EXPECT_EQ(message->caption, "Error");
-    EXPECT_EQ(message->text, kNetworkFailedText);
+    EXPECT_EQ(message->text.rfind(kNetworkFailedText, 0), 0u) << message->text;
     EXPECT_EQ(status(), "Ready");
     EXPECT_TRUE(view.enabled(IDC_FIND));
     EXPECT_FALSE(view.enabled(IDC_STOP_FIND));
@@ -253,9 +260,21 @@ TEST_F(MainWindowTest, NetworkThatCannotOpenIsReportedNotCountedAsZero) {
 
     // The next find, with the port free again, counts as usual.
     lan.setFailOpen(false);
+    networkFlags.reset();
     findAndWait();
     EXPECT_EQ(status(), "Finished.  Found 1 device");
     EXPECT_EQ(view.messageCount(), 1u);
+    // A final event speaks for its own find, whatever the session says of the last one.
+    view.sendEvent(EVT_COMPLETE, kEndSendFailed);
+    EXPECT_EQ(view.lastMessage()->text, kSendFailedText);
+
+    // The holder, where the system names it.
+    const std::string busy = kNetworkFailedText;
+    EXPECT_EQ(networkFailureText(kEndOpenFailed, PortHolder{"boardsim", 4711}),
+              busy + " It is held by boardsim (process ID 4711).");
+    EXPECT_EQ(networkFailureText(kEndOpenFailed | kEndSendFailed, PortHolder{"", 8}),
+              busy + " It is held by process ID 8.");
+    EXPECT_EQ(printableProgramName("a\x1b[2Jb\xff\xc2\x85\xc3\xa9"), "a?[2Jb???\xc3\xa9");
 }
 
 TEST_F(MainWindowTest, ExitDuringAFindStopsAndWaitsForTheWorker) {
@@ -284,10 +303,13 @@ TEST_F(MainWindowTest, AutoConfigureTakesTheSelectedLines) {
     EXPECT_EQ(view.listSelection(IDC_DEVICE_LIST), (std::vector<int>{1, 3}));
     EXPECT_EQ(status(), "Finished.  Found 4 devices");
 
-    // A pass over the selection configures those lines' boards, and says how many.
+    // A pass over the selection configures those lines' boards, and says how many; the one ID
+    // they get is asked about first.
     modal.setScript([&](FakeDialogView& dialog, WindowLogic& logic) {
         toggle(dialog, logic, IDC_AUTO_IP_CHECK);
+        dialog.queueAnswer(MessageAnswer::Yes);
         logic.command(IDC_AUTO_CONFIGURE_ALL, 0, 0);
+        EXPECT_EQ(dialog.messages().at(0).buttons, MessageButtons::YesNoDefaultNo);
     });
     click(IDC_AUTO_CONFIGURE);
     ASSERT_EQ(lan.configureRequests().size(), 2u);

@@ -5,8 +5,10 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -64,6 +66,14 @@ protected:
         session.waitForWorker();
     }
 
+    // Where a test makes the network fail, the fake view's event entry hands the window a final
+    // event whose value says so, as the engine's does.
+    std::optional<int32_t> networkFlags;
+    int32_t withNetworkFlags(SessionEvent code, int32_t value) const {
+        return networkFlags && (code == EVT_COMPLETE || code == EVT_CANCELLED || code == EVT_BATCH_COMPLETE ||
+                                code == EVT_BATCH_CANCELLED) ? *networkFlags : value;
+    }
+
     std::vector<RequestFields> requests() const {
         std::vector<RequestFields> all;
         for (const SimDatagram& d : lan.configureRequests()) all.push_back(decodeRequest(d.bytes));
@@ -115,6 +125,15 @@ private:
     std::function<void(WindowLogic&, SessionEvent, int32_t)> after_;
     std::vector<int> opened_;
 };
+
+// The first message asked whether to send what would clash, naming it; the dialog stayed open.
+inline void expectClashAsked(const FakeDialogView& view, const std::string& clash) {
+    ASSERT_GE(view.messageCount(), 1u);
+    const FakeDialogView::Message asked = view.messages()[0];
+    EXPECT_NE(asked.text.find(clash), std::string::npos) << asked.text;
+    EXPECT_EQ(std::make_tuple(asked.caption, asked.buttons),
+              std::make_tuple(std::string("Warning"), MessageButtons::YesNoDefaultNo));
+}
 
 // The user's click on an automatic check box: the box toggles, then the dialog hears of it.
 template <typename Logic>

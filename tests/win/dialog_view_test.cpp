@@ -211,12 +211,17 @@ TEST_F(DialogViewOnTemplate, WorkersEventsAreHandledOnTheWindowThreadWhileItWait
     }
 }
 
-// Answers the first message box with the given caption that shows up, by pressing button.
+// Answers the first message box with the given caption that shows up, by pressing button (0:
+// its default button, as Enter does).
 std::thread answerMessageBox(const char* caption, int button) {
     return std::thread([caption, button] {
         for (int tries = 0; tries < 1000; ++tries) {
-            if (HWND box = FindWindowA("#32770", caption)) {
-                PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+            // Visible once it has set itself up (its default button too).
+            if (HWND box = FindWindowA("#32770", caption); box && IsWindowVisible(box)) {
+                int id = button;
+                for (HWND b = GetWindow(box, GW_CHILD); b && id == 0; b = GetWindow(b, GW_HWNDNEXT))
+                    if ((GetWindowLongA(b, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) id = GetDlgCtrlID(b);
+                PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
                 return;
             }
             Sleep(10);
@@ -228,10 +233,9 @@ TEST_F(DialogViewOnTemplate, AMessageBoxAskedFromAWorkerIsOwnedByTheWindowAndAns
     open(IDD_MAIN);
     std::atomic<bool> busy{true};
     MessageAnswer answer = MessageAnswer::None;
-    std::thread answerer = answerMessageBox("Warning", IDNO);
+    std::thread answerer = answerMessageBox("Warning", 0);   // Enter: the default, No
     std::thread worker([&] {
-        answer = view_.messageBox("Do you wish to abort the search?", "Warning",
-                                  MessageButtons::YesNo);
+        answer = view_.messageBox("Send it all the same?", "Warning", MessageButtons::YesNoDefaultNo);
         busy = false;
     });
     view_.waitWhile(busy);

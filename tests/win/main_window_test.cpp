@@ -5,10 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <functional>
 #include <string>
 #include <thread>
+#include <tuple>
 
 #include "net/net_session.h"
 #include "tests/win/win_test_support.h"
@@ -398,6 +400,9 @@ const std::string kCsv =
 
 TEST_F(MainWindowTest, SaveListAsWritesTheCsvUnderTheNameTheSaveDialogGives) {
     findTwoBoards();
+    // lanset-cli's file: an ID's bytes read as Latin-1, not through the list's code page.
+    session_->devices.append(wintest::newBoard("\x80\xe9", "0a1b2c3d4e61", "10.0.0.7", "255.0.0.0", "", false));
+    event(EVT_FOUND, 2);
     const std::wstring folder = scratchFolder(L"save");
     // The name is typed without its extension: the dialog adds ".csv".
     const std::wstring typed = folder + L"\\\u00e9tage";
@@ -415,7 +420,7 @@ TEST_F(MainWindowTest, SaveListAsWritesTheCsvUnderTheNameTheSaveDialogGives) {
     });
     command(IDM_LIST_SAVE);   // returns once the dialog is gone and the file written
     watcher.join();
-    EXPECT_EQ(fileBytes(typed + L".csv"), kCsv);
+    EXPECT_EQ(fileBytes(typed + L".csv"), kCsv + "\xc2\x80\xc3\xa9,0a1b2c3d4e61,10.0.0.7,255.0.0.0,,off\n");
     EXPECT_EQ(namesIn(folder), std::vector<std::wstring>{L"\u00e9tage.csv"});
     removeFolder(folder);
 }
@@ -447,6 +452,39 @@ TEST(SaveWholeFile, ReplacesWholeOrLeavesEverythingAsItWas) {
     // A folder that is not there: no file is made.
     EXPECT_EQ(saveWholeFile(folder + L"\\gone\\boards.csv", kCsv), SaveResult::NotCreated);
     EXPECT_EQ(namesIn(folder).size(), 2u);
+    removeFolder(folder);
+}
+
+// A replace that failed half-way (the old file aside, or gone) loses no copy that may be the only
+// one; a file held open (1: the old one, 2: the new one) cannot move.
+TEST(SaveWholeFile, AReplaceThatFailedHalfWayLosesNoCopy) {
+    const std::wstring folder = scratchFolder(L"settle");
+    const std::wstring final = folder + L"\\boards.csv", temp = final + L".tmp", backup = final + L".bak";
+    const std::tuple<bool, int, SaveResult, std::string, std::vector<std::wstring>> rows[] = {
+        {true, 0, SaveResult::NotReplaced, "old", {L"boards.csv"}},
+        {true, 1, SaveResult::SavedOldKept, "new", {L"boards.csv", L"boards.csv.bak"}},
+        {true, 3, SaveResult::BothKept, "<none>", {L"boards.csv.bak", L"boards.csv.tmp"}},
+        {false, 0, SaveResult::Saved, "new", {L"boards.csv"}},
+        {false, 2, SaveResult::ListKept, "<none>", {L"boards.csv.tmp"}},
+    };
+    for (const auto& [oldAside, held, expected, named, left] : rows) {
+        std::vector<HANDLE> holds;
+        for (const auto& [path, text, bit] : {std::tuple{backup, "old", 1}, {temp, "new", 2}}) {
+            if (path == backup && !oldAside) continue;
+            HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, 0, nullptr);
+            DWORD done = 0;
+            WriteFile(file, text, 3, &done, nullptr);
+            (held & bit ? holds.push_back(file) : static_cast<void>(CloseHandle(file)));
+        }
+        SaveLeftovers kept;
+        EXPECT_EQ(settleFailedReplace(final, temp, backup, &kept), expected);
+        for (HANDLE file : holds) CloseHandle(file);
+        std::vector<std::wstring> names = namesIn(folder);
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(std::make_tuple(fileBytes(final), names, kept.oldFile.wstring(), kept.listFile.wstring()),
+                  std::make_tuple(named, left, held & 1 ? backup : L"", held & 2 ? temp : L""));
+        for (const std::wstring& name : names) DeleteFileW((folder + L"\\" + name).c_str());
+    }
     removeFolder(folder);
 }
 

@@ -8,7 +8,7 @@
 #include "tools/lanset-cli/board_output.h"
 #include "tools/lanset-cli/lan_check.h"
 #include "ui/board_text.h"
-#include "tools/lanset-cli/port_holder.h"
+#include "ui/port_holder.h"
 #include "ui/window_texts.h"
 
 namespace {

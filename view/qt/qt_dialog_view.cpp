@@ -5,7 +5,9 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QGroupBox>
@@ -21,17 +23,16 @@
 
 namespace {
 
-// At most maxBytes of UTF-8, never half a character.
-std::string cutUtf8(const QString& text, size_t maxBytes) {
-    std::string bytes = text.toStdString();
-    if (bytes.size() <= maxBytes) return bytes;
-    size_t end = maxBytes;
-    while (end > 0 && (static_cast<unsigned char>(bytes[end]) & 0xC0) == 0x80) --end;
-    bytes.resize(end);
-    return bytes;
-}
-
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+
+// A control's text is single bytes, as a board holds an ID and as the Win32 controls take them:
+// each byte one character of Latin-1. What Latin-1 lacks reads as '?', which no ID may hold.
+QString fromBytes(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+std::string toBytes(const QString& text, size_t maxChars) {
+    return text.left(static_cast<qsizetype>(std::min<size_t>(maxChars, INT32_MAX))).toLatin1().toStdString();
+}
 
 MessageAnswer answerOf(int button) {
     switch (button) {
@@ -71,25 +72,25 @@ void QtDialogView::dispatch(int id, int notification, intptr_t value) {
 }
 
 void QtDialogView::setTitle(const std::string& text) {
-    if (window_) window_->setWindowTitle(fromStd(text));
+    if (window_) window_->setWindowTitle(fromBytes(text));
 }
 
 void QtDialogView::setText(int id, const std::string& text) {
     QWidget* w = control(id);
     if (auto* address = dynamic_cast<AddressField*>(w)) address->setAddress(text);
-    else if (auto* edit = dynamic_cast<QLineEdit*>(w)) edit->setText(fromStd(text));
-    else if (auto* label = dynamic_cast<QLabel*>(w)) label->setText(fromStd(text));
-    else if (auto* button = dynamic_cast<QAbstractButton*>(w)) button->setText(fromStd(text));
-    else if (auto* frame = dynamic_cast<QGroupBox*>(w)) frame->setTitle(fromStd(text));
+    else if (auto* edit = dynamic_cast<QLineEdit*>(w)) edit->setText(fromBytes(text));
+    else if (auto* label = dynamic_cast<QLabel*>(w)) label->setText(fromBytes(text));
+    else if (auto* button = dynamic_cast<QAbstractButton*>(w)) button->setText(fromBytes(text));
+    else if (auto* frame = dynamic_cast<QGroupBox*>(w)) frame->setTitle(fromBytes(text));
 }
 
 std::string QtDialogView::getText(int id, size_t maxChars) {
     QWidget* w = control(id);
     if (auto* address = dynamic_cast<AddressField*>(w)) return address->address().substr(0, maxChars);
-    if (auto* edit = dynamic_cast<QLineEdit*>(w)) return cutUtf8(edit->text(), maxChars);
-    if (auto* label = dynamic_cast<QLabel*>(w)) return cutUtf8(label->text(), maxChars);
-    if (auto* button = dynamic_cast<QAbstractButton*>(w)) return cutUtf8(button->text(), maxChars);
-    if (auto* frame = dynamic_cast<QGroupBox*>(w)) return cutUtf8(frame->title(), maxChars);
+    if (auto* edit = dynamic_cast<QLineEdit*>(w)) return toBytes(edit->text(), maxChars);
+    if (auto* label = dynamic_cast<QLabel*>(w)) return toBytes(label->text(), maxChars);
+    if (auto* button = dynamic_cast<QAbstractButton*>(w)) return toBytes(button->text(), maxChars);
+    if (auto* frame = dynamic_cast<QGroupBox*>(w)) return toBytes(frame->title(), maxChars);
     return {};
 }
 
@@ -136,7 +137,7 @@ int QtDialogView::listAdd(int id, const std::string& line) {
     auto* list = dynamic_cast<QListWidget*>(control(id));
     if (list == nullptr) return -1;
     const QSignalBlocker quiet(list);
-    list->addItem(fromStd(line));
+    list->addItem(fromBytes(line));
     return list->count() - 1;
 }
 
@@ -145,7 +146,7 @@ void QtDialogView::listInsert(int id, int index, const std::string& line) {
     if (list == nullptr) return;
     const QSignalBlocker quiet(list);
     // -1, or past the end, appends (LB_INSERTSTRING).
-    list->insertItem(index < 0 || index > list->count() ? list->count() : index, fromStd(line));
+    list->insertItem(index < 0 || index > list->count() ? list->count() : index, fromBytes(line));
 }
 
 void QtDialogView::listDelete(int id, int index) {
@@ -232,11 +233,17 @@ MessageAnswer QtDialogView::showMessageBox(const QString& text, const QString& c
     if (closed_ || !window_) return MessageAnswer::None;
     QMessageBox::StandardButtons set = QMessageBox::Ok;
     QMessageBox::StandardButton first = QMessageBox::Ok;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
     switch (buttons) {
     case MessageButtons::Ok: break;
     case MessageButtons::YesNo:
         set = QMessageBox::Yes | QMessageBox::No;
         first = QMessageBox::Yes;
+        break;
+    case MessageButtons::YesNoDefaultNo:
+        set = QMessageBox::Yes | QMessageBox::No;
+        first = QMessageBox::No;
+        icon = QMessageBox::Warning;
         break;
     case MessageButtons::RetryCancel:
         set = QMessageBox::Retry | QMessageBox::Cancel;
@@ -247,7 +254,7 @@ MessageAnswer QtDialogView::showMessageBox(const QString& text, const QString& c
         first = QMessageBox::Abort;
         break;
     }
-    QMessageBox box(QMessageBox::NoIcon, caption, text, set, window_);
+    QMessageBox box(icon, caption, text, set, window_);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(first);
     boxes_.emplace_back(&box);
@@ -300,10 +307,7 @@ int QtDialogView::popupMenu(const std::vector<MenuItem>& items) {
     return chosen != nullptr ? chosen->data().toInt() : 0;
 }
 
-std::string QtDialogView::shownText(const std::string& bytes) {
-    // A byte that is not UTF-8 shows as U+FFFD, and is copied so.
-    return fromStd(bytes).toStdString();
-}
+std::string QtDialogView::shownText(const std::string& bytes) { return fromBytes(bytes).toStdString(); }
 
 bool QtDialogView::setClipboardText(const std::string& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -320,6 +324,11 @@ std::optional<std::filesystem::path> QtDialogView::askSaveFileName(const SaveFil
     dialog.setNameFilters({fromStd(request.typeName + " (*." + request.extension + ")"),
                            QStringLiteral("All files (*)")});
     dialog.setDefaultSuffix(fromStd(request.extension));   // a bare name gets it
+    // Started from the desktop's menu, the working folder is "/", where nobody saves a list:
+    // the home folder then, as also where the working folder takes no file.
+    const QDir here = QDir::current();
+    const bool usable = !here.isRoot() && QFileInfo(here.absolutePath()).isWritable();
+    dialog.setDirectory(usable ? here.absolutePath() : QDir::homePath());
     dialog.selectFile(fromStd(request.suggestedName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return std::filesystem::path(dialog.selectedFiles().front().toStdString());

@@ -65,7 +65,7 @@ public:
     MessageAnswer messageBox(const std::string& text, const std::string& caption,
                              MessageButtons buttons) override;
     int popupMenu(const std::vector<MenuItem>& items) override;
-    // As UTF-8, as every control here takes its text.
+    // Each byte one character of Latin-1, as every control here reads the bytes it is given.
     std::string shownText(const std::string& bytes) override;
     bool setClipboardText(const std::string& text) override;
     std::optional<std::filesystem::path> askSaveFileName(const SaveFileRequest& request) override;

@@ -260,8 +260,10 @@ MessageAnswer Win32DialogView::messageBox(const std::string& text, const std::st
     case MessageButtons::YesNo: type = MB_YESNO; break;
     case MessageButtons::RetryCancel: type = MB_RETRYCANCEL; break;
     case MessageButtons::AbortRetryIgnore: type = MB_ABORTRETRYIGNORE; break;
+    case MessageButtons::YesNoDefaultNo: type = MB_YESNO | MB_DEFBUTTON2 | MB_ICONWARNING; break;
     }
-    switch (MessageBoxA(owner, text.c_str(), caption.c_str(), type)) {
+    // Wide: a text may name a program or a board in characters the ANSI code page lacks.
+    switch (MessageBoxW(owner, wide(text).c_str(), wide(caption).c_str(), type)) {
     case IDOK: return MessageAnswer::Ok;
     case IDYES: return MessageAnswer::Yes;
     case IDNO: return MessageAnswer::No;
