@@ -41,7 +41,7 @@ std::string patternFault(const std::string& pattern, int32_t firstSequence, int3
 }
 
 std::string gatewayFault(const std::string& gateway, const std::string& address, const std::string& mask) {
-    if (address.empty() || mask.empty()) return {};
+    if (address.empty() || mask.empty() || inetAddrHost(address.c_str()) == 0) return {};
     const uint32_t g = inetAddrHost(gateway.c_str());
     const uint32_t a = inetAddrHost(address.c_str());
     const uint32_t m = inetAddrHost(mask.c_str());
@@ -138,6 +138,10 @@ std::optional<Refusal> checkPass(const std::vector<PassBoard>& pass,
         if (kept && (!moves || !judgeKept)) continue;
         const std::string gateway = kept ? fieldText(b.found->gateway) : fieldText(b.wanted.gateway);
         if (gateway.empty()) continue;   // none known
+        // A board on DHCP has its addressing from the server, and one without an address
+        // (0.0.0.0) has no subnet to judge a gateway by.
+        const bool dhcp = b.wanted.dhcpGiven ? b.wanted.dhcp != 0 : b.found->dhcp != 0;
+        if (dhcp) continue;
         const std::string ip = wantedIp.empty() ? fieldText(b.found->ip) : wantedIp;
         const std::string mask = wantedMask.empty() ? fieldText(b.found->subnet) : wantedMask;
         if (std::string fault = gatewayFault(gateway, ip, mask); !fault.empty())

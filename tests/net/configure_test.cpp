@@ -97,6 +97,9 @@ TEST_F(ConfigureTest, OneNeverAnAckAsksAfterTenAttemptsAndRetryStartsAgain) {
     ASSERT_EQ(question.asked(), 2);
     EXPECT_EQ(question.messages()[0], kBoard2NotFound);
     EXPECT_EQ(question.batchFlags(), (std::vector<bool>{false, false}));
+    DeviceRecord hostile;   // a board's text reaches the message without its control characters
+    hostile.setId("\x1b]0;x\x07\x9b");
+    EXPECT_NE(notFoundMessage(hostile).find("ID:  ?]0;x??\n"), std::string::npos);
     const auto sent = lan.configureRequests();
     ASSERT_EQ(sent.size(), 20u);
     EXPECT_EQ(sent[0].bytes, sent[19].bytes);   // Retry sends the same datagram again

@@ -101,6 +101,7 @@ TEST(CliChecks, RangeReasonsNameTheAddresses) {
     EXPECT_EQ(gatewayFault("10.9.9.9", "10.213.7.103", "255.255.255.0"), "gateway 10.9.9.9 is outside 10.213.7.0/24, the subnet of 10.213.7.103");
     EXPECT_EQ(gatewayFault("10.213.7.0", "10.213.7.103", "255.255.255.0"), "gateway 10.213.7.0 is the network address of 10.213.7.0/24");
     EXPECT_EQ(gatewayFault("0.0.0.0", "10.213.7.103", "255.255.255.0"), "") << "no gateway";
+    EXPECT_EQ(gatewayFault("10.9.9.9", "0.0.0.0", "255.255.255.0"), "") << "no address to judge it by";
     EXPECT_EQ(gatewayFault("10.0.0.1", "10.0.0.0", "255.255.255.254"), "") << "a point-to-point pair";
 }
 
