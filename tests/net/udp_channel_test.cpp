@@ -274,13 +274,10 @@ TEST_F(ChannelOnPrivateLan, TakesWholeDatagramsInOrderAndSaysWhichAdapterHeardTh
     ASSERT_TRUE(sendTo(kMb, {5}));
     ASSERT_EQ(channel_->receive(0, data, length), ReceiveResult::Datagram);
     EXPECT_EQ(std::vector<uint8_t>(data, data + length), (std::vector<uint8_t>{5}));
-    EXPECT_FALSE(channel_->lostDatagrams());
-    // The sender's address is told: acknowledgements are told apart by it.
-    TestSocket fromMb;
-    ASSERT_TRUE(fromMb.open() && fromMb.bind(kMb, freePort(), false));
-    ASSERT_TRUE(fromMb.sendTo(kLa, kBoardPort, {4}));
-    ASSERT_EQ(channel_->receive(5000, data, length), ReceiveResult::Datagram);
+    // The sender's address is told (acknowledgements are told apart by it): sent to an address
+    // of this host, the datagram comes from that address.
     EXPECT_EQ(channel_->receivedFrom(), kMb);
+    EXPECT_FALSE(channel_->lostDatagrams());
     if (facts.tellsLoss) {
         // More than the system holds: the loss is told (with the datagrams that come after
         // it), once.
