@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # find lists every board once, with its fields, whether the boards answer by broadcast or
-# unicast, with the length in either header form, in random order, and all at once.
+# unicast, with the length in either header form, in random order, and all at once; --check
+# names what is wrong on the LAN.
 . "$(dirname "$0")/e2e_lib.sh"
 setup_lan
 
@@ -50,6 +51,24 @@ cli find --format csv
 stop_flood
 expect_eq "$RC $OUT" "0 id,sn,ip,subnet,gateway,dhcp
 $(expected_rows 0 2)" "find on a chatty LAN"
+
+# --check: boards at addresses outside the subnet of the adapter they answered on (10.213.0.1/24).
+cli find --check
+expect_rc 1 "find --check, boards outside the adapter's subnet"
+expect_has "$OUT" "! SN 025a00000001: ip 192.168.10.101 is outside 10.213.0.0/24, the subnet of the adapter it answered on (10.213.0.1)" \
+  "find --check names the board and the problem"
+
+# A sound LAN gives 0; two boards on one address give 1, each naming the other.
+start_sim --boards 3 --first-ip 10.213.0.101 --gateway 10.213.0.254
+cli find --check
+expect_rc 0 "find --check on a sound LAN"
+expect_has "$ERR" "No problems found" "find --check on a sound LAN"
+cli configure 025a00000003 --ip 10.213.0.101 --mask 255.255.255.0 --force -q
+expect_rc 0 "a second board on one address, on purpose"
+cli find --check --format json
+expect_rc 1 "find --check, two boards on one address"
+expect_has "$OUT" '"sn": "025a00000001", "ip": "10.213.0.101", "subnet": "255.255.255.0", "gateway": "10.213.0.254", "dhcp": "off", "adapter": "10.213.0.1", "problems": ["ip 10.213.0.101 is also reported by SN 025a00000003"]' \
+  "find --check --format json"
 
 stop_sim
 cli find --format csv

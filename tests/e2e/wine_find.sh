@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Windows lanset-cli.exe (win64 build) under Wine passes the find test: every board once,
-# with its fields, over Winsock.
+# with its fields, over Winsock; it checks the LAN and watches it as lanset-cli does.
 . "$(dirname "$0")/e2e_lib.sh"
 WINE_RUN=$5
 WINE_PREFIX_DIR=$6
@@ -36,5 +36,20 @@ expect_rc 0 "find under Wine"
 expect_eq "$(tail -n +2 <<<"$OUT" | sort)" "$(expected_rows 0 4)" "find under Wine"
 expect_eq "$(head -1 <<<"$OUT")" "id,sn,ip,subnet,gateway,dhcp" "CSV header under Wine"
 expect_has "$ERR" "Finished.  Found 5 devices" "progress under Wine"
+
+# find --check and watch: the boards are outside the adapter's subnet; a watch that waits for
+# the five ends once they are there.
+wine_cli() {
+  ip netns exec "$NET-lan" timeout -k 5 -s INT 60 "$WINE_RUN" "$WIN64_CLI" "$@" >"$WORK/out" 2>"$WORK/err"
+  RC=$?
+  OUT=$(tr -d '\r' <"$WORK/out")
+}
+wine_cli find --check --format json -q
+expect_rc 1 "find --check under Wine"
+expect_has "$OUT" '"problems": ["ip 192.168.10.101 is outside 10.213.0.0/24, the subnet of the adapter it answered on (10.213.0.1)' \
+  "find --check under Wine"
+wine_cli watch --count 5 --format json
+expect_rc 0 "watch --count under Wine"
+expect_eq "$(grep -c '"event": "appeared"' <<<"$OUT")" 5 "watch under Wine: every board appeared"
 expect_wire_clean
 finish
