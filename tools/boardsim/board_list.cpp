@@ -7,14 +7,7 @@ namespace {
 
 constexpr int kMaxIndex = 1 << 20;
 
-bool parseIndex(const std::string& text, int low, int& out) {
-    int v = 0;
-    const char* end = text.data() + text.size();
-    auto [p, ec] = std::from_chars(text.data(), end, v);
-    if (ec != std::errc() || p != end || v < low || v > kMaxIndex) return false;
-    out = v;
-    return true;
-}
+bool parseIndex(const std::string& text, int low, int& out) { return parseInt(text, low, kMaxIndex, out); }
 
 bool parseItem(const std::string& item, BoardList& list) {
     int a = 0, b = 0;
@@ -35,6 +28,15 @@ bool parseItem(const std::string& item, BoardList& list) {
 }
 
 }  // namespace
+
+bool parseInt(const std::string& text, int low, int high, int& out) {
+    int v = 0;
+    const char* end = text.data() + text.size();
+    auto [p, ec] = std::from_chars(text.data(), end, v);
+    if (ec != std::errc() || p != end || v < low || v > high) return false;
+    out = v;
+    return true;
+}
 
 bool parseBoardList(const std::string& text, BoardList& list) {
     size_t start = 0;

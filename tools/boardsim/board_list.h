@@ -18,6 +18,9 @@ struct BoardList {
     static BoardList all() { return BoardList{{}, {}, {}, {1}}; }
 };
 
+// A whole decimal number in low..high; false for anything else.
+bool parseInt(const std::string& text, int low, int high, int& out);
+
 // Adds the comma-separated items of text to list: indexes, hardware addresses (12 hex digits,
 // ':' or '-' allowed between), ranges A..B and every:K. False on an item that is none of these.
 bool parseBoardList(const std::string& text, BoardList& list);

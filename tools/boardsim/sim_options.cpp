@@ -3,17 +3,10 @@
 #include <cctype>
 #include <charconv>
 
+#include "tools/boardsim/board_list.h"
+
 namespace sim {
 namespace {
-
-bool parseInt(const std::string& text, int low, int high, int& out) {
-    int v = 0;
-    const char* end = text.data() + text.size();
-    auto [p, ec] = std::from_chars(text.data(), end, v);
-    if (ec != std::errc() || p != end || v < low || v > high) return false;
-    out = v;
-    return true;
-}
 
 // "1300" or "1300:1,4": the number, then the boards it is for (every board without a LIST).
 bool parseBoardNumber(const std::string& text, int low, int high, std::vector<BoardNumber>& into) {
