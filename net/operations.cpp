@@ -133,9 +133,6 @@ bool NetSession::startConfigureBatch(EventSink sink, const DeviceRecord& batchTe
 }
 
 bool NetSession::startWatch(EventSink sink) {
-    if (!isIdle()) return false;
-    claim();
-    waitForWorker();
     if (!mayStart()) return false;
     awaiting_ = false;
     awaited_.clear();
@@ -144,9 +141,7 @@ bool NetSession::startWatch(EventSink sink) {
     question_ = nullptr;
     buildDiscoveryRequest(sendBuffer);
     sendLength_ = kDiscoveryDatagramSize;
-    if (launch(&NetSession::runWatch)) return true;
-    busyToken_ = 0;
-    return false;
+    return launch(&NetSession::runWatch);
 }
 
 bool NetSession::startConfigureRound(EventSink sink, const std::vector<DeviceRecord>& requests,
