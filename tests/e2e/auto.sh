@@ -71,7 +71,7 @@ Not as planned: 025a00000002" "the board that took nothing"
 # The station: a board numbered already is left alone; three plugged in one after another get
 # the next free numbers and addresses. Then a watch sees them, a board's settings changed by
 # another program, and a board unplugged.
-start_sim --boards 4 --appear 1@12 --appear 2@14 --appear 3@16 --leave 0@24
+start_sim --boards 4 --appear 1@12 --appear 2@14 --appear 3@16 --leave 0@30
 cli configure 025a00000001 --id St01 --ip 192.168.10.150 --mask 255.255.255.0 -q
 expect_rc 0 "a board numbered before the station"
 cli auto --watch --pattern 'St##' --ip 192.168.10.150 --mask 255.255.255.0 --count 3 --format json
