@@ -152,6 +152,7 @@ private:
     bool mayStart();
     bool launch(void (NetSession::*body)());
     bool startFindAwaiting(EventSink sink, std::vector<std::string> awaited);
+    bool startDiscovery(EventSink sink, std::vector<std::string> awaited, void (NetSession::*body)());
     // Marks the session busy; the token is what only this start's end may clear.
     uint64_t claim();
 

@@ -74,6 +74,11 @@ void terminateTexts(DeviceRecord& r) {
 bool NetSession::startFind(EventSink sink) { return startFindAwaiting(std::move(sink), {}); }
 
 bool NetSession::startFindAwaiting(EventSink sink, std::vector<std::string> awaited) {
+    return startDiscovery(std::move(sink), std::move(awaited), &NetSession::runFind);
+}
+
+// A find and a watch: discovery cycles, with the boards a find awaits.
+bool NetSession::startDiscovery(EventSink sink, std::vector<std::string> awaited, void (NetSession::*body)()) {
     if (!mayStart()) return false;
     awaiting_ = !awaited.empty();
     awaited_ = std::unordered_set<std::string>(awaited.begin(), awaited.end());
@@ -82,7 +87,7 @@ bool NetSession::startFindAwaiting(EventSink sink, std::vector<std::string> awai
     question_ = nullptr;
     buildDiscoveryRequest(sendBuffer);
     sendLength_ = kDiscoveryDatagramSize;
-    return launch(&NetSession::runFind);
+    return launch(body);
 }
 
 bool NetSession::startFreshFind(EventSink sink, const std::function<void()>& emptied) {
@@ -132,17 +137,7 @@ bool NetSession::startConfigureBatch(EventSink sink, const DeviceRecord& batchTe
     return launch(&NetSession::runConfigureBatch);
 }
 
-bool NetSession::startWatch(EventSink sink) {
-    if (!mayStart()) return false;
-    awaiting_ = false;
-    awaited_.clear();
-    port = kBoardPort;
-    eventSink_ = std::move(sink);
-    question_ = nullptr;
-    buildDiscoveryRequest(sendBuffer);
-    sendLength_ = kDiscoveryDatagramSize;
-    return launch(&NetSession::runWatch);
-}
+bool NetSession::startWatch(EventSink sink) { return startDiscovery(std::move(sink), {}, &NetSession::runWatch); }
 
 bool NetSession::startConfigureRound(EventSink sink, const std::vector<DeviceRecord>& requests,
                                      RoundPacing pacing) {
