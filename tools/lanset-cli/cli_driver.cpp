@@ -18,7 +18,7 @@ constexpr auto kPollInterval = std::chrono::milliseconds(50);
 }  // namespace
 
 std::string describeBoard(const DeviceRecord& b) {
-    return utf8FromLatin1(printableLatin1(fieldText(b.id))) + "  SN " + fieldText(b.mac) + "  IP " + fieldText(b.ip);
+    return printableText(fieldText(b.id)) + "  SN " + fieldText(b.mac) + "  IP " + fieldText(b.ip);
 }
 
 CliDriver::CliDriver(NetSession& session, std::ostream& out, std::ostream& err,
@@ -86,7 +86,7 @@ std::string CliDriver::describeIndex(int32_t index) const {
     const DeviceRecord* b = session_.devices.at(index);
     if (!b) return "board " + std::to_string(index);
     const std::string id = fieldText(b->id);
-    return "SN " + fieldText(b->mac) + " (" + (id.empty() ? "" : "ID " + utf8FromLatin1(printableLatin1(id)) + ", ") +
+    return "SN " + fieldText(b->mac) + " (" + (id.empty() ? "" : "ID " + printableText(id) + ", ") +
            "IP " + fieldText(b->ip) + ")";
 }
 
@@ -112,7 +112,7 @@ bool CliDriver::onEvent(int32_t code, int32_t value) {
             batch_->announced = position;
             const DeviceRecord& p = batch_->planned[static_cast<size_t>(position)];
             std::string gets;
-            if (p.id[0]) gets += " ID " + utf8FromLatin1(printableLatin1(fieldText(p.id)));
+            if (p.id[0]) gets += " ID " + printableText(fieldText(p.id));
             if (p.ip[0]) gets += " IP " + fieldText(p.ip);
             say("board " + std::to_string(position + 1) + "/" + std::to_string(batch_->planned.size()) + ": SN " +
                 fieldText(p.mac) + (gets.empty() ? "" : " ->" + gets));

@@ -135,7 +135,7 @@ int cmdApply(CliDriver& d) {
                 break;
             }
             std::string said;
-            for (const FieldChange& c : r.changes) said += " " + c.field + " " + utf8FromLatin1(printableLatin1(c.after));
+            for (const FieldChange& c : r.changes) said += " " + c.field + " " + printableText(c.after);
             d.say("line " + std::to_string(r.line) + ": SN " + r.sn + " ->" + said);
             const CliDriver::OneResult one = d.configureOne(session.devices.findByMac(r.sn.c_str()), requests[i]);
             if (one.status != kExitOk && one.status != kExitInterrupted) {

@@ -11,7 +11,7 @@ std::string changesSaid(const std::vector<FieldChange>& changes) {
     std::string out;
     for (const FieldChange& c : changes)
         out += (out.empty() ? "" : ", ") + c.field + " " +
-               utf8FromLatin1(printableLatin1(c.before.empty() ? "(none)" : c.before));
+               printableText(c.before.empty() ? "(none)" : c.before);
     return out;
 }
 
